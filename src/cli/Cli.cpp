@@ -1,0 +1,74 @@
+#include "cli/Cli.h"
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+#include <string_view>
+
+#include "common/Version.h"
+
+namespace tolvane::cli {
+namespace {
+
+struct TCommand {
+  std::string_view Name;
+  std::string_view Summary;
+  int (*Run)(const std::vector<std::string>& args, TCliStreams streams);
+};
+
+int RunVersion(const std::vector<std::string>& args, TCliStreams streams);
+
+constexpr std::array Commands{
+    TCommand{"version", "print the program version", RunVersion},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "Usage: tolvane-cli COMMAND [ARGUMENTS]\n"
+         "       tolvane-cli --help | --version\n"
+         "       tolvane-cli COMMAND --help\n\nCommands:\n";
+  for (const TCommand& command : Commands) {
+    out << "  " << command.Name << std::string(12 - std::min<std::size_t>(command.Name.size(), 11), ' ')
+        << command.Summary << '\n';
+  }
+  out << "\nTexts on standard streams and in files are UTF-8. Exit status: 0 done, 1 stopped, 2 usage or "
+         "file "
+         "error.\n";
+}
+
+int RunVersion(const std::vector<std::string>& args, TCliStreams streams) {
+  if (args.size() == 1 && args[0] == "--help") {
+    streams.Out << "Usage: tolvane-cli version\nPrints the program version.\n";
+    return ExitOk;
+  }
+  if (!args.empty()) {
+    streams.Err << "tolvane-cli version: unexpected argument '" << args[0] << "'\n";
+    return ExitUsage;
+  }
+  streams.Out << "tolvane-cli " << TOLVANE_VERSION_TEXT << '\n';
+  return ExitOk;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
+  if (args.empty()) {
+    PrintUsage(streams.Err);
+    return ExitUsage;
+  }
+  const std::string& name = args[0];
+  if (name == "--help" || name == "-h") {
+    PrintUsage(streams.Out);
+    return ExitOk;
+  }
+  if (name == "--version")
+    return RunVersion({}, streams);
+  for (const TCommand& command : Commands) {
+    if (command.Name == name)
+      return command.Run({args.begin() + 1, args.end()}, streams);
+  }
+  streams.Err << "tolvane-cli: unknown command '" << name << "'\n\n";
+  PrintUsage(streams.Err);
+  return ExitUsage;
+}
+
+}  // namespace tolvane::cli
