@@ -14,6 +14,7 @@
 #include "platform/Programinfo.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Systemcolors.h"
 #include "platform/Time.h"
 
 namespace tolvane::platform {
@@ -31,6 +32,7 @@ struct TServices {
   ITime& Time;
   IMessageBox& MessageBox;
   IProgramInfo& Program;
+  ISystemColors& SystemColors;
 };
 
 }  // namespace tolvane::platform

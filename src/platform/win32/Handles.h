@@ -2,14 +2,23 @@
 // Owners for Windows handles: non-copyable, movable, closed exactly once. Handing a handle to the system is
 // an explicit release().
 
+#include <cstdint>
+#include <type_traits>
 #include <utility>
 
 #include "platform/win32/Win.h"
 
+// After Win.h, so the COM headers see the same Windows configuration.
+#include <objbase.h>
+
 namespace tolvane::win32 {
 
-template <typename THandle, auto CloseFn, THandle InvalidValue = THandle{}>
+// InvalidBits is the invalid handle's bit pattern: a pointer constant such as INVALID_HANDLE_VALUE cannot be
+// a template argument.
+template <typename THandle, auto CloseFn, std::intptr_t InvalidBits = 0>
 class TUniqueHandle {
+  static_assert(std::is_pointer_v<THandle>, "Windows handles are pointer types");
+
  public:
   TUniqueHandle() = default;
   explicit TUniqueHandle(THandle handle) : Handle(handle) {}
@@ -24,16 +33,18 @@ class TUniqueHandle {
   ~TUniqueHandle() { reset(); }
 
   THandle get() const { return Handle; }
-  explicit operator bool() const { return Handle != InvalidValue; }
-  THandle release() { return std::exchange(Handle, InvalidValue); }
-  void reset(THandle handle = InvalidValue) {
+  explicit operator bool() const { return Handle != Invalid(); }
+  THandle release() { return std::exchange(Handle, Invalid()); }
+  void reset(THandle handle = Invalid()) {
     const THandle old = std::exchange(Handle, handle);
-    if (old != InvalidValue)
+    if (old != Invalid())
       CloseFn(old);
   }
 
  private:
-  THandle Handle = InvalidValue;
+  static THandle Invalid() { return reinterpret_cast<THandle>(InvalidBits); }
+
+  THandle Handle = Invalid();
 };
 
 namespace detail {
@@ -55,17 +66,27 @@ inline void FreeGlobal(HGLOBAL h) {
 inline void CloseRegKey(HKEY h) {
   ::RegCloseKey(h);
 }
-inline void FreeModule(HMODULE h) {
+// Not FreeModule: winbase.h defines that name as a macro.
+inline void FreeModuleHandle(HMODULE h) {
   ::FreeLibrary(h);
 }
 inline void DestroyIconHandle(HICON h) {
   ::DestroyIcon(h);
 }
+inline void CloseFind(HANDLE h) {
+  ::FindClose(h);
+}
+inline void FreeLocal(HLOCAL h) {
+  ::LocalFree(h);
+}
+inline void FreeCoTaskMem(void* p) {
+  ::CoTaskMemFree(p);
+}
 }  // namespace detail
 
 using unique_handle = TUniqueHandle<HANDLE, detail::CloseKernelHandle>;
 // CreateFileW fails with INVALID_HANDLE_VALUE, not null.
-using unique_file = TUniqueHandle<HANDLE, detail::CloseKernelHandle, INVALID_HANDLE_VALUE>;
+using unique_file = TUniqueHandle<HANDLE, detail::CloseKernelHandle, -1>;
 using unique_hwnd = TUniqueHandle<HWND, detail::DestroyWindowHandle>;
 using unique_hdc = TUniqueHandle<HDC, detail::DeleteDcHandle>;
 using unique_hgdiobj = TUniqueHandle<HGDIOBJ, detail::DeleteGdiObject>;
@@ -74,8 +95,14 @@ using unique_hfont = TUniqueHandle<HFONT, detail::DeleteGdiObject>;
 using unique_hbrush = TUniqueHandle<HBRUSH, detail::DeleteGdiObject>;
 using unique_hglobal = TUniqueHandle<HGLOBAL, detail::FreeGlobal>;
 using unique_hkey = TUniqueHandle<HKEY, detail::CloseRegKey>;
-using unique_hmodule = TUniqueHandle<HMODULE, detail::FreeModule>;
+using unique_hmodule = TUniqueHandle<HMODULE, detail::FreeModuleHandle>;
 using unique_hicon = TUniqueHandle<HICON, detail::DestroyIconHandle>;
+// FindFirstFileW also fails with INVALID_HANDLE_VALUE.
+using unique_find = TUniqueHandle<HANDLE, detail::CloseFind, -1>;
+using unique_hlocal = TUniqueHandle<HLOCAL, detail::FreeLocal>;
+// Memory the shell hands out with the COM allocator (known-folder paths, item lists).
+template <typename T>
+using unique_cotaskmem = TUniqueHandle<T*, detail::FreeCoTaskMem>;
 
 // Restores the previously selected object of a device context when it goes out of scope.
 class TSelectGuard {
@@ -91,6 +118,25 @@ class TSelectGuard {
  private:
   HDC Dc;
   HGDIOBJ Previous;
+};
+
+// Locks movable global memory for the scope; the pointer is null when locking failed.
+class TGlobalLock {
+ public:
+  explicit TGlobalLock(HGLOBAL memory) : Memory(memory), Pointer(::GlobalLock(memory)) {}
+  TGlobalLock(const TGlobalLock&) = delete;
+  TGlobalLock& operator=(const TGlobalLock&) = delete;
+  ~TGlobalLock() {
+    if (Pointer != nullptr)
+      ::GlobalUnlock(Memory);
+  }
+
+  void* get() const { return Pointer; }
+  explicit operator bool() const { return Pointer != nullptr; }
+
+ private:
+  HGLOBAL Memory;
+  void* Pointer;
 };
 
 // Calls a function when the scope ends, for one-off clean-ups such as CloseClipboard.

@@ -1,0 +1,72 @@
+#include "app/Application.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <system_error>
+
+#include "platform/win32/Handles.h"
+#include "ui/Errordisplay.h"
+#include "ui/Unit1.h"
+
+namespace tolvane::app {
+
+namespace {
+
+constexpr const wchar_t* kAppWindowClass = L"TolvaneApp";
+constexpr int kExitFailure = 1;
+
+// An owned window gets no taskbar button of its own; this never-shown owner is what keeps the main window
+// off the taskbar. A button is given back later by setting WS_EX_APPWINDOW on the main window.
+win32::unique_hwnd CreateAppWindow(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &::DefWindowProcW;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+  windowClass.lpszClassName = kAppWindowClass;
+  ::RegisterClassExW(&windowClass);
+  return win32::unique_hwnd(::CreateWindowExW(0, kAppWindowClass, ui::TForm1::kCaption, WS_POPUP, 0, 0, 0, 0,
+                                              nullptr, nullptr, instance, nullptr));
+}
+
+void InitCommonControls() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  ::InitCommonControlsEx(&controls);
+}
+
+// The exit code is the one the main window passed to PostQuitMessage.
+int MessageLoop() {
+  MSG message{};
+  for (;;) {
+    const BOOL result = ::GetMessageW(&message, nullptr, 0, 0);
+    if (result == 0)
+      return static_cast<int>(message.wParam);
+    if (result == -1)
+      return kExitFailure;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+}  // namespace
+
+int RunApplication(HINSTANCE instance) {
+  InitCommonControls();
+  const win32::unique_hwnd appWindow = CreateAppWindow(instance);
+  std::optional<ui::TForm1> mainForm;
+  const bool created = ui::GuardedCall(nullptr, [&] {
+    if (!appWindow)
+      throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                              "Creating the application window failed");
+    mainForm.emplace(instance, appWindow.get());
+  });
+  if (!created)
+    return kExitFailure;
+  mainForm->Show();
+  return MessageLoop();
+}
+
+}  // namespace tolvane::app

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/Clipboard.h"
+
+namespace tolvane::native {
+
+// A clipboard private to this process: there is no desktop clipboard to share natively. The change handler
+// runs synchronously inside SetText and Clear.
+class TNativeClipboard final : public platform::IClipboard {
+ public:
+  bool HasText() override { return Content.has_value(); }
+  std::optional<std::u16string> GetText() override { return Content.value_or(std::u16string()); }
+  [[nodiscard]] bool SetText(std::u16string_view text) override;
+  [[nodiscard]] bool Clear() override;
+  platform::TSystemError LastError() const override { return {}; }
+  bool SetChangeHandler(std::function<void()> onChange) override;
+
+ private:
+  std::optional<std::u16string> Content;
+  std::function<void()> OnChange;
+};
+
+}  // namespace tolvane::native

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/Files.h"
+
+namespace tolvane::native {
+
+// IFiles on POSIX and std::filesystem. Error codes are errno values. The writer test in CanOpenForWriting
+// uses open-file-description locks, which also see locks held through other descriptors of this process.
+class TNativeFiles final : public platform::IFiles {
+ public:
+  bool FileExists(std::u16string_view path) override;
+  bool FolderExists(std::u16string_view path) override;
+  std::optional<std::string> ReadAll(std::u16string_view path) override;
+  std::unique_ptr<platform::IFileWriter> Create(std::u16string_view path) override;
+  [[nodiscard]] bool Replace(std::u16string_view target, std::u16string_view replacement) override;
+  [[nodiscard]] bool Delete(std::u16string_view path) override;
+  std::optional<std::vector<platform::TFolderEntry>> List(std::u16string_view folder) override;
+  [[nodiscard]] bool CreateFolder(std::u16string_view path) override;
+  bool CanOpenForWriting(std::u16string_view path) override;
+  platform::TSystemError LastError() const override { return *Error; }
+
+ private:
+  bool Fail(int code);
+
+  std::shared_ptr<platform::TSystemError> Error = std::make_shared<platform::TSystemError>();
+};
+
+}  // namespace tolvane::native

@@ -1,0 +1,134 @@
+#include "platform/native/Nativelocale.h"
+
+#include <unicode/datefmt.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+#include <stdexcept>
+
+#include "platform/native/Countrycodes.h"
+#include "platform/native/Icupattern.h"
+
+namespace tolvane::native {
+namespace {
+
+icu::UnicodeString ToIcu(std::u16string_view text) {
+  return icu::UnicodeString(text.data(), static_cast<int32_t>(text.size()));
+}
+
+std::u16string FromIcu(const icu::UnicodeString& text) {
+  return std::u16string(text.getBuffer(), text.length());
+}
+
+std::unique_ptr<icu::Collator> MakeCollator(const icu::Locale& locale,
+                                            icu::Collator::ECollationStrength strength) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+  if (U_FAILURE(status))
+    throw std::runtime_error(std::string("ICU collator: ") + u_errorName(status));
+  collator->setStrength(strength);
+  return collator;
+}
+
+std::u16string DefaultPattern(std::unique_ptr<icu::DateFormat> format) {
+  const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format.get());
+  if (simple == nullptr)
+    return std::u16string();
+  icu::UnicodeString pattern;
+  simple->toPattern(pattern);
+  return FromIcu(pattern);
+}
+
+std::u16string DatePattern(icu::DateFormat::EStyle style, const icu::Locale& locale) {
+  return DefaultPattern(std::unique_ptr<icu::DateFormat>(icu::DateFormat::createDateInstance(style, locale)));
+}
+
+std::u16string TimePattern(icu::DateFormat::EStyle style, const icu::Locale& locale) {
+  return DefaultPattern(std::unique_ptr<icu::DateFormat>(icu::DateFormat::createTimeInstance(style, locale)));
+}
+
+}  // namespace
+
+TNativeLocale::TNativeLocale(const std::string& localeId)
+    : IcuLocale(localeId.c_str()),
+      CaseSensitive(MakeCollator(IcuLocale, icu::Collator::TERTIARY)),
+      CaseInsensitive(MakeCollator(IcuLocale, icu::Collator::SECONDARY)),
+      Country(CountryCallingCode(IcuLocale.getCountry())) {
+  UErrorCode status = U_ZERO_ERROR;
+  Symbols = std::make_unique<icu::DateFormatSymbols>(IcuLocale, status);
+  if (U_FAILURE(status))
+    throw std::runtime_error(std::string("ICU date symbols: ") + u_errorName(status));
+  LoadFormats();
+}
+
+void TNativeLocale::LoadFormats() {
+  using platform::TDateTimeFormat;
+  const std::u16string shortDate = DatePattern(icu::DateFormat::kShort, IcuLocale);
+  const std::u16string shortTime = TimePattern(icu::DateFormat::kShort, IcuLocale);
+  Pictures[static_cast<int>(TDateTimeFormat::ShortDate)] = IcuPatternToPicture(shortDate);
+  Pictures[static_cast<int>(TDateTimeFormat::LongDate)] =
+      IcuPatternToPicture(DatePattern(icu::DateFormat::kFull, IcuLocale));
+  Pictures[static_cast<int>(TDateTimeFormat::ShortTime)] = IcuPatternToPicture(shortTime);
+  // The medium style: the long one adds a time zone, which pictures cannot show.
+  Pictures[static_cast<int>(TDateTimeFormat::LongTime)] =
+      IcuPatternToPicture(TimePattern(icu::DateFormat::kMedium, IcuLocale));
+  DateSep = SeparatorAfterFirstField(shortDate, u"yMLdu", u"/");
+  TimeSep = SeparatorAfterFirstField(shortTime, u"hHkKm", u":");
+  int32_t count = 0;
+  const icu::UnicodeString* amPm = Symbols->getAmPmStrings(count);
+  Am = count > 0 ? FromIcu(amPm[0]) : u"AM";
+  Pm = count > 1 ? FromIcu(amPm[1]) : u"PM";
+}
+
+int TNativeLocale::Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
+                           platform::TLocaleScope) {
+  const icu::Collator& collator = ignoreCase ? *CaseInsensitive : *CaseSensitive;
+  UErrorCode status = U_ZERO_ERROR;
+  const UCollationResult result = collator.compare(a.data(), static_cast<int32_t>(a.size()), b.data(),
+                                                   static_cast<int32_t>(b.size()), status);
+  if (U_FAILURE(status))
+    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+  return result == UCOL_LESS ? -1 : (result == UCOL_EQUAL ? 0 : 1);
+}
+
+std::u16string TNativeLocale::LowerCase(std::u16string_view text, platform::TLocaleScope) {
+  return FromIcu(ToIcu(text).toLower(IcuLocale));
+}
+
+std::u16string TNativeLocale::UpperCase(std::u16string_view text, platform::TLocaleScope) {
+  return FromIcu(ToIcu(text).toUpper(IcuLocale));
+}
+
+char16_t TNativeLocale::UpperChar(char16_t c) {
+  const UChar32 upper = u_toupper(c);
+  return upper <= 0xFFFF ? static_cast<char16_t>(upper) : c;
+}
+
+std::u16string TNativeLocale::DayName(int dayOfWeek, bool abbreviated) {
+  if (dayOfWeek < 0 || dayOfWeek > 6)
+    return std::u16string();
+  int32_t count = 0;
+  const icu::UnicodeString* names =
+      Symbols->getWeekdays(count, icu::DateFormatSymbols::FORMAT,
+                           abbreviated ? icu::DateFormatSymbols::ABBREVIATED : icu::DateFormatSymbols::WIDE);
+  const int index = dayOfWeek + UCAL_SUNDAY;  // ICU's table starts with an unused entry
+  return index < count ? FromIcu(names[index]) : std::u16string();
+}
+
+std::u16string TNativeLocale::MonthName(int month, bool abbreviated) {
+  if (month < 1 || month > 12)
+    return std::u16string();
+  int32_t count = 0;
+  const icu::UnicodeString* names =
+      Symbols->getMonths(count, icu::DateFormatSymbols::FORMAT,
+                         abbreviated ? icu::DateFormatSymbols::ABBREVIATED : icu::DateFormatSymbols::WIDE);
+  return month - 1 < count ? FromIcu(names[month - 1]) : std::u16string();
+}
+
+std::u16string TNativeLocale::Format(platform::TDateTimeFormat format) {
+  const auto index = static_cast<std::size_t>(format);
+  return index < Pictures.size() ? Pictures[index] : std::u16string();
+}
+
+}  // namespace tolvane::native

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+
+#include "platform/Messagebox.h"
+
+namespace tolvane::native {
+
+// Writes each box as one line "CAPTION: TEXT" (line breaks in the text shown as \r and \n) and answers it as
+// nobody clicking would: see recording::DefaultAnswer.
+class TNativeMessageBox final : public platform::IMessageBox {
+ public:
+  explicit TNativeMessageBox(std::ostream& output) : Output(output) {}
+
+  platform::TMsgResult Show(const platform::TMsgRequest& request) override;
+
+ private:
+  std::ostream& Output;
+};
+
+}  // namespace tolvane::native

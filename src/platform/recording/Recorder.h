@@ -1,0 +1,78 @@
+#pragma once
+// The ordered log of every outward action the recording doubles perform, so tests can assert whole sequences.
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/Keyboard.h"
+#include "platform/Messagebox.h"
+#include "platform/Platformtypes.h"
+#include "platform/Shell.h"
+
+namespace tolvane::recording {
+
+struct TClipboardSetAction {
+  std::u16string Text;
+  bool operator==(const TClipboardSetAction&) const = default;
+};
+
+struct TClipboardClearAction {
+  bool operator==(const TClipboardClearAction&) const = default;
+};
+
+// The records that were actually injected by one SendBatch call.
+struct TKeyBatchAction {
+  std::vector<platform::TKeyRecord> Records;
+  bool operator==(const TKeyBatchAction&) const = default;
+};
+
+struct TSleepAction {
+  std::uint32_t Milliseconds = 0;
+  bool operator==(const TSleepAction&) const = default;
+};
+
+// A wait that keeps handling messages.
+struct TWaitAction {
+  std::uint32_t Milliseconds = 0;
+  bool operator==(const TWaitAction&) const = default;
+};
+
+struct TMessageAction {
+  std::u16string Caption;
+  std::u16string Text;
+  platform::TMsgKind Kind = platform::TMsgKind::Information;
+  std::uint32_t Buttons = platform::msgbutton::Ok;
+  bool operator==(const TMessageAction&) const = default;
+};
+
+struct TShellOpenAction {
+  platform::TShellOpenRequest Request;
+  bool operator==(const TShellOpenAction&) const = default;
+};
+
+struct TForegroundAction {
+  platform::TWindowHandle Window = 0;
+  bool operator==(const TForegroundAction&) const = default;
+};
+
+using TAction = std::variant<TClipboardSetAction, TClipboardClearAction, TKeyBatchAction, TSleepAction,
+                             TWaitAction, TMessageAction, TShellOpenAction, TForegroundAction>;
+
+class TRecorder {
+ public:
+  void Record(TAction action);
+  const std::vector<TAction>& Actions() const { return Log; }
+  void Clear() { Log.clear(); }
+
+  // One trace line per action, in order (see Trace.h for the format).
+  std::vector<std::string> TraceLines() const;
+  // The trace lines, each ended by '\n'.
+  std::string Trace() const;
+
+ private:
+  std::vector<TAction> Log;
+};
+
+}  // namespace tolvane::recording

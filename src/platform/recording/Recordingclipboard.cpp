@@ -1,0 +1,62 @@
+#include "platform/recording/Recordingclipboard.h"
+
+#include <utility>
+
+namespace tolvane::recording {
+
+bool TRecordingClipboard::Open() {
+  ++Opens;
+  if (FailingOpens == 0)
+    return true;
+  --FailingOpens;
+  Error = FailingError;
+  return false;
+}
+
+void TRecordingClipboard::Notify() {
+  if (OnChange)
+    OnChange();
+}
+
+std::optional<std::u16string> TRecordingClipboard::GetText() {
+  if (!Open())
+    return std::nullopt;
+  return Content.value_or(std::u16string());
+}
+
+bool TRecordingClipboard::SetText(std::u16string_view text) {
+  if (!Open())
+    return false;
+  Content = std::u16string(text);
+  Recorder.Record(TClipboardSetAction{*Content});
+  Notify();
+  return true;
+}
+
+bool TRecordingClipboard::Clear() {
+  if (!Open())
+    return false;
+  Content.reset();
+  Recorder.Record(TClipboardClearAction{});
+  Notify();
+  return true;
+}
+
+bool TRecordingClipboard::SetChangeHandler(std::function<void()> onChange) {
+  if (!NotificationsAvailable)
+    return false;
+  OnChange = std::move(onChange);
+  return true;
+}
+
+void TRecordingClipboard::FailNextOpens(std::size_t count, platform::TSystemError error) {
+  FailingOpens = count;
+  FailingError = std::move(error);
+}
+
+void TRecordingClipboard::ChangeExternally(std::optional<std::u16string> text) {
+  Content = std::move(text);
+  Notify();
+}
+
+}  // namespace tolvane::recording

@@ -1,0 +1,17 @@
+#include "platform/recording/Recordingmessagebox.h"
+
+#include "platform/recording/Defaultanswer.h"
+
+namespace tolvane::recording {
+
+platform::TMsgResult TRecordingMessageBox::Show(const platform::TMsgRequest& request) {
+  Shown.push_back(request);
+  Recorder.Record(TMessageAction{request.Caption, request.Text, request.Kind, request.Buttons});
+  if (Answers.empty())
+    return DefaultAnswer(request.Buttons);
+  const platform::TMsgResult answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
+}  // namespace tolvane::recording

@@ -1,0 +1,10 @@
+#include "platform/recording/Recordingservices.h"
+
+namespace tolvane::recording {
+
+platform::TServices TRecordingServices::Services() {
+  return {Clipboard, Keyboard, Shell, Registry,   KnownFolders, Foreground,  Locale,
+          CodePages, Files,    Time,  MessageBox, Program,      SystemColors};
+}
+
+}  // namespace tolvane::recording

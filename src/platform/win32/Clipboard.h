@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/Clipboard.h"
+#include "platform/win32/Messagewindow.h"
+
+namespace tolvane::win32 {
+
+// The clipboard through the Unicode text format. Owns a message-only window that opens the clipboard and,
+// once a change handler is set, listens for clipboard updates; so it must be used on the thread that created
+// it.
+class TClipboard final : public platform::IClipboard {
+ public:
+  TClipboard();
+  ~TClipboard() override;
+
+  bool HasText() override;
+  std::optional<std::u16string> GetText() override;
+  [[nodiscard]] bool SetText(std::u16string_view text) override;
+  [[nodiscard]] bool Clear() override;
+  platform::TSystemError LastError() const override { return Error; }
+  bool SetChangeHandler(std::function<void()> onChange) override;
+
+ private:
+  [[nodiscard]] bool Open();
+  bool Fail(DWORD code);
+  std::optional<std::u16string> ReadOpenClipboard();
+  bool StartListening();
+  void StopListening();
+  bool OnMessage(UINT message);
+
+  platform::TSystemError Error;
+  std::function<void()> OnChange;
+  bool Listening = false;
+  TMessageWindow Window;
+};
+
+}  // namespace tolvane::win32

@@ -1,0 +1,135 @@
+#include "platform/win32/Locale.h"
+
+#include <limits>
+
+#include "platform/win32/Timepicture.h"
+#include "platform/win32/Win.h"
+
+namespace tolvane::win32 {
+
+namespace {
+
+LCID LcidOf(platform::TLocaleScope scope) {
+  return scope == platform::TLocaleScope::System ? LOCALE_SYSTEM_DEFAULT : LOCALE_USER_DEFAULT;
+}
+
+bool FitsInt(std::u16string_view text) {
+  return text.size() <= std::numeric_limits<int>::max();
+}
+
+const wchar_t* WideData(std::u16string_view text) {
+  return reinterpret_cast<const wchar_t*>(text.data());
+}
+
+std::u16string MapCase(std::u16string_view text, platform::TLocaleScope scope, DWORD flags) {
+  // LCMapStringW rejects an empty source.
+  if (text.empty() || !FitsInt(text))
+    return std::u16string(text);
+  const int length = static_cast<int>(text.size());
+  const int needed = ::LCMapStringW(LcidOf(scope), flags, WideData(text), length, nullptr, 0);
+  if (needed <= 0)
+    return std::u16string(text);
+  std::wstring result(static_cast<std::size_t>(needed), L'\0');
+  const int written = ::LCMapStringW(LcidOf(scope), flags, WideData(text), length, result.data(), needed);
+  result.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
+  return Narrow16(result);
+}
+
+std::u16string UserLocaleText(LCTYPE type) {
+  const int needed = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, nullptr, 0);
+  if (needed <= 0)
+    return {};
+  std::wstring text(static_cast<std::size_t>(needed), L'\0');
+  const int written = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text.data(), needed);
+  // The count includes the terminating zero.
+  text.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
+  return Narrow16(text);
+}
+
+}  // namespace
+
+int TLocale::Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
+                     platform::TLocaleScope scope) {
+  if (FitsInt(a) && FitsInt(b)) {
+    const int result = ::CompareStringW(LcidOf(scope), ignoreCase ? NORM_IGNORECASE : 0, WideData(a),
+                                        static_cast<int>(a.size()), WideData(b), static_cast<int>(b.size()));
+    if (result != 0)
+      return result - CSTR_EQUAL;
+  }
+  // Only absurd lengths or invalid flags fail; an ordinal order is still an order.
+  return a.compare(b);
+}
+
+std::u16string TLocale::LowerCase(std::u16string_view text, platform::TLocaleScope scope) {
+  return MapCase(text, scope, LCMAP_LOWERCASE);
+}
+
+std::u16string TLocale::UpperCase(std::u16string_view text, platform::TLocaleScope scope) {
+  return MapCase(text, scope, LCMAP_UPPERCASE);
+}
+
+char16_t TLocale::UpperChar(char16_t c) {
+  // With a zero high word CharUpperW converts the character itself instead of a string.
+  const auto result = ::CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)));
+  return static_cast<char16_t>(reinterpret_cast<ULONG_PTR>(result) & 0xFFFF);
+}
+
+std::u16string TLocale::DayName(int dayOfWeek, bool abbreviated) {
+  if (dayOfWeek < 0 || dayOfWeek > 6)
+    return {};
+  // Windows counts the week from Monday (LOCALE_SDAYNAME1) to Sunday (LOCALE_SDAYNAME7).
+  const LCTYPE first = abbreviated ? LOCALE_SABBREVDAYNAME1 : LOCALE_SDAYNAME1;
+  return UserLocaleText(first + static_cast<LCTYPE>((dayOfWeek + 6) % 7));
+}
+
+std::u16string TLocale::MonthName(int month, bool abbreviated) {
+  if (month < 1 || month > 12)
+    return {};
+  const LCTYPE first = abbreviated ? LOCALE_SABBREVMONTHNAME1 : LOCALE_SMONTHNAME1;
+  return UserLocaleText(first + static_cast<LCTYPE>(month - 1));
+}
+
+std::u16string TLocale::Format(platform::TDateTimeFormat format) {
+  switch (format) {
+    case platform::TDateTimeFormat::ShortDate:
+      return UserLocaleText(LOCALE_SSHORTDATE);
+    case platform::TDateTimeFormat::LongDate:
+      return UserLocaleText(LOCALE_SLONGDATE);
+    case platform::TDateTimeFormat::ShortTime: {
+      // Windows 7 and later.
+      std::u16string picture = UserLocaleText(LOCALE_SSHORTTIME);
+      return picture.empty() ? WithoutSeconds(UserLocaleText(LOCALE_STIMEFORMAT)) : picture;
+    }
+    case platform::TDateTimeFormat::LongTime:
+      return UserLocaleText(LOCALE_STIMEFORMAT);
+  }
+  return {};
+}
+
+std::u16string TLocale::DateSeparator() {
+  return UserLocaleText(LOCALE_SDATE);
+}
+
+std::u16string TLocale::TimeSeparator() {
+  return UserLocaleText(LOCALE_STIME);
+}
+
+std::u16string TLocale::AmDesignator() {
+  return UserLocaleText(LOCALE_S1159);
+}
+
+std::u16string TLocale::PmDesignator() {
+  return UserLocaleText(LOCALE_S2359);
+}
+
+int TLocale::CountryCode() {
+  int code = 0;
+  for (const char16_t c : UserLocaleText(LOCALE_ICOUNTRY)) {
+    if (c < u'0' || c > u'9')
+      break;
+    code = code * 10 + (c - u'0');
+  }
+  return code;
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "platform/win32/Clipboard.h"
+#include "platform/win32/Codepages.h"
+#include "platform/win32/Files.h"
+#include "platform/win32/Foreground.h"
+#include "platform/win32/Keyboard.h"
+#include "platform/win32/Knownfolders.h"
+#include "platform/win32/Locale.h"
+#include "platform/win32/Messagebox.h"
+#include "platform/win32/Programinfo.h"
+#include "platform/win32/Registry.h"
+#include "platform/win32/Shell.h"
+#include "platform/win32/Systemcolors.h"
+#include "platform/win32/Time.h"
+
+namespace tolvane::win32 {
+
+// The program's set of Windows services. Create it on the user-interface thread: the clipboard's
+// notification window belongs to the creating thread.
+class TWin32Services {
+ public:
+  TWin32Services() = default;
+  TWin32Services(const TWin32Services&) = delete;
+  TWin32Services& operator=(const TWin32Services&) = delete;
+
+  // References into this object; valid while it lives.
+  platform::TServices Services();
+
+ private:
+  TClipboard Clipboard;
+  TKeyboard Keyboard;
+  TShell Shell;
+  TRegistry Registry;
+  TKnownFolders KnownFolders;
+  TForegroundWindow Foreground;
+  TLocale Locale;
+  TCodePages CodePages;
+  TFiles Files;
+  TTime Time;
+  TMessageBox MessageBox;
+  TProgramInfo Program;
+  TSystemColors SystemColors;
+};
+
+}  // namespace tolvane::win32

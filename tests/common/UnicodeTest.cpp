@@ -1,0 +1,80 @@
+#include "common/Unicode.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace tolvane {
+namespace {
+
+constexpr char16_t Fffd = 0xFFFD;
+
+TEST(Utf8ToUtf16, DecodesEveryEncodingLengthAtItsBoundaries) {
+  const std::u16string expected = {0x0000, 0x007F, 0x0080, 0x07FF, 0x0800,
+                                   0xFFFF, 0xD800, 0xDC00, 0xDBFF, 0xDFFF};
+  const std::string bytes("\x00\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
+                          20);
+  EXPECT_EQ(Utf8ToUtf16Strict(bytes), expected);
+  EXPECT_EQ(Utf8ToUtf16(bytes), expected);
+}
+
+TEST(Utf8ToUtf16, RejectsOverlongForms) {
+  for (const std::string overlong :
+       {"\xC0\x80", "\xC1\xBF", "\xE0\x80\x80", "\xE0\x9F\xBF", "\xF0\x80\x80\x80", "\xF0\x8F\xBF\xBF"}) {
+    EXPECT_EQ(Utf8ToUtf16Strict(overlong), std::nullopt) << overlong.size();
+  }
+  // C0 and C1 can never start a sequence; E0 80 is a bad lead followed by a stray continuation byte.
+  EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), (std::u16string{Fffd, Fffd}));
+  EXPECT_EQ(Utf8ToUtf16("\xE0\x80\x80"), (std::u16string{Fffd, Fffd, Fffd}));
+}
+
+TEST(Utf8ToUtf16, RejectsSurrogatesAndValuesAboveTheUnicodeRange) {
+  for (const std::string bad :
+       {"\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF"}) {
+    EXPECT_EQ(Utf8ToUtf16Strict(bad), std::nullopt);
+  }
+  EXPECT_EQ(Utf8ToUtf16("a\xED\xA0\x80z"), (std::u16string{u'a', Fffd, Fffd, Fffd, u'z'}));
+  EXPECT_EQ(Utf8ToUtf16Strict("\xED\x9F\xBF"), std::u16string(1, 0xD7FF));
+}
+
+TEST(Utf8ToUtf16, ReplacesEachMaximalInvalidSubpartOnce) {
+  EXPECT_EQ(Utf8ToUtf16("\x80\xBF"), (std::u16string{Fffd, Fffd}));
+  EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98x"), (std::u16string{Fffd, u'x'}));
+  EXPECT_EQ(Utf8ToUtf16("\xE2\x82z\xE2\x82\xAC"), (std::u16string{Fffd, u'z', 0x20AC}));
+}
+
+TEST(Utf8ToUtf16, EveryTruncatedPrefixOfMultiByteTextFails) {
+  const std::string text = "a\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80";  // a æ € 😀
+  const std::size_t characterEnds[] = {1, 3, 6, 10};
+  for (std::size_t length = 0; length <= text.size(); ++length) {
+    const bool complete = length == 0 || std::find(std::begin(characterEnds), std::end(characterEnds),
+                                                   length) != std::end(characterEnds);
+    const std::string prefix = text.substr(0, length);
+    EXPECT_EQ(Utf8ToUtf16Strict(prefix).has_value(), complete) << "length " << length;
+    if (!complete) {
+      EXPECT_EQ(Utf8ToUtf16(prefix).back(), Fffd) << "length " << length;
+    }
+  }
+}
+
+TEST(Utf16ToUtf8, EncodesPairsAndReplacesUnpairedSurrogates) {
+  EXPECT_EQ(Utf16ToUtf8(u"a\u00E6\u20AC\U0001F600"), "a\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD83D}), "\xEF\xBF\xBD");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDE00, u'x'}), "\xEF\xBF\xBDx");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD83D, 0xD83D, 0xDE00}), "\xEF\xBF\xBD\xF0\x9F\x98\x80");
+}
+
+TEST(Utf16ToUtf8, RoundTripsEveryBoundaryScalar) {
+  for (const char32_t scalar : {U'\x7F', U'\x80', U'\u07FF', U'\u0800', U'\uD7FF', U'\uE000', U'\uFFFF',
+                                U'\U00010000', U'\U0010FFFF'}) {
+    const std::u16string text =
+        scalar < 0x10000 ? std::u16string(1, static_cast<char16_t>(scalar))
+                         : std::u16string{static_cast<char16_t>(0xD800 + ((scalar - 0x10000) >> 10)),
+                                          static_cast<char16_t>(0xDC00 + (scalar & 0x3FF))};
+    EXPECT_EQ(Utf8ToUtf16Strict(Utf16ToUtf8(text)), text) << static_cast<unsigned>(scalar);
+  }
+}
+
+}  // namespace
+}  // namespace tolvane

@@ -1,0 +1,143 @@
+#include "platform/recording/Memoryfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tolvane::recording {
+namespace {
+
+const platform::TSystemError DiskFull{112, u"There is not enough space on the disk."};
+
+class MemoryFilesTest : public ::testing::Test {
+ protected:
+  std::vector<platform::TFolderEntry> Sorted(std::u16string_view folder) {
+    auto entries = Files.List(folder).value_or(std::vector<platform::TFolderEntry>{});
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.Name < b.Name; });
+    return entries;
+  }
+
+  TMemoryFiles Files;
+};
+
+TEST_F(MemoryFilesTest, PathsIgnoreCaseAndSeparatorSpelling) {
+  Files.AddFile(u"C:\\Users\\Test\\Menu.TvXml", "data");
+  EXPECT_TRUE(Files.FileExists(u"c:/users/TEST//menu.tvxml"));
+  EXPECT_TRUE(Files.FolderExists(u"C:\\USERS\\test\\"));
+  EXPECT_FALSE(Files.FolderExists(u"C:\\Users\\Test\\Menu.TvXml"));
+  EXPECT_EQ(Files.ReadAll(u"C:/Users/Test/MENU.TVXML"), "data");
+  EXPECT_EQ(Files.FilePaths(), std::vector<std::u16string>{u"C:\\Users\\Test\\Menu.TvXml"});
+}
+
+TEST_F(MemoryFilesTest, WritesThroughAWriterAndTruncatesOnCreate) {
+  Files.AddFile(u"C:\\a.txt", "old content");
+  auto writer = Files.Create(u"C:\\a.txt");
+  ASSERT_NE(writer, nullptr);
+  EXPECT_EQ(Files.Content(u"C:\\a.txt"), "");
+  ASSERT_TRUE(writer->Write("ab"));
+  ASSERT_TRUE(writer->Write("cd"));
+  ASSERT_TRUE(writer->Flush());
+  ASSERT_TRUE(writer->Close());
+  EXPECT_FALSE(writer->Write("late"));
+  EXPECT_EQ(Files.LastError().Code, 6u);
+  EXPECT_EQ(Files.Content(u"C:\\a.txt"), "abcd");
+}
+
+TEST_F(MemoryFilesTest, AFileOpenForWritingCannotBeReplacedOrDeleted) {
+  Files.AddFile(u"C:\\a.txt", "a");
+  Files.AddFile(u"C:\\b.txt", "b");
+  auto writer = Files.Create(u"C:\\a.txt");
+  EXPECT_FALSE(Files.CanOpenForWriting(u"C:\\a.txt"));
+  EXPECT_FALSE(Files.Delete(u"C:\\a.txt"));
+  EXPECT_EQ(Files.LastError().Code, 32u);
+  EXPECT_FALSE(Files.Replace(u"C:\\a.txt", u"C:\\b.txt"));
+  EXPECT_FALSE(Files.Replace(u"C:\\b.txt", u"C:\\a.txt"));
+  EXPECT_EQ(Files.Create(u"C:\\a.txt"), nullptr);
+  writer.reset();  // dropped without Close: still released
+  EXPECT_TRUE(Files.CanOpenForWriting(u"C:\\a.txt"));
+  EXPECT_TRUE(Files.Delete(u"C:\\a.txt"));
+}
+
+TEST_F(MemoryFilesTest, ReplaceMovesTheFileUnderTheTargetName) {
+  Files.AddFile(u"C:\\d\\menu.TvXml", "old");
+  Files.AddFile(u"C:\\d\\menu.TvXml.tvtmp", "new");
+  ASSERT_TRUE(Files.Replace(u"C:\\d\\menu.TvXml", u"C:\\d\\menu.TvXml.tvtmp"));
+  EXPECT_EQ(Files.FilePaths(), std::vector<std::u16string>{u"C:\\d\\menu.TvXml"});
+  EXPECT_EQ(Files.Content(u"C:\\d\\menu.TvXml"), "new");
+  EXPECT_FALSE(Files.Replace(u"C:\\d\\x", u"C:\\d\\missing"));
+  EXPECT_EQ(Files.LastError().Code, 2u);
+  EXPECT_FALSE(Files.Replace(u"C:\\nowhere\\x", u"C:\\d\\menu.TvXml"));
+  EXPECT_EQ(Files.LastError().Code, 3u);
+  EXPECT_TRUE(Files.FileExists(u"C:\\d\\menu.TvXml"));
+}
+
+TEST_F(MemoryFilesTest, FilesNeedTheirFolder) {
+  EXPECT_EQ(Files.Create(u"C:\\missing\\a.txt"), nullptr);
+  EXPECT_EQ(Files.LastError().Code, 3u);
+  EXPECT_EQ(Files.ReadAll(u"C:\\missing\\a.txt"), std::nullopt);
+  EXPECT_EQ(Files.LastError().Code, 3u);
+  ASSERT_TRUE(Files.CreateFolder(u"C:\\missing\\deeper"));
+  EXPECT_TRUE(Files.FolderExists(u"C:\\missing"));
+  EXPECT_NE(Files.Create(u"C:\\missing\\a.txt"), nullptr);
+  EXPECT_EQ(Files.ReadAll(u"C:\\missing\\b.txt"), std::nullopt);
+  EXPECT_EQ(Files.LastError().Code, 2u);
+  EXPECT_FALSE(Files.CreateFolder(u"C:\\missing\\a.txt\\sub"));
+  EXPECT_EQ(Files.LastError().Code, 183u);
+}
+
+TEST_F(MemoryFilesTest, ListsDirectChildrenOnly) {
+  Files.AddFile(u"C:\\Menus\\One.TvXml", "");
+  Files.AddFile(u"C:\\Menus\\Old\\Two.TvXml", "");
+  Files.AddFile(u"C:\\Other.txt", "");
+  EXPECT_EQ(Sorted(u"c:\\menus"),
+            (std::vector<platform::TFolderEntry>{{u"Old", true}, {u"One.TvXml", false}}));
+  EXPECT_EQ(Files.List(u"C:\\Nothing"), std::nullopt);
+}
+
+TEST_F(MemoryFilesTest, FailsTheNthCallOfAKindCountedFromNow) {
+  Files.AddFile(u"C:\\a.txt", "a");
+  ASSERT_TRUE(Files.ReadAll(u"C:\\a.txt"));
+  Files.FailCall(TFileOperation::Read, 2, DiskFull);
+  EXPECT_TRUE(Files.ReadAll(u"C:\\a.txt"));
+  EXPECT_EQ(Files.ReadAll(u"C:\\a.txt"), std::nullopt);
+  EXPECT_EQ(Files.LastError(), DiskFull);
+  EXPECT_TRUE(Files.ReadAll(u"C:\\a.txt"));
+  EXPECT_EQ(Files.Calls(TFileOperation::Read), 4u);
+  EXPECT_EQ(Files.Calls(TFileOperation::Write), 0u);
+}
+
+TEST_F(MemoryFilesTest, AnInjectedFailureHasNoEffect) {
+  Files.AddFile(u"C:\\a.txt", "a");
+  Files.AddFile(u"C:\\b.txt", "b");
+  Files.FailCall(TFileOperation::Delete, 1, DiskFull);
+  Files.FailCall(TFileOperation::Replace, 1, DiskFull);
+  EXPECT_FALSE(Files.Delete(u"C:\\a.txt"));
+  EXPECT_FALSE(Files.Replace(u"C:\\a.txt", u"C:\\b.txt"));
+  EXPECT_EQ(Files.Content(u"C:\\a.txt"), "a");
+  EXPECT_EQ(Files.Content(u"C:\\b.txt"), "b");
+
+  auto writer = Files.Create(u"C:\\c.txt");
+  Files.FailCall(TFileOperation::Write, 1, DiskFull);
+  EXPECT_FALSE(writer->Write("lost"));
+  EXPECT_EQ(Files.Content(u"C:\\c.txt"), "");
+}
+
+TEST_F(MemoryFilesTest, AWriterWhoseCloseFailsIsClosedAnyway) {
+  auto writer = Files.Create(u"C:\\a.txt");
+  Files.FailCall(TFileOperation::Close, 1, DiskFull);
+  EXPECT_FALSE(writer->Close());
+  EXPECT_EQ(Files.LastError(), DiskFull);
+  EXPECT_TRUE(Files.Delete(u"C:\\a.txt"));
+}
+
+TEST_F(MemoryFilesTest, AnotherProgramCanHoldAFile) {
+  Files.AddFile(u"C:\\a.txt", "a");
+  Files.SetLockedByOtherProgram(u"C:\\A.TXT", true);
+  EXPECT_FALSE(Files.CanOpenForWriting(u"C:\\a.txt"));
+  EXPECT_EQ(Files.ReadAll(u"C:\\a.txt"), "a");
+  Files.SetLockedByOtherProgram(u"C:\\a.txt", false);
+  EXPECT_TRUE(Files.CanOpenForWriting(u"C:\\a.txt"));
+}
+
+}  // namespace
+}  // namespace tolvane::recording

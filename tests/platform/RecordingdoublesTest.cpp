@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "common/Unicode.h"
+#include "common/Version.h"
+#include "platform/native/Nativecodepages.h"
+#include "platform/native/Nativelocale.h"
+#include "platform/recording/Defaultanswer.h"
+#include "platform/recording/Recordingservices.h"
+
+namespace tolvane::recording {
+namespace {
+
+using platform::TMsgResult;
+namespace mb = platform::msgbutton;
+
+class RecordingDoublesTest : public ::testing::Test {
+ protected:
+  native::TNativeLocale Locale{"en_US"};
+  native::TNativeCodePages CodePages;
+  TRecordingServices Doubles{Locale, CodePages};
+  platform::TServices Services = Doubles.Services();
+};
+
+TEST_F(RecordingDoublesTest, ServicesAreTheOwnedDoubles) {
+  EXPECT_EQ(&Services.Clipboard, &Doubles.Clipboard);
+  EXPECT_EQ(&Services.Files, &Doubles.Files);
+  EXPECT_EQ(&Services.Locale, &Locale);
+  EXPECT_EQ(&Services.CodePages, &CodePages);
+  EXPECT_EQ(&Services.Program, &Doubles.Program);
+}
+
+TEST_F(RecordingDoublesTest, ClipboardOpensFailAsScriptedThenRecover) {
+  int changes = 0;
+  ASSERT_TRUE(Services.Clipboard.SetChangeHandler([&] { ++changes; }));
+  EXPECT_FALSE(Services.Clipboard.HasText());
+  EXPECT_EQ(Services.Clipboard.GetText(), u"");
+  Doubles.Clipboard.FailNextOpens(2, {5, u"Access is denied."});
+  EXPECT_EQ(Services.Clipboard.GetText(), std::nullopt);
+  EXPECT_FALSE(Services.Clipboard.SetText(u"x"));
+  EXPECT_EQ(Services.Clipboard.LastError().Code, 5u);
+  EXPECT_TRUE(Services.Clipboard.SetText(u""));
+  EXPECT_TRUE(Services.Clipboard.HasText());
+  EXPECT_EQ(changes, 1);
+  Doubles.Clipboard.ChangeExternally(u"copied");
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(Services.Clipboard.GetText(), u"copied");
+  EXPECT_EQ(Doubles.Clipboard.OpenCount(), 5u);
+  EXPECT_EQ(Doubles.Recorder.TraceLines(), std::vector<std::string>{"clipboard \"\""});
+}
+
+TEST_F(RecordingDoublesTest, ClipboardCanLackNotifications) {
+  Doubles.Clipboard.SetNotificationsAvailable(false);
+  EXPECT_FALSE(Services.Clipboard.SetChangeHandler([] {}));
+}
+
+TEST_F(RecordingDoublesTest, KeyStateIsWhatTheTestSets) {
+  EXPECT_FALSE(Services.Keyboard.IsKeyDown(0x11));
+  Doubles.Keyboard.SetKeyDown(0x11, true);
+  EXPECT_TRUE(Services.Keyboard.IsKeyDown(0x11));
+  Doubles.Keyboard.SetKeyDown(0x11, false);
+  EXPECT_FALSE(Services.Keyboard.IsKeyDown(0x11));
+}
+
+TEST_F(RecordingDoublesTest, VirtualTimeAdvancesOnlyBySleepsAndWaits) {
+  Doubles.Time.SetTickCount(0xFFFFFFF0u);
+  int waits = 0;
+  Doubles.Time.SetWaitCallback([&] {
+    ++waits;
+    if (Services.Time.TickCount() == 0x0000000Cu)
+      Doubles.Clipboard.ChangeExternally(u"copied");
+  });
+  Services.Time.Sleep(8);
+  Services.Time.WaitProcessingMessages(20);
+  EXPECT_EQ(Services.Time.TickCount(), 0x0000000Cu);  // wrapped like timeGetTime
+  EXPECT_EQ(waits, 1);
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"copied");
+  Doubles.Time.Advance(100);
+  EXPECT_EQ(Services.Time.TickCount(), 0x00000070u);
+  EXPECT_EQ(Doubles.Recorder.Actions(), (std::vector<TAction>{TSleepAction{8}, TWaitAction{20}}));
+  const platform::TDateTime fixed{2023, 5, 17, 9, 4, 3, 2, 3};
+  Doubles.Time.SetNow(fixed);
+  EXPECT_EQ(Services.Time.Now(), fixed);
+}
+
+TEST(DefaultAnswer, PrefersOkThenYesThenTheBoxOrder) {
+  EXPECT_EQ(DefaultAnswer(mb::Ok), TMsgResult::Ok);
+  EXPECT_EQ(DefaultAnswer(mb::Ok | mb::Cancel), TMsgResult::Ok);
+  EXPECT_EQ(DefaultAnswer(mb::Yes | mb::No | mb::Cancel), TMsgResult::Yes);
+  EXPECT_EQ(DefaultAnswer(mb::No | mb::Cancel), TMsgResult::No);
+  EXPECT_EQ(DefaultAnswer(mb::Abort | mb::Retry | mb::Ignore), TMsgResult::Abort);
+  EXPECT_EQ(DefaultAnswer(mb::Retry | mb::Cancel), TMsgResult::Retry);
+  EXPECT_EQ(DefaultAnswer(mb::Cancel), TMsgResult::Cancel);
+  EXPECT_EQ(DefaultAnswer(0), TMsgResult::Ok);
+}
+
+TEST_F(RecordingDoublesTest, MessageBoxAnswersFromItsScriptFirst) {
+  Doubles.MessageBox.QueueAnswer(TMsgResult::No);
+  const platform::TMsgRequest question{u"Save", u"Save changes?", platform::TMsgKind::Question,
+                                       mb::Yes | mb::No};
+  EXPECT_EQ(Services.MessageBox.Show(question), TMsgResult::No);
+  EXPECT_EQ(Services.MessageBox.Show(question), TMsgResult::Yes);
+  ASSERT_EQ(Doubles.MessageBox.Requests().size(), 2u);
+  EXPECT_EQ(
+      Doubles.Recorder.Actions().front(),
+      TAction(TMessageAction{u"Save", u"Save changes?", platform::TMsgKind::Question, mb::Yes | mb::No}));
+}
+
+TEST_F(RecordingDoublesTest, ForegroundFollowsTheScriptedDesktop) {
+  Doubles.Foreground.AddWindow(10, u"Notepad");
+  Doubles.Foreground.AddWindow(20, u"TTolvaneMenu", true);
+  Doubles.Foreground.BringToFront(10);
+  EXPECT_EQ(Services.Foreground.Get(), 10u);
+  EXPECT_EQ(Services.Foreground.ClassName(20), u"TTolvaneMenu");
+  EXPECT_TRUE(Services.Foreground.IsOwnWindow(20));
+  EXPECT_FALSE(Services.Foreground.IsOwnWindow(10));
+  Doubles.Foreground.FailNextSets(1);
+  EXPECT_FALSE(Services.Foreground.Set(20));
+  EXPECT_TRUE(Services.Foreground.Set(20));
+  EXPECT_EQ(Services.Foreground.Get(), 20u);
+  Doubles.Foreground.RemoveWindow(20);
+  EXPECT_EQ(Services.Foreground.Get(), 0u);
+  EXPECT_FALSE(Services.Foreground.IsWindow(20));
+  EXPECT_EQ(Services.Foreground.ClassName(20), u"");
+  EXPECT_EQ(Doubles.Foreground.SetCalls(), 2u);
+  EXPECT_EQ(Doubles.Recorder.TraceLines(), std::vector<std::string>{"foreground 20"});
+}
+
+TEST_F(RecordingDoublesTest, RegistryReadsTheFilledTree) {
+  using platform::TRegistryRoot;
+  const std::u16string browsers = u"Software\\Clients\\StartMenuInternet";
+  Doubles.Registry.SetString(TRegistryRoot::LocalMachine, browsers + u"\\WebBrowserA.exe", u"",
+                             u"Web Browser A");
+  Doubles.Registry.AddKey(TRegistryRoot::LocalMachine, browsers + u"\\WebBrowserB.exe\\shell");
+  Doubles.Registry.SetNonString(TRegistryRoot::LocalMachine, browsers + u"\\WebBrowserB.exe", u"Flags");
+  EXPECT_EQ(
+      Services.Registry.SubKeyNames(TRegistryRoot::LocalMachine, u"software\\CLIENTS\\StartMenuInternet\\"),
+      (std::vector<std::u16string>{u"WebBrowserA.exe", u"WebBrowserB.exe"}));
+  EXPECT_EQ(Services.Registry.ReadString(TRegistryRoot::LocalMachine, browsers + u"\\WEBBROWSERA.EXE", u""),
+            u"Web Browser A");
+  EXPECT_EQ(
+      Services.Registry.ReadString(TRegistryRoot::LocalMachine, browsers + u"\\WebBrowserB.exe", u"Flags"),
+      std::nullopt);
+  EXPECT_EQ(Services.Registry.LastError().Code, 1630u);
+  EXPECT_EQ(Services.Registry.SubKeyNames(TRegistryRoot::CurrentUser, browsers), std::nullopt);
+  EXPECT_EQ(Services.Registry.LastError().Code, 2u);
+}
+
+TEST_F(RecordingDoublesTest, KnownFoldersAndProgramInfoAreFixed) {
+  using platform::TKnownFolder;
+  EXPECT_EQ(Services.KnownFolders.Path(TKnownFolder::Desktop), u"C:\\Users\\Test\\Desktop");
+  Doubles.KnownFolders.Set(TKnownFolder::Desktop, std::nullopt);
+  EXPECT_EQ(Services.KnownFolders.Path(TKnownFolder::Desktop), std::nullopt);
+  const std::u16string exe = Services.Program.ExecutablePath();
+  EXPECT_EQ(Services.Program.FileVersion(exe), U16(TOLVANE_VERSION_TEXT));
+  EXPECT_EQ(Services.Program.FileVersion(u"c:\\program files\\TOLVANE\\tolvane.exe"),
+            U16(TOLVANE_VERSION_TEXT));
+  EXPECT_EQ(Services.Program.FileVersion(u"C:\\Windows\\notepad.exe"), std::nullopt);
+  Doubles.Program.SetWow64(true);
+  EXPECT_TRUE(Services.Program.IsWow64());
+}
+
+}  // namespace
+}  // namespace tolvane::recording

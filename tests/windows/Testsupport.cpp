@@ -1,0 +1,95 @@
+#include "Testsupport.h"
+
+#include <system_error>
+
+#include "platform/win32/Time.h"
+
+namespace tolvane::win32::testing {
+
+namespace {
+
+void RegisterTestWindowClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = TTestWindow::ClassName;
+    return ::RegisterClassExW(&windowClass) != 0;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+TTestWindow::TTestWindow(TVisibility visibility) {
+  RegisterTestWindowClass(&TTestWindow::Procedure);
+  const DWORD style = WS_OVERLAPPEDWINDOW | (visibility == TVisibility::Shown ? WS_VISIBLE : 0);
+  Window.reset(::CreateWindowExW(0, ClassName, L"Tolvane test", style, 100, 100, 400, 300, nullptr, nullptr,
+                                 ::GetModuleHandleW(nullptr), this));
+  EditControl = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 0, 0,
+                                  380, 260, Window.get(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
+std::u16string TTestWindow::EditText() const {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(EditControl)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(::GetWindowTextW(EditControl, text.data(), static_cast<int>(text.size()))));
+  return Narrow16(text);
+}
+
+bool TTestWindow::BringToFront() {
+  ::ShowWindow(Window.get(), SW_SHOW);
+  ::SetForegroundWindow(Window.get());
+  ::SetFocus(EditControl);
+  return PumpUntil([this] { return ::GetForegroundWindow() == Window.get() && ::GetFocus() == EditControl; });
+}
+
+LRESULT CALLBACK TTestWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TTestWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self != nullptr && message == WM_APP) {
+    ++self->AppMessageCount;
+    return 0;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  TTime time;
+  const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (::GetTickCount64() >= deadline)
+      return condition();
+    time.WaitProcessingMessages(20);
+  }
+  return true;
+}
+
+TTempFolder::TTempFolder() {
+  wchar_t temp[MAX_PATH + 1];
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, temp);
+  const std::filesystem::path base(std::wstring(temp, length));
+  for (unsigned attempt = ::GetTickCount();; ++attempt) {
+    Folder = base /
+             (L"tolvane-test-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(attempt));
+    if (std::filesystem::create_directory(Folder))
+      return;
+  }
+}
+
+TTempFolder::~TTempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(Folder, ignored);
+}
+
+std::u16string TTempFolder::operator/(std::u16string_view name) const {
+  return Narrow16((Folder / std::wstring(name.begin(), name.end())).wstring());
+}
+
+}  // namespace tolvane::win32::testing

@@ -1,0 +1,62 @@
+#pragma once
+// Windows, folders and waiting for the Windows tests. Each test makes its own, because every case runs in a
+// process of its own.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win.h"
+
+namespace tolvane::win32::testing {
+
+// A top-level window filled by a multi-line edit control. Counts the WM_APP messages it receives.
+class TTestWindow {
+ public:
+  // Wine without a window manager waits two seconds when a shown window goes away, so tests that need no
+  // visible window ask for a hidden one.
+  enum class TVisibility { Shown, Hidden };
+
+  explicit TTestWindow(TVisibility visibility = TVisibility::Shown);
+  TTestWindow(const TTestWindow&) = delete;
+  TTestWindow& operator=(const TTestWindow&) = delete;
+
+  HWND Handle() const { return Window.get(); }
+  HWND Edit() const { return EditControl; }
+  std::u16string EditText() const;
+  int AppMessages() const { return AppMessageCount; }
+  // Makes the window the foreground window with the keyboard focus in the edit control.
+  [[nodiscard]] bool BringToFront();
+  void Destroy() { Window.reset(); }
+
+  static constexpr wchar_t ClassName[] = L"TolvaneTestWindow";
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  int AppMessageCount = 0;
+  HWND EditControl = nullptr;  // a child, destroyed with the window
+  unique_hwnd Window;
+};
+
+// Handles messages until the condition holds or the time is up; the condition's last answer.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
+
+// A new, empty folder in the temporary folder, removed with everything in it at the end.
+class TTempFolder {
+ public:
+  TTempFolder();
+  TTempFolder(const TTempFolder&) = delete;
+  TTempFolder& operator=(const TTempFolder&) = delete;
+  ~TTempFolder();
+
+  // The path of a name inside the folder, with '\\' separators.
+  std::u16string operator/(std::u16string_view name) const;
+  const std::filesystem::path& Path() const { return Folder; }
+
+ private:
+  std::filesystem::path Folder;
+};
+
+}  // namespace tolvane::win32::testing
