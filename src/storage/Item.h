@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Qxptrvector.h"
+#include "platform/Locale.h"
+#include "storage/Xmltag.h"
+
+namespace tolvane::storage {
+
+// Item type codes as stored in the "Type" attribute.
+inline constexpr int ItemTypeClip = 0;
+inline constexpr int ItemTypeFolderClip = 1;
+inline constexpr int ItemTypeFolder = 2;
+inline constexpr int ItemTypeProgram = 3;
+inline constexpr int ItemTypeWebSite = 4;
+inline constexpr int ItemTypeMail = 5;
+inline constexpr int ItemTypeKeyMacro = 6;
+inline constexpr int ItemTypeClipModifier = 7;
+// From here on the items are the program's own (command menu, recent files, built-in commands); they are
+// never written to a file.
+inline constexpr int ItemTypeProgramOwn = 50;
+
+// Where an item is drawn in an open menu, in pixels.
+struct TItemRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+
+  bool operator==(const TItemRect&) const = default;
+};
+
+class TItem;
+using TItemVector = TQxPtrVector<TItem>;
+
+// One entry of the menu tree: a folder or an action, with the texts its type needs. Each item owns its
+// children; an item is known only by its place in the tree.
+class TItem {
+ public:
+  // A root item (level 0, a folder).
+  TItem() : TItem(nullptr) {}
+  // An item with the defaults of a new child of parent (not yet added to it).
+  explicit TItem(TItem* parent);
+  virtual ~TItem() = default;
+  TItem(const TItem&) = delete;
+  TItem& operator=(const TItem&) = delete;
+
+  TItem* AppendChild(std::unique_ptr<TItem> item);
+  TItem* NewChild();
+  TItem* NewChildBeside(const TItem* sibling, bool before);
+  // Puts the item before or after sibling (at the end when sibling is not a child) and renumbers its levels.
+  TItem* InsertChild(const TItem* sibling, std::unique_ptr<TItem> item, bool before);
+  // Takes the child out without destroying it; null when it is not a child.
+  std::unique_ptr<TItem> RemoveChild(const TItem* item);
+  // Destroys the child; returns the child now at its position, else the last child, else null.
+  TItem* DeleteChild(const TItem* item);
+  std::vector<std::unique_ptr<TItem>> DetachChildren();
+  int IndexOfChild(const TItem* item) const { return Children.IndexOf(item); }
+
+  // The names from the level-1 ancestor down to this item, joined with "\".
+  std::u16string ItemPath() const;
+  // By name, ignoring case, in the system locale's order. In the root a leading program item keeps its place.
+  void SortChildren(platform::ILocale& locale, bool recursive, bool descending);
+
+  // KeyMacro with its line-break codes turned into CR LF, for editing.
+  std::u16string GetMacroLines() const;
+  // Stores edited macro text: lines joined by the line-break code, one more code when the text ends with a
+  // line feed.
+  void SetMacroLines(std::u16string_view text);
+
+  // Reads the item's fields and its subtree from the element's children. On a value that cannot be read
+  // (a "Type" or "Img" that is no integer) returns false with the reason; the item is then incomplete.
+  [[nodiscard]] bool ReadFromXml(const TQxXmlTag& tag, std::u16string& error);
+  // Writes the item into the element: as an "Item" element unless it is the root (level 0).
+  void WriteToXml(TQxXmlTag& tag) const;
+  // Writes the item as an "Item" element whatever its level (for a branch file).
+  void WriteToXmlAsItem(TQxXmlTag& tag) const;
+
+  bool MonoSpace = true;
+  bool NewLineHome = false;
+  int ImageIndex = -1;
+  int RepeatCount = 1;
+  std::u16string Bcc;
+  std::u16string Cc;
+  std::u16string XClip;
+  std::u16string Code;
+  std::u16string Email;
+  std::u16string File;
+  std::u16string KeyMacro;
+  std::u16string Name;
+  std::u16string QParams;
+  std::u16string Program;
+  std::u16string ShortCutText;  // never stored
+  std::u16string Subject;
+  std::u16string Tip;
+  std::u16string Url;
+  std::u16string WebBrowser;
+  int ItemType = ItemTypeClip;
+  int Level = 0;
+  TItem* Parent = nullptr;
+  TItemRect ItemRect;           // never stored
+  std::uintptr_t TreeNode = 0;  // the editor's tree node, opaque here; never stored
+  TItemVector Children;
+  int MaxChildWidth = 0;  // never stored
+
+ private:
+  void Adopt(TItem& child);
+  void WriteFields(TQxXmlTag& tag) const;
+};
+
+}  // namespace tolvane::storage

@@ -1,0 +1,152 @@
+#include "storage/Itemfields.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "storage/Xmlchars.h"
+
+namespace tolvane::storage::itemfields {
+namespace {
+
+constexpr int MaxStoredRepeatCount = 99;  // two digits in "ZVals"
+
+std::optional<int> ParseInteger(std::u16string_view text) {
+  while (!text.empty() && IsXmlSkippable(text.front()))
+    text.remove_prefix(1);
+  std::string narrow;
+  for (const char16_t c : text) {
+    if (c > 127)
+      return std::nullopt;
+    narrow.push_back(static_cast<char>(c));
+  }
+  const char* first = narrow.data();
+  const char* last = first + narrow.size();
+  if (last - first > 1 && *first == '+' && first[1] != '-')
+    ++first;
+  int value = 0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last)
+    return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+const std::array<TFieldSpec, 14> StoredFields{{
+    {u"Name", &TItem::Name, TFieldForm::Plain},
+    {u"Code", &TItem::Code, TFieldForm::Framed},
+    {u"Tip", &TItem::Tip, TFieldForm::Framed},
+    {u"Email", &TItem::Email, TFieldForm::Plain},
+    {u"ACc", &TItem::Cc, TFieldForm::Plain},
+    {u"Bcc", &TItem::Bcc, TFieldForm::Plain},
+    {u"XClip", &TItem::XClip, TFieldForm::Plain},
+    {u"File", &TItem::File, TFieldForm::Plain},
+    {u"Subject", &TItem::Subject, TFieldForm::Plain},
+    {u"Program", &TItem::Program, TFieldForm::Plain},
+    {u"Url", &TItem::Url, TFieldForm::Plain},
+    {u"WebBrowser", &TItem::WebBrowser, TFieldForm::Plain},
+    {u"KeyMacro", &TItem::KeyMacro, TFieldForm::CData},
+    {u"QParams", &TItem::QParams, TFieldForm::Plain},
+}};
+
+TStoredValue StoredValue(TFieldForm form, std::u16string_view value) {
+  switch (form) {
+    case TFieldForm::Plain: {
+      // Plain text loses its trailing blanks anyway; leading ones would be skipped by every reader.
+      const std::u16string_view kept = TrimXmlRight(value);
+      return {kept, !kept.empty() && IsXmlTrimmable(kept.front())};
+    }
+    case TFieldForm::Framed:
+      return {value, !value.empty() && (IsXmlTrimmable(value.front()) || IsXmlTrimmable(value.back()))};
+    case TFieldForm::CData:
+      break;
+  }
+  return {value, true};
+}
+
+std::u16string* FieldByLetter(TItem& item, char16_t letter) {
+  switch (letter) {
+    case u'A':
+      return &item.Cc;
+    case u'B':
+      return &item.Bcc;
+    case u'C':
+      return &item.Code;
+    case u'E':
+      return &item.Email;
+    case u'F':
+      return &item.File;
+    case u'K':
+      return &item.KeyMacro;
+    case u'N':
+      return &item.Name;
+    case u'P':
+      return &item.Program;
+    case u'Q':
+      return &item.QParams;
+    case u'S':
+      return &item.Subject;
+    case u'T':
+      return &item.Tip;
+    case u'U':
+      return &item.Url;
+    case u'W':
+      return &item.WebBrowser;
+    case u'X':
+      return &item.XClip;
+    default:
+      return nullptr;
+  }
+}
+
+bool NeedsZVals(const TItem& item) {
+  return item.NewLineHome || !item.MonoSpace || item.RepeatCount != 1;
+}
+
+std::u16string PackZVals(const TItem& item) {
+  const int count = std::clamp(item.RepeatCount, 1, MaxStoredRepeatCount);
+  std::u16string zvals = u"0000000000";
+  zvals[0] = static_cast<char16_t>(u'0' + count / 10);
+  zvals[1] = static_cast<char16_t>(u'0' + count % 10);
+  zvals[2] = item.MonoSpace ? u'1' : u'0';
+  zvals[3] = item.NewLineHome ? u'1' : u'0';
+  return zvals;
+}
+
+void UnpackZVals(std::u16string_view zvals, TItem& item) {
+  if (zvals.size() >= 3)
+    item.MonoSpace = zvals[2] != u'0';
+  if (zvals.size() >= 4)
+    item.NewLineHome = zvals[3] != u'0';
+  int count = 0;
+  for (const char16_t c : zvals.substr(0, 2)) {
+    if (c >= u'0' && c <= u'9')
+      count = count * 10 + (c - u'0');
+  }
+  item.RepeatCount = !zvals.empty() && zvals[0] == u'-' ? -count : count;
+}
+
+std::u16string DecimalText(int value) {
+  const std::string text = std::to_string(value);
+  return std::u16string(text.begin(), text.end());
+}
+
+bool ReadItemAttributes(std::span<const std::u16string> values, TItem& item, std::u16string& error) {
+  if (item.Level > MaxItemLevel) {
+    error = NestedTooDeeply;
+    return false;
+  }
+  int* targets[] = {&item.ItemType, &item.ImageIndex};
+  for (std::size_t i = 0; i < std::min<std::size_t>(values.size(), 2); ++i) {
+    const std::optional<int> parsed = ParseInteger(values[i]);
+    if (!parsed) {
+      error = u"'" + values[i] + u"' is not a valid integer value";
+      return false;
+    }
+    *targets[i] = *parsed;
+  }
+  return true;
+}
+
+}  // namespace tolvane::storage::itemfields

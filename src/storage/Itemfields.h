@@ -1,0 +1,55 @@
+#pragma once
+// How the fields of an item are stored: their elements in file order and form, the first letters that
+// recognise them, the "ZVals" packing and the integer attributes.
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "storage/Item.h"
+
+namespace tolvane::storage::itemfields {
+
+enum class TFieldForm {
+  Plain,   // escaped text without trailing blanks; CDATA only to keep leading blanks
+  Framed,  // CDATA when it starts or ends with a blank or line break, escaped text otherwise
+  CData,   // always CDATA
+};
+
+struct TFieldSpec {
+  std::u16string_view Element;
+  std::u16string TItem::*Member;
+  TFieldForm Form;
+};
+
+// In file order; "Name" is written even when empty, the others only when not empty.
+extern const std::array<TFieldSpec, 14> StoredFields;
+
+// What a field's element holds: the text (as it is to be stored before escaping) and whether it is CDATA.
+struct TStoredValue {
+  std::u16string_view Text;
+  bool CData = false;
+};
+TStoredValue StoredValue(TFieldForm form, std::u16string_view value);
+
+// The field an element's first letter stands for; null for "I", "Z" and unknown letters.
+std::u16string* FieldByLetter(TItem& item, char16_t letter);
+
+bool NeedsZVals(const TItem& item);
+std::u16string PackZVals(const TItem& item);
+void UnpackZVals(std::u16string_view zvals, TItem& item);
+
+// Items nest at most this deep, so that the elements of the deepest item's fields stay within the nesting
+// a menu file may have.
+inline constexpr int MaxItemLevel = XmlMaxDepth - 1;
+inline constexpr std::u16string_view NestedTooDeeply = u"The menu is nested too deeply";
+
+std::u16string DecimalText(int value);
+// An "Item" element's type and image from the values of its first two attributes, whatever their names; a
+// missing one keeps the item's default. Each must be a decimal integer with an optional sign after optional
+// leading blanks. Also refuses an item nested deeper than MaxItemLevel.
+[[nodiscard]] bool ReadItemAttributes(std::span<const std::u16string> values, TItem& item,
+                                      std::u16string& error);
+
+}  // namespace tolvane::storage::itemfields

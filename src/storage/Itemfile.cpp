@@ -1,0 +1,191 @@
+#include "storage/Itemfile.h"
+
+#include <utility>
+
+#include "storage/Itemreader.h"
+#include "storage/Itemwriter.h"
+#include "storage/Xmlfile.h"
+
+namespace tolvane::storage {
+namespace {
+
+constexpr std::u16string_view LoadErrorCaption = u"Load file error!";
+constexpr std::u16string_view LoadErrorLeadIn = u"Loading file failed with message:\r\n";
+constexpr std::u16string_view SaveErrorCaption = u"Save File Error";
+constexpr std::u16string_view SaveErrorLeadIn = u"The error message is\r\n\r\n:";
+constexpr std::u16string_view ReadOnlyCaption = u"File Information";
+constexpr std::u16string_view ReadOnlyText =
+    u"You do not have write access to the file\r\nthat is currently loaded in Tolvane!";
+constexpr std::u16string_view NotAMenuFile = u"The file is not a Tolvane Data File";
+constexpr std::u16string_view BranchRootName = u"SavedBranch";
+constexpr int RootImageIndex = 15;
+
+char16_t LowerAscii(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
+  if (text.size() < suffix.size())
+    return false;
+  const std::u16string_view tail = text.substr(text.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i) {
+    if (LowerAscii(tail[i]) != LowerAscii(suffix[i]))
+      return false;
+  }
+  return true;
+}
+
+// The file name without folder and extension.
+std::u16string_view BaseName(std::u16string_view path) {
+  const std::size_t slash = path.find_last_of(u"\\/");
+  const std::u16string_view name = slash == std::u16string_view::npos ? path : path.substr(slash + 1);
+  return name.substr(0, name.rfind(u'.'));
+}
+
+std::unique_ptr<TItem> NewRootItem() {
+  auto root = std::make_unique<TItem>();
+  root->ImageIndex = RootImageIndex;
+  return root;
+}
+
+}  // namespace
+
+std::u16string WithMenuFileExtension(std::u16string_view fileName) {
+  std::u16string result(fileName);
+  if (!EndsWithIgnoringCase(fileName, MenuFileExtension))
+    result += MenuFileExtension;
+  return result;
+}
+
+void TMenuFile::ShowMessage(std::u16string_view caption, std::u16string text, platform::TMsgKind kind) {
+  platform::TMsgRequest request;
+  request.Caption = caption;
+  request.Text = std::move(text);
+  request.Kind = kind;
+  (void)Services.MessageBox.Show(request);
+}
+
+void TMenuFile::SetProgramItem(std::unique_ptr<TItem> item) {
+  if (!RootItem)
+    RootItem = NewRootItem();
+  if (ProgramItem != nullptr)
+    RootItem->DeleteChild(ProgramItem);
+  ProgramItem = RootItem->Children.Empty()
+                    ? RootItem->AppendChild(std::move(item))
+                    : RootItem->InsertChild(RootItem->Children[0], std::move(item), true);
+}
+
+void TMenuFile::InstallRoot(std::unique_ptr<TItem> root) {
+  std::unique_ptr<TItem> program;
+  if (RootItem && ProgramItem != nullptr)
+    program = RootItem->RemoveChild(ProgramItem);
+  if (program) {
+    const TItem* first = root->Children.Empty() ? nullptr : root->Children[0];
+    root->InsertChild(first, std::move(program), true);
+  }
+  RootItem = std::move(root);
+}
+
+std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append) {
+  // The new tree is read completely before it replaces anything, so a failure keeps the current menu.
+  std::unique_ptr<TItem> loaded = NewRootItem();
+  std::u16string version;
+  if (Services.Files.FileExists(fileName)) {
+    TQxXmlFile document;
+    TItemXmlBuilder builder(*loaded);
+    const int result =
+        document.LoadFromFile(Services.Files, Services.CodePages, fileName, 0, builder.Builders());
+    if (result != XmlLoaded)
+      return std::u16string(XmlLoadResultText(result));
+    if (builder.RootName() != MenuFileRootName)
+      return std::u16string(NotAMenuFile);
+    if (!builder.Error().empty())
+      return builder.Error();
+    version = builder.RootVersion();
+  }
+  MenuFileVersion = std::move(version);
+  if (append && RootItem) {
+    for (std::unique_ptr<TItem>& item : loaded->DetachChildren())
+      RootItem->AppendChild(std::move(item));
+  } else {
+    InstallRoot(std::move(loaded));
+  }
+  return {};
+}
+
+bool TMenuFile::OpenMenuFile(std::u16string_view fileName, bool append) {
+  const bool existed = Services.Files.FileExists(fileName);
+  const std::u16string error = LoadMenuFile(fileName, append);
+  if (!error.empty()) {
+    ShowMessage(LoadErrorCaption, std::u16string(LoadErrorLeadIn) + error, platform::TMsgKind::Error);
+    return false;
+  }
+  if (!existed)
+    (void)CreateMenuFile(fileName, u"");
+  if (append) {
+    MenuModified = true;
+  } else {
+    MenuModified = false;
+    MenuFileReadOnly = !Services.Files.CanOpenForWriting(fileName);
+  }
+  return true;
+}
+
+TMenuSaveResult TMenuFile::SaveMenuFile(std::u16string_view fileName) {
+  if (MenuFileReadOnly) {
+    ShowMessage(ReadOnlyCaption, std::u16string(ReadOnlyText), platform::TMsgKind::Information);
+    return TMenuSaveResult::ReadOnly;
+  }
+  TQxXmlFile document(MenuFileRootName);
+  if (!MenuFileVersion.empty())
+    document.RootTag->SetAttribute(u"ver", MenuFileVersion);
+  bool saved = false;
+  if (RootItem) {
+    saved =
+        ReportSave(document, document.SaveToUtf8File(Services.Files, fileName, TItemRootWriter(*RootItem)));
+  } else {
+    saved = WriteDocument(document, fileName);
+  }
+  if (!saved)
+    return TMenuSaveResult::Failed;
+  MenuModified = false;
+  return TMenuSaveResult::Saved;
+}
+
+bool TMenuFile::SaveBranch(const TItem& item, std::u16string_view fileName) {
+  TQxXmlFile document(MenuFileRootName);
+  TItem branchRoot;
+  branchRoot.Name = BranchRootName;
+  branchRoot.WriteToXml(*document.RootTag);
+  if (item.ItemType < ItemTypeProgramOwn)
+    item.WriteToXmlAsItem(*document.RootTag->AddChild());
+  return WriteDocument(document, fileName);
+}
+
+bool TMenuFile::CreateMenuFile(std::u16string_view fileName, std::u16string_view menuName) {
+  TQxXmlFile document(MenuFileRootName);
+  const std::optional<std::u16string> version =
+      Services.Program.FileVersion(Services.Program.ExecutablePath());
+  if (version && !version->empty())
+    document.RootTag->SetAttribute(u"ver", *version);
+  TItem root;
+  root.Name = menuName.empty() ? BaseName(fileName) : menuName;
+  root.WriteToXml(*document.RootTag);
+  return WriteDocument(document, fileName);
+}
+
+bool TMenuFile::WriteDocument(TQxXmlFile& document, std::u16string_view fileName) {
+  return ReportSave(document, document.SaveToUtf8File(Services.Files, fileName));
+}
+
+bool TMenuFile::ReportSave(const TQxXmlFile& document, int result) {
+  if (result == XmlSaved)
+    return true;
+  std::u16string text = std::u16string(SaveErrorLeadIn) + document.ErrorLine;
+  if (!document.SaveError.Message.empty())
+    text += u"\r\n" + document.SaveError.Message;
+  ShowMessage(SaveErrorCaption, std::move(text), platform::TMsgKind::Error);
+  return false;
+}
+
+}  // namespace tolvane::storage

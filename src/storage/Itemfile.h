@@ -1,0 +1,78 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/Services.h"
+#include "storage/Item.h"
+
+namespace tolvane::storage {
+
+class TQxXmlFile;
+
+inline constexpr std::u16string_view MenuFileRootName = u"TolvaneDataFile";
+inline constexpr std::u16string_view MenuFileExtension = u".TvXml";
+
+// The services the menu file needs.
+struct TMenuFileServices {
+  platform::IFiles& Files;
+  platform::ICodePages& CodePages;
+  platform::IMessageBox& MessageBox;
+  platform::IProgramInfo& Program;
+
+  static TMenuFileServices From(const platform::TServices& services) {
+    return {services.Files, services.CodePages, services.MessageBox, services.Program};
+  }
+};
+
+enum class TMenuSaveResult { Saved, ReadOnly, Failed };
+
+// The file name with ".TvXml" appended unless it already ends in ".tvxml" (in any case).
+std::u16string WithMenuFileExtension(std::u16string_view fileName);
+
+// The user's menu: the item tree with the program's command item first under the root, and the state of
+// the file it came from. Loads replace or extend the tree only when the whole file could be read.
+class TMenuFile {
+ public:
+  explicit TMenuFile(const TMenuFileServices& services) : Services(services) {}
+  TMenuFile(const TMenuFile&) = delete;
+  TMenuFile& operator=(const TMenuFile&) = delete;
+
+  // Empty on success, else the words to show. A missing file loads as an empty menu. Append adds the
+  // file's items behind the current ones and keeps the root's own fields.
+  [[nodiscard]] std::u16string LoadMenuFile(std::u16string_view fileName, bool append);
+  // LoadMenuFile as the open, append and start-up commands use it: reports a failure in a message box,
+  // creates a missing file, and notes whether the file can be written (or, after an append, that the menu
+  // changed).
+  [[nodiscard]] bool OpenMenuFile(std::u16string_view fileName, bool append);
+  // Writes the whole menu. A read-only menu is not written (ReadOnly: the caller disables saving); a
+  // failure is reported and leaves MenuModified set; success clears it.
+  [[nodiscard]] TMenuSaveResult SaveMenuFile(std::u16string_view fileName);
+  // Writes the item and its subtree as a file that can be appended to another menu. Reports a failure.
+  [[nodiscard]] bool SaveBranch(const TItem& item, std::u16string_view fileName);
+  // A new menu file holding only the menu's name (the file name without folder and extension when empty)
+  // and the program's version. Reports a failure.
+  [[nodiscard]] bool CreateMenuFile(std::u16string_view fileName, std::u16string_view menuName);
+
+  // Puts the program's command item first under the root (creating an empty root when there is none),
+  // replacing the previous one.
+  void SetProgramItem(std::unique_ptr<TItem> item);
+
+  std::unique_ptr<TItem> RootItem;
+  TItem* ProgramItem = nullptr;  // the program's command item, owned by RootItem as its first child
+  bool MenuModified = false;
+  bool MenuFileReadOnly = false;
+  std::u16string MenuFileVersion;  // "ver" of the last loaded or appended file
+
+ private:
+  [[nodiscard]] bool WriteDocument(TQxXmlFile& document, std::u16string_view fileName);
+  // Reports a failed save; true when the result says saved.
+  bool ReportSave(const TQxXmlFile& document, int result);
+  void InstallRoot(std::unique_ptr<TItem> root);
+  void ShowMessage(std::u16string_view caption, std::u16string text, platform::TMsgKind kind);
+
+  TMenuFileServices Services;
+};
+
+}  // namespace tolvane::storage

@@ -1,0 +1,80 @@
+#include "storage/Itemwriter.h"
+
+#include <utility>
+#include <vector>
+
+#include "storage/Itemfields.h"
+
+namespace tolvane::storage {
+namespace {
+
+using namespace itemfields;
+
+void WriteField(std::u16string_view element, TStoredValue stored, int level, TXmlTextSink& sink) {
+  TXmlElementWriter writer(sink, level, element);
+  if (stored.Text.empty()) {
+    writer.CloseEmpty();
+    return;
+  }
+  writer.Value(stored.Text, stored.CData ? TXmlValueForm::CData : TXmlValueForm::Escaped, false);
+  writer.Close(false);
+}
+
+// The elements inside an item's element, which stands at level - 1.
+void WriteContent(const TItem& item, int level, TXmlTextSink& sink) {
+  for (const TFieldSpec& spec : StoredFields) {
+    const std::u16string& value = item.*spec.Member;
+    if (!value.empty() || spec.Member == &TItem::Name)
+      WriteField(spec.Element, StoredValue(spec.Form, value), level, sink);
+  }
+  if (NeedsZVals(item))
+    WriteField(u"ZVals", {PackZVals(item), false}, level, sink);
+  for (const TItem& child : item.Children) {
+    if (child.ItemType < ItemTypeProgramOwn)
+      WriteItemXml(child, level, sink);
+  }
+}
+
+}  // namespace
+
+void WriteItemXml(const TItem& item, int level, TXmlTextSink& sink) {
+  sink.MaybeFlush();
+  TXmlElementWriter writer(sink, level, u"Item");
+  writer.Attribute(u"Type", DecimalText(item.ItemType));
+  writer.Attribute(u"Img", DecimalText(item.ImageIndex));
+  writer.OpenContent();
+  WriteContent(item, level + 1, sink);
+  writer.Close(true);
+}
+
+std::size_t TItemRootWriter::EstimatedSize() const {
+  // Markup and indentation of an item and its fields, and a little for escapes and non-ASCII text.
+  constexpr std::size_t ItemMarkup = 64;
+  constexpr std::size_t FieldMarkup = 24;
+  std::size_t size = 0;
+  std::vector<std::pair<const TItem*, std::size_t>> pending{{&Root, 0}};
+  while (!pending.empty()) {
+    const auto [item, level] = pending.back();
+    pending.pop_back();
+    size += ItemMarkup + 2 * level;
+    for (const TFieldSpec& spec : StoredFields) {
+      const std::size_t length = (item->*spec.Member).size();
+      if (length > 0)
+        size += FieldMarkup + 2 * level + length + length / 4;
+    }
+    for (const TItem& child : item->Children)
+      pending.emplace_back(&child, level + 1);
+  }
+  return size;
+}
+
+void TItemRootWriter::Write(const TQxXmlTag& rootTag, TXmlTextSink& sink) const {
+  TXmlElementWriter writer(sink, rootTag.Level, rootTag.Name);
+  for (const TTagAttribute& attribute : rootTag.Attributes)
+    writer.Attribute(attribute.Name, attribute.Value);
+  writer.OpenContent();
+  WriteContent(Root, rootTag.Level + 1, sink);
+  writer.Close(true);
+}
+
+}  // namespace tolvane::storage

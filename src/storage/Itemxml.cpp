@@ -1,0 +1,70 @@
+// An item and its subtree as elements of the XML model.
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "storage/Item.h"
+#include "storage/Itemfields.h"
+
+namespace tolvane::storage {
+
+using namespace itemfields;
+
+bool TItem::ReadFromXml(const TQxXmlTag& tag, std::u16string& error) {
+  std::optional<std::u16string> zvals;
+  for (const TQxXmlTag& node : tag.Children) {
+    if ((node.TagType != xtElement && node.TagType != xtElementCData) || node.Name.empty())
+      continue;
+    const char16_t letter = node.Name[0];
+    if (letter == u'I') {
+      std::vector<std::u16string> values;
+      for (int i = 0; i < std::min(node.Attributes.Count(), 2); ++i)
+        values.push_back(node.Attributes[i]->Value);
+      auto child = std::make_unique<TItem>(this);
+      if (!ReadItemAttributes(values, *child, error) ||
+          !AppendChild(std::move(child))->ReadFromXml(node, error))
+        return false;
+    } else if (letter == u'Z') {
+      zvals = node.GetValue();
+    } else if (std::u16string* field = FieldByLetter(*this, letter)) {
+      *field = node.GetValue();
+    }
+  }
+  if (zvals)
+    UnpackZVals(*zvals, *this);
+  RepeatCount = std::max(RepeatCount, 1);
+  return true;
+}
+
+void TItem::WriteToXml(TQxXmlTag& tag) const {
+  if (Level != 0)
+    WriteToXmlAsItem(tag);
+  else
+    WriteFields(tag);
+}
+
+void TItem::WriteToXmlAsItem(TQxXmlTag& tag) const {
+  tag.SetName(u"Item");
+  tag.AddAttribute(u"Type", DecimalText(ItemType));
+  tag.AddAttribute(u"Img", DecimalText(ImageIndex));
+  WriteFields(tag);
+}
+
+void TItem::WriteFields(TQxXmlTag& tag) const {
+  for (const TFieldSpec& spec : StoredFields) {
+    const std::u16string& value = this->*spec.Member;
+    if (value.empty() && spec.Member != &TItem::Name)
+      continue;
+    const TStoredValue stored = StoredValue(spec.Form, value);
+    tag.AddChild(spec.Element, stored.Text, stored.CData ? xtElementCData : xtElement);
+  }
+  if (NeedsZVals(*this))
+    tag.AddChild(u"ZVals", PackZVals(*this), xtElement);
+  for (const TItem& child : Children) {
+    if (child.ItemType < ItemTypeProgramOwn)
+      child.WriteToXmlAsItem(*tag.AddChild());
+  }
+}
+
+}  // namespace tolvane::storage
