@@ -1,0 +1,127 @@
+#include "storage/Settingswrite.h"
+
+#include <string>
+
+#include "storage/Settingskeys.h"
+
+namespace tolvane::storage {
+namespace {
+
+constexpr std::u16string_view SaveErrorCaption = u"Error Saving Settings";
+constexpr std::u16string_view MessageLeadIn = u"The message is:\r\n";
+constexpr int AutoHideTop = -2;
+constexpr TSettingsColor RgbMask = 0x00FFFFFF;
+
+std::u16string Decimal(int value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+void WriteForm(const TSettings& settings, TQxIniSection& form) {
+  form.WriteInteger(u"FormHeight", settings.FormHeight);
+  form.WriteInteger(u"Left", settings.Left);
+  form.WriteInteger(u"PnlLeft", settings.PnlLeft);
+  form.WriteInteger(u"Top", settings.AutoHide ? AutoHideTop : settings.Top);
+  form.WriteInteger(u"Width", settings.Width);
+}
+
+void WriteColors(const TSettings& settings, TQxIniSection& colors) {
+  for (const TColorKey& color : ColorKeys)
+    colors.WriteHex(color.Key, settings.*color.Field & RgbMask);
+  colors.WriteInteger(u"PipeShadow", settings.PipeShadow);
+}
+
+void WriteSwitchs(const TSettings& settings, TQxIniSection& switchs) {
+  switchs.WriteBool(u"AutoHide", settings.AutoHide);
+  switchs.WriteBool(u"AutoPaste", settings.AutoPaste);
+  switchs.WriteBool(u"DrawIconsOnMain", settings.DrawIconsOnMain);
+  switchs.WriteBool(u"StayOnTop", settings.StayOnTop);
+  switchs.WriteBool(u"PipeOnMain", settings.PipeOnMain);
+  switchs.WriteBool(u"ShowOnTaskbar", settings.ShowOnTaskbar);
+}
+
+void WriteBounds(TQxIniSection& section, std::u16string_view key,
+                 const std::optional<TWindowBounds>& bounds) {
+  if (bounds)
+    section.WriteString(key, FormatWindowBounds(*bounds));
+}
+
+void WriteSizes(const TSettings& settings, TQxIniSection& sizes) {
+  sizes.WriteInteger(u"CodeTabSize", settings.CodeTabSize);
+  sizes.WriteInteger(u"EdgeSize", settings.EdgeSize);
+  sizes.WriteInteger(u"ItemHeight", settings.ItemHeight);
+  sizes.WriteInteger(u"SearchSplit", settings.SearchSplit);
+  WriteBounds(sizes, u"ClipComposerPos", settings.ClipComposerPos);
+  WriteBounds(sizes, u"MacroComposerPos", settings.MacroComposerPos);
+  WriteBounds(sizes, u"SearchPos", settings.SearchPos);
+}
+
+void WriteCounts(const TSettings& settings, TQxIniSection& counts) {
+  counts.WriteInteger(u"ArrowImageIndex", settings.ArrowImageIndex);
+  counts.WriteInteger(u"AutoHidePause", settings.AutoHidePause);
+  counts.WriteInteger(u"HintHidePause", settings.HintHidePause);
+}
+
+void WriteFonts(const TSettings& settings, TQxIniSection& fonts) {
+  fonts.WriteBool(u"CodeFixedFontBold", settings.CodeFixedFontBold);
+  fonts.WriteInteger(u"CodeFixedFontSize", settings.CodeFixedFontSize);
+  fonts.WriteString(u"CodeFixedFontName", settings.CodeFixedFontName);
+  fonts.WriteBool(u"MenuFontBold", settings.MenuFontBold);
+  fonts.WriteInteger(u"MenuFontSize", settings.MenuFontSize);
+  fonts.WriteString(u"MenuFontName", settings.MenuFontName);
+  fonts.WriteBool(u"CodeFontBold", settings.CodeFontBold);
+  fonts.WriteInteger(u"CodeFontSize", settings.CodeFontSize);
+  fonts.WriteString(u"CodeFontName", settings.CodeFontName);
+  fonts.WriteInteger(u"MenuTextTop", settings.MenuTextTop);
+}
+
+void WritePath(TQxIniSection& section, std::u16string_view key, const std::u16string& path) {
+  if (!path.empty())
+    section.WriteString(key, path);
+}
+
+void WritePaths(const TSettings& settings, TQxIniSection& paths) {
+  WritePath(paths, u"WorkingDir", settings.WorkingDir);
+  WritePath(paths, u"SaveAsDir", settings.SaveAsDir);
+  WritePath(paths, u"OpenTvXmlFileDir", settings.OpenTvXmlFileDir);
+  WritePath(paths, u"OpenActionFileDir", settings.OpenActionFileDir);
+  WritePath(paths, u"ActiveFileTvXml", settings.ActiveFile);
+}
+
+// "File_0=Work ;C:\Users\me\Work.TvXml": the display name as value, the path as comment.
+void WriteMrus(const TSettings& settings, TQxIniSection& mrus) {
+  for (int i = 0; i < settings.MruList.Count(); ++i) {
+    const TMruItem& item = settings.MruList.getItem(i);
+    TQxIniSection::SetComment(mrus.WriteString(u"File_" + Decimal(i), item.Name), item.FileName);
+  }
+}
+
+}  // namespace
+
+std::u16string FormatWindowBounds(const TWindowBounds& bounds) {
+  return Decimal(bounds.Left) + u"," + Decimal(bounds.Top) + u"," + Decimal(bounds.Right) + u"," +
+         Decimal(bounds.Bottom);
+}
+
+void FillSettingsIni(const TSettings& settings, TQxMemIni& ini) {
+  WriteForm(settings, ini.GetSection(u"Form"));
+  WriteColors(settings, ini.GetSection(u"Colors"));
+  WriteSwitchs(settings, ini.GetSection(u"Switchs"));
+  WriteSizes(settings, ini.GetSection(u"Sizes"));
+  WriteCounts(settings, ini.GetSection(u"Counts"));
+  WriteFonts(settings, ini.GetSection(u"Fonts"));
+  WritePaths(settings, ini.GetSection(u"Paths"));
+  WriteMrus(settings, ini.GetSection(u"Mrus"));
+}
+
+bool WriteSettings(const TSettings& settings, const TSettingsServices& services) {
+  TQxMemIni ini({services.Files, services.CodePages, services.MessageBox});
+  FillSettingsIni(settings, ini);
+  if (ini.SaveIniFile(settings.IniFileName, platform::codepage::Utf8))
+    return true;
+  ShowSettingsError(services.MessageBox, SaveErrorCaption,
+                    std::u16string(MessageLeadIn) + ini.LastError().Message);
+  return false;
+}
+
+}  // namespace tolvane::storage

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "storage/Globals.h"
+#include "storage/Qxmemini.h"
+
+namespace tolvane::storage {
+
+// Writes every setting to IniFileName as UTF-8 with byte order mark, replacing the file in one step; a
+// failure is reported, leaves the old file as it was and answers false.
+[[nodiscard]] bool WriteSettings(const TSettings& settings, const TSettingsServices& services);
+
+// The sections and keys in their written order. Empty paths and unset bounds are left out; "Top" is -2 while
+// the bar hides itself.
+void FillSettingsIni(const TSettings& settings, TQxMemIni& ini);
+
+// "left,top,right,bottom"
+std::u16string FormatWindowBounds(const TWindowBounds& bounds);
+
+}  // namespace tolvane::storage
