@@ -6,7 +6,9 @@
 #include <system_error>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32services.h"
 #include "ui/Errordisplay.h"
+#include "ui/Qxmsgbxservice.h"
 #include "ui/Unit1.h"
 
 namespace tolvane::app {
@@ -55,6 +57,9 @@ int MessageLoop() {
 
 int RunApplication(HINSTANCE instance) {
   InitCommonControls();
+  // Every message of the program, the core's included, goes through the program's own box.
+  ui::TQxMsgBoxService messageBox;
+  win32::TWin32Services services(messageBox);
   const win32::unique_hwnd appWindow = CreateAppWindow(instance);
   std::optional<ui::TForm1> mainForm;
   const bool created = ui::GuardedCall(nullptr, [&] {
@@ -65,6 +70,7 @@ int RunApplication(HINSTANCE instance) {
   });
   if (!created)
     return kExitFailure;
+  messageBox.setMainWindow(mainForm->Handle());
   mainForm->Show();
   return MessageLoop();
 }

@@ -3,8 +3,9 @@
 namespace tolvane::win32 {
 
 platform::TServices TWin32Services::Services() {
+  platform::IMessageBox& messageBox = MessageBoxOverride != nullptr ? *MessageBoxOverride : MessageBox;
   return {Clipboard, Keyboard, Shell, Registry,   KnownFolders, Foreground,  Locale,
-          CodePages, Files,    Time,  MessageBox, Program,      SystemColors};
+          CodePages, Files,    Time,  messageBox, Program,      SystemColors};
 }
 
 }  // namespace tolvane::win32

@@ -22,6 +22,8 @@ namespace tolvane::win32 {
 class TWin32Services {
  public:
   TWin32Services() = default;
+  // With the program's own message box in place of the system's; the box must outlive this object.
+  explicit TWin32Services(platform::IMessageBox& messageBox) : MessageBoxOverride(&messageBox) {}
   TWin32Services(const TWin32Services&) = delete;
   TWin32Services& operator=(const TWin32Services&) = delete;
 
@@ -40,6 +42,7 @@ class TWin32Services {
   TFiles Files;
   TTime Time;
   TMessageBox MessageBox;
+  platform::IMessageBox* MessageBoxOverride = nullptr;
   TProgramInfo Program;
   TSystemColors SystemColors;
 };

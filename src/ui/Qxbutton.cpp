@@ -1,0 +1,205 @@
+#include "ui/Qxbutton.h"
+
+#include <system_error>
+#include <utility>
+
+#include "ui/Errordisplay.h"
+#include "ui/Screenscale.h"
+
+namespace tolvane::ui {
+
+TQxButton::TQxButton(HWND parent, int id, std::u16string_view caption) : Ppi(ScreenPixelsPerInch()) {
+  const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  RegisterWindowClass(instance);
+  const std::wstring text = win32::Wide(caption);
+  const HWND created =
+      ::CreateWindowExW(0, kClassName, text.c_str(), WS_CHILD | WS_TABSTOP, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+  if (created == nullptr)
+    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                            "Creating a button failed");
+  Window.reset(created);
+  ShadeSet.OnRepaint = [this] { Invalidate(); };
+  setColors(TButtonColors{});
+  setParentColor(SystemColors.Color(COLOR_BTNFACE));
+}
+
+// The window goes while the object is still whole: its last messages still reach WindowProc.
+TQxButton::~TQxButton() {
+  Window.reset();
+}
+
+void TQxButton::RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  if (::GetClassInfoExW(instance, kClassName, &windowClass) != FALSE)
+    return;
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &TQxButton::WindowProcThunk;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kClassName;
+  if (::RegisterClassExW(&windowClass) == 0)
+    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                            "Registering the button class failed");
+}
+
+LRESULT CALLBACK TQxButton::WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* button = static_cast<TQxButton*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    button->Hwnd = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
+  }
+  auto* button = reinterpret_cast<TQxButton*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (button == nullptr)
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  LRESULT result = 0;
+  if (!GuardedCall(::GetParent(window), [&] { result = button->WindowProc(message, wParam, lParam); }))
+    return 0;
+  return result;
+}
+
+LRESULT TQxButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (HandleMouse(message, lParam) || HandleKeyboard(message, wParam))
+    return 0;
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT:
+      ButtonPaint();
+      return 0;
+    case WM_GETDLGCODE:
+      return DialogCode();
+    case BM_CLICK:
+      Click();
+      return 0;
+    case BM_SETSTYLE:  // how the dialog manager moves the default look between buttons
+      setDefault((wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+      return 0;
+    case WM_SETFONT:
+      Font = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam) != 0)
+        Invalidate();
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(Font);
+    case WM_SETTEXT:
+    case WM_ENABLE: {
+      const LRESULT result = ::DefWindowProcW(Hwnd, message, wParam, lParam);
+      if (message == WM_ENABLE && wParam == FALSE)
+        ButtonCaptureLost();
+      Invalidate();
+      return result;
+    }
+    case WM_NCDESTROY: {
+      const HWND window = std::exchange(Hwnd, nullptr);
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      Window.release();  // already being destroyed
+      return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    default:
+      break;
+  }
+  return ::DefWindowProcW(Hwnd, message, wParam, lParam);
+}
+
+LRESULT TQxButton::DialogCode() const {
+  return DLGC_BUTTON | (IsDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+int TQxButton::Id() const {
+  return ::GetDlgCtrlID(Hwnd);
+}
+
+void TQxButton::setCaption(std::u16string_view caption) {
+  ::SetWindowTextW(Hwnd, win32::Wide(caption).c_str());
+}
+
+std::u16string TQxButton::Caption() const {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(Hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(Hwnd, text.data(), static_cast<int>(text.size()))));
+  return win32::Narrow16(text);
+}
+
+char16_t TQxButton::Accelerator() const {
+  const std::u16string caption = Caption();
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&')
+      continue;
+    if (caption[i + 1] == u'&') {  // "&&" is a literal ampersand
+      ++i;
+      continue;
+    }
+    wchar_t letter[1] = {static_cast<wchar_t>(caption[i + 1])};
+    ::CharUpperBuffW(letter, 1);
+    return static_cast<char16_t>(letter[0]);
+  }
+  return 0;
+}
+
+void TQxButton::setColors(const TButtonColors& colors) {
+  ShadeSet.setClDimmedLight(colors.DimmedLight);
+  ShadeSet.setClDimmedDark(colors.DimmedDark);
+  ShadeSet.setClHotLight(colors.HotLight);
+  ShadeSet.setClHotDark(colors.HotDark);
+  ShadeSet.setClDisabLight(colors.DisabLight);
+  ShadeSet.setClDisabDark(colors.DisabDark);
+  ShadeSet.setClSelDownLight(colors.HotLight);
+  ShadeSet.setClSelDownDark(colors.HotDark);
+}
+
+void TQxButton::setParentColor(graphics::TColor color) {
+  if (std::exchange(ParentColor, color) != color)
+    Invalidate();
+}
+
+void TQxButton::setFont(HFONT font) {
+  Font = font;
+  Invalidate();
+}
+
+void TQxButton::setDefault(bool isDefault) {
+  if (std::exchange(IsDefault, isDefault) != isDefault)
+    Invalidate();
+}
+
+void TQxButton::setEnabled(bool enabled) {
+  ::EnableWindow(Hwnd, enabled ? TRUE : FALSE);
+}
+
+bool TQxButton::Enabled() const {
+  return ::IsWindowEnabled(Hwnd) != FALSE;
+}
+
+void TQxButton::setVisible(bool visible) {
+  ::ShowWindow(Hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool TQxButton::Visible() const {
+  return (::GetWindowLongPtrW(Hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void TQxButton::SetBounds(int left, int top, int width, int height) {
+  ::SetWindowPos(Hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TQxButton::Click() {
+  if (Hwnd == nullptr || !Enabled() || !Visible())
+    return;
+  // The handler may end the button's life, so nothing of the object is used after it.
+  const HWND parent = ::GetParent(Hwnd);
+  const int id = Id();
+  const HWND self = Hwnd;
+  if (OnClick) {
+    const auto handler = OnClick;
+    handler();
+  }
+  if (::IsWindow(self) != FALSE)
+    ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(self));
+}
+
+void TQxButton::Invalidate() const {
+  if (Hwnd != nullptr)
+    ::InvalidateRect(Hwnd, nullptr, FALSE);
+}
+
+}  // namespace tolvane::ui

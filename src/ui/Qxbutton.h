@@ -1,0 +1,116 @@
+#pragma once
+// TQxButton, the program's owner-drawn push button: normal, hot, pressed, disabled and default looks, a
+// click from the mouse, Space or Enter, the accelerator letter from its "&" caption, and a focus frame.
+// Its faces are coloured from the settings' button colours through the shade set of the colour model.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "graphics/Buttonshades.h"
+#include "graphics/Qxcolor.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Systemcolors.h"
+#include "platform/win32/Win.h"
+#include "ui/Dibcanvas.h"
+
+namespace tolvane::ui {
+
+// The six button colours of the settings ("ButDimmedLight" …); the defaults are the settings' defaults.
+struct TButtonColors {
+  graphics::TColor DimmedLight = 0x00F2F1E3;
+  graphics::TColor DimmedDark = 0x00E2C7C1;
+  graphics::TColor HotLight = 0x00FDF6BA;
+  graphics::TColor HotDark = 0x00F5A997;
+  graphics::TColor DisabLight = 0x00E4E4E4;
+  graphics::TColor DisabDark = 0x00ACACAC;
+};
+
+class TQxButton {
+ public:
+  static constexpr const wchar_t* kClassName = L"TQxButton";
+
+  // Creates the button as a hidden child with the id as its control id. Throws std::system_error when the
+  // window cannot be created.
+  TQxButton(HWND parent, int id, std::u16string_view caption);
+  TQxButton(const TQxButton&) = delete;
+  TQxButton& operator=(const TQxButton&) = delete;
+  ~TQxButton();
+
+  // Runs on every click, before the parent gets WM_COMMAND with BN_CLICKED as from a system button.
+  std::function<void()> OnClick;
+
+  HWND Handle() const { return Hwnd; }
+  int Id() const;
+
+  void setCaption(std::u16string_view caption);
+  std::u16string Caption() const;
+  // The upper-case letter after the caption's single "&"; 0 when there is none.
+  char16_t Accelerator() const;
+
+  // Sets the shade set from the settings' colours; pressed faces use the hot colours upside down.
+  void setColors(const TButtonColors& colors);
+  // For finer control, such as setClAutoDark; changes repaint the button.
+  graphics::TQxButtonShades& Shades() { return ShadeSet; }
+  // The colour around the rounded corners: the parent's background under the button.
+  void setParentColor(graphics::TColor color);
+  // The font is the caller's and must outlive its use here.
+  void setFont(HFONT font);
+
+  void setDefault(bool isDefault);
+  bool Default() const { return IsDefault; }
+  void setEnabled(bool enabled);
+  bool Enabled() const;
+  void setVisible(bool visible);
+  bool Visible() const;
+  bool Hot() const { return IsHot; }
+  bool Pressed() const { return IsPressed(); }
+  void SetBounds(int left, int top, int width, int height);
+
+  // Clicks the button as the user would; a disabled or hidden button ignores it.
+  void Click();
+
+ private:
+  static void RegisterWindowClass(HINSTANCE instance);
+  static LRESULT CALLBACK WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  bool HandleMouse(UINT message, LPARAM lParam);
+  bool HandleKeyboard(UINT message, WPARAM wParam);
+  LRESULT DialogCode() const;
+
+  // Painting (Qxbuttonpaint.cpp).
+  void ButtonPaint();
+  void PaintFace(int width, int height);
+  void PaintCaption(int width, int height);
+  void FaceColors(graphics::TQxColor& top, graphics::TQxColor& bottom) const;
+  void Invalidate() const;
+
+  // Mouse and keyboard (Qxbuttoninput.cpp).
+  void ButtonMouseMove(POINT point);
+  void ButtonMouseLeave();
+  void ButtonMouseDown();
+  void ButtonMouseUp(POINT point);
+  void ButtonCaptureLost();
+  void ButtonKeyDown(WPARAM key);
+  void ButtonKeyUp();
+  bool IsPressed() const { return (MouseDown && MouseInside) || SpaceDown; }
+  bool ContainsPoint(POINT point) const;
+
+  HWND Hwnd = nullptr;  // valid from WM_NCCREATE, before Window takes ownership
+  win32::unique_hwnd Window;
+  win32::TSystemColors SystemColors;
+  graphics::TQxButtonShades ShadeSet{SystemColors};
+  graphics::TColor ParentColor = 0;
+  HFONT Font = nullptr;
+  int Ppi = 96;
+  TDibCanvas Canvas;
+  bool IsDefault = false;
+  bool IsHot = false;
+  bool HasFocus = false;
+  bool MouseDown = false;    // pressed with the mouse, which is captured
+  bool MouseInside = false;  // while MouseDown: the pointer is over the button
+  bool SpaceDown = false;
+  bool TrackingLeave = false;
+};
+
+}  // namespace tolvane::ui

@@ -1,0 +1,64 @@
+#include "ui/Qxmsgbxservice.h"
+
+#include <exception>
+#include <string>
+
+#include "ui/Qxmsgbx.h"
+
+namespace tolvane::ui {
+
+namespace {
+
+platform::TMsgResult ShowRequest(platform::IMessageBox& box, std::u16string_view caption,
+                                 std::u16string_view text, platform::TMsgKind kind, std::uint32_t buttons,
+                                 HWND owner) {
+  platform::TMsgRequest request;
+  request.Caption = caption;
+  request.Text = text;
+  request.Kind = kind;
+  request.Buttons = buttons;
+  request.Owner = reinterpret_cast<platform::TWindowHandle>(owner);
+  return box.Show(request);
+}
+
+}  // namespace
+
+platform::TMsgResult TQxMsgBoxService::Show(const platform::TMsgRequest& request) {
+  try {
+    TQxMsgBox box(reinterpret_cast<HWND>(request.Owner), Locale);
+    box.setMainWindow(MainWindow);
+    box.setButtonColors(Colors);
+    box.setCaption(request.Caption);
+    box.setText(request.Text);
+    box.setKind(request.Kind);
+    for (const TMsgButtonInfo& button : kMsgButtons) {
+      if ((request.Buttons & button.Button) != 0)
+        box.AddButton(button.Button);
+    }
+    return box.ShowModal();
+  } catch (const std::exception&) {
+    return Fallback.Show(request);
+  }
+}
+
+void InformationBox(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+                    HWND owner) {
+  (void)ShowRequest(box, caption, text, platform::TMsgKind::Information, platform::msgbutton::Ok, owner);
+}
+
+void ErrorBox(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text, HWND owner) {
+  (void)ShowRequest(box, caption, text, platform::TMsgKind::Error, platform::msgbutton::Ok, owner);
+}
+
+bool QuestionBox(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+                 HWND owner) {
+  return ShowRequest(box, caption, text, platform::TMsgKind::Question,
+                     platform::msgbutton::Yes | platform::msgbutton::No, owner) == platform::TMsgResult::Yes;
+}
+
+void KindBox(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+             platform::TMsgKind kind, HWND owner) {
+  (void)ShowRequest(box, caption, text, kind, platform::msgbutton::Ok, owner);
+}
+
+}  // namespace tolvane::ui
