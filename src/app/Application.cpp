@@ -60,6 +60,8 @@ int RunApplication(HINSTANCE instance) {
   // Every message of the program, the core's included, goes through the program's own box.
   ui::TQxMsgBoxService messageBox;
   win32::TWin32Services services(messageBox);
+  ui::SetExceptionBox(&messageBox);
+  const win32::TScopeExit forgetBox([] { ui::SetExceptionBox(nullptr); });
   const win32::unique_hwnd appWindow = CreateAppWindow(instance);
   std::optional<ui::TForm1> mainForm;
   const bool created = ui::GuardedCall(nullptr, [&] {

@@ -4,9 +4,13 @@
 
 #include <exception>
 
+#include "platform/Messagebox.h"
 #include "platform/win32/Win.h"
 
 namespace tolvane::ui {
+
+// Where exceptions are shown; null for the system's message box. The box must outlive its use here.
+void SetExceptionBox(platform::IMessageBox* box);
 
 void ShowException(HWND owner, const std::exception& error);
 void ShowUnknownException(HWND owner);
