@@ -1,0 +1,43 @@
+#include "modifier/Qxclipline.h"
+
+namespace tolvane::modifier {
+namespace {
+
+bool IsTrimBlank(char16_t c) {
+  return c <= 32 || c == 0x0085 || c == 0x00A0 || c == 0x2028 || c == 0x2029;
+}
+
+template <class TIsBlank>
+void TrimWhere(std::u16string& text, TTrimSide side, TIsBlank isBlank) {
+  std::size_t end = text.size();
+  if (side != TTrimSide::Left) {
+    while (end > 0 && isBlank(text[end - 1]))
+      --end;
+  }
+  std::size_t start = 0;
+  if (side != TTrimSide::Right) {
+    while (start < end && isBlank(text[start]))
+      ++start;
+  }
+  text = text.substr(start, end - start);
+}
+
+}  // namespace
+
+void TClipLine::Trim(TTrimSide side) {
+  TrimWhere(Text, side, IsTrimBlank);
+}
+
+void TClipLine::TrimSpecial(TTrimSide side, std::u16string_view extra) {
+  TrimWhere(Text, side,
+            [extra](char16_t c) { return c <= 32 || extra.find(c) != std::u16string_view::npos; });
+}
+
+std::u16string TClipLine::LeadingIndentation() const {
+  std::size_t length = 0;
+  while (length + 1 < Text.size() && Text[length] < 33)
+    ++length;
+  return Text.substr(0, length);
+}
+
+}  // namespace tolvane::modifier

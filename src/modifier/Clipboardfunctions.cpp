@@ -1,0 +1,120 @@
+#include <array>
+
+#include "execution/Keyinjection.h"
+#include "execution/Pastekeys.h"
+#include "modifier/Functionsupport.h"
+#include "modifier/Modifierfunctions.h"
+
+namespace tolvane::modifier::functions {
+namespace {
+
+constexpr int WriteAttempts = 5;
+constexpr std::uint32_t RetryPauseMs = 50;
+constexpr std::uint32_t CopyTimeoutMs = 2000;
+constexpr std::uint32_t CopyPollMs = 20;
+constexpr std::uint32_t PasteDelayMs = 50;
+
+// Another program may hold the clipboard open for a moment, so each change gets a few tries.
+template <class TAttempt>
+bool WithRetries(TQxClipTxt& clip, TAttempt attempt) {
+  for (int tried = 1;; ++tried) {
+    if (attempt())
+      return true;
+    if (tried == WriteAttempts)
+      return false;
+    clip.Services.Time.Sleep(RetryPauseMs);
+  }
+}
+
+bool WriteClipboard(TQxClipTxt& clip, std::u16string_view text) {
+  return WithRetries(clip, [&] { return clip.Services.Clipboard.SetText(text); });
+}
+
+// Nothing to save leaves the clipboard as it is and counts as success.
+bool SaveLines(TQxClipTxt& clip) {
+  const std::u16string text = clip.JoinedText();
+  return text.empty() || WriteClipboard(clip, text);
+}
+
+// The clipboard listener sets ClipboardChanged from the message loop, so the wait keeps it running.
+void WaitForClipboardChange(TQxClipTxt& clip) {
+  platform::ITime& time = clip.Services.Time;
+  const std::uint32_t start = time.TickCount();
+  while (!clip.ClipboardChanged && time.TickCount() - start < CopyTimeoutMs)
+    time.WaitProcessingMessages(CopyPollMs);
+}
+
+void CopyFromTarget(TQxClipTxt& clip, std::uint16_t key, std::uint32_t keyFlags) {
+  // Change reports are posted messages: one for an earlier change (our own Paste a line before, say) may
+  // still be queued, and would end the wait before the target has copied anything. They are handled first.
+  clip.Services.Time.WaitProcessingMessages(0);
+  clip.ClipboardChanged = false;
+  const std::array<platform::TKeyRecord, 4> keys = {{
+      {vk::Control, 0, 0},
+      {key, 0, keyFlags},
+      {key, 0, keyFlags | platform::KeyFlagUp},
+      {vk::Control, 0, platform::KeyFlagUp},
+  }};
+  platform::IKeyboard& keyboard = clip.Services.Keyboard;
+  execution::TKeyState pressed;
+  // A key left down by a cut-off injection would stay down for the user.
+  if (!execution::SendTracked(keyboard, keys, pressed))
+    (void)execution::ReleaseKeys(keyboard, pressed);
+  WaitForClipboardChange(clip);
+  clip.LoadFromClipboard();
+}
+
+}  // namespace
+
+void LoadFromClipboard(TQxClipTxt& clip, const TArgs&) {
+  clip.LoadFromClipboard();
+}
+
+void ReloadClipboardData(TQxClipTxt& clip, const TArgs&) {
+  if (clip.ClipText.empty())
+    clip.LoadFromClipboard();
+  else
+    clip.SetLinesFromText(clip.ClipText);
+}
+
+void SaveToClipboard(TQxClipTxt& clip, const TArgs&) {
+  (void)SaveLines(clip);  // a failure is only reported by Paste
+}
+
+void Clear(TQxClipTxt& clip, const TArgs&) {
+  clip.Lines.Clear();
+  clip.Vars.clear();
+}
+
+void ClearClipboard(TQxClipTxt& clip, const TArgs&) {
+  (void)WithRetries(clip, [&] { return clip.Services.Clipboard.Clear(); });
+}
+
+void RemoveFormatting(TQxClipTxt& clip, const TArgs&) {
+  // Putting the text back drops every other format. A clipboard without text, or one that cannot be read,
+  // keeps what it holds: writing an empty text there would destroy it.
+  if (clip.Services.Clipboard.HasText()) {
+    if (const std::optional<std::u16string> text = clip.ReadClipboardText())
+      (void)WriteClipboard(clip, *text);
+  }
+  clip.LoadFromClipboard();
+}
+
+void Copy_Ctrl_C_ToClipboard(TQxClipTxt& clip, const TArgs&) {
+  CopyFromTarget(clip, vk::C, 0);
+}
+
+void Copy_Ctrl_Insert_ToClipboard(TQxClipTxt& clip, const TArgs&) {
+  CopyFromTarget(clip, vk::Insert, platform::KeyFlagExtended);
+}
+
+void Paste(TQxClipTxt& clip, const TArgs&) {
+  clip.Services.Time.Sleep(PasteDelayMs);
+  if (SaveLines(clip)) {
+    (void)execution::SendPasteKeys(true, clip.Services.Keyboard);
+    return;
+  }
+  clip.Messages.Error(u"Clipboard Error", u"\r\n" + clip.Services.Clipboard.LastError().Message + u"\r\n");
+}
+
+}  // namespace tolvane::modifier::functions

@@ -1,0 +1,57 @@
+#include "modifier/Qxclipline.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace tolvane::modifier {
+
+TClipLines LinesFromText(std::u16string_view text) {
+  TClipLines lines;
+  std::size_t position = 0;
+  while (position < text.size()) {
+    const std::size_t cr = text.find(u'\r', position);
+    if (cr == std::u16string_view::npos) {
+      lines.Add(std::make_unique<TClipLine>(std::u16string(text.substr(position)), false));
+      break;
+    }
+    lines.Add(std::make_unique<TClipLine>(std::u16string(text.substr(position, cr - position)), true));
+    // Only the LF of a CR LF pair goes with the CR; any other character starts the next line.
+    position = cr + 1;
+    if (position < text.size() && text[position] == u'\n')
+      ++position;
+  }
+  return lines;
+}
+
+std::u16string JoinedText(const TClipLines& lines) {
+  std::u16string text;
+  for (const TClipLine& line : lines) {
+    text += line.Text;
+    if (line.HasLineBreak)
+      text += u"\r\n";
+  }
+  return text;
+}
+
+std::u16string NumberText(std::int32_t number, int width, char16_t padding) {
+  // Widened first: the magnitude of INT32_MIN does not fit 32 bits.
+  std::int64_t magnitude = number;
+  const bool negative = magnitude < 0;
+  if (negative)
+    magnitude = -magnitude;
+  std::u16string digits;
+  do {
+    digits.push_back(static_cast<char16_t>(u'0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude > 0);
+  std::reverse(digits.begin(), digits.end());
+  const std::size_t target = static_cast<std::size_t>(std::clamp(width, 0, 10));
+  const std::size_t used = digits.size() + (negative ? 1 : 0);
+  const std::u16string pad(target > used ? target - used : 0, padding);
+  if (!negative)
+    return pad + digits;
+  // Zeros belong between the sign and the digits; any other padding goes in front of the sign.
+  return padding == u'0' ? u"-" + pad + digits : pad + u"-" + digits;
+}
+
+}  // namespace tolvane::modifier

@@ -1,0 +1,42 @@
+#pragma once
+// Small helpers the function handlers share.
+
+#include <cstdint>
+#include <string>
+
+#include "modifier/Qxcliptxt.h"
+
+namespace tolvane::modifier::functions {
+
+namespace vk {
+inline constexpr std::uint16_t Enter = 0x0D;
+inline constexpr std::uint16_t Control = 0x11;
+inline constexpr std::uint16_t End = 0x23;
+inline constexpr std::uint16_t Home = 0x24;
+inline constexpr std::uint16_t Left = 0x25;
+inline constexpr std::uint16_t Down = 0x28;
+inline constexpr std::uint16_t Insert = 0x2D;
+inline constexpr std::uint16_t C = 0x43;
+}  // namespace vk
+
+template <class TChange>
+void ForEachLine(TQxClipTxt& clip, TChange change) {
+  for (TClipLine& line : clip.Lines)
+    change(line);
+}
+
+// A character parameter left empty arrives as U+0000. Inserting it would cut the text short for every
+// program that reads the clipboard, so functions that insert such a character insert nothing instead.
+inline bool IsMissingCharacter(char16_t c) {
+  return c == 0;
+}
+
+inline bool IsHighSurrogate(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+
+inline bool IsLowSurrogate(char16_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+}  // namespace tolvane::modifier::functions

@@ -1,0 +1,83 @@
+#include "modifier/Qxcliptxt.h"
+
+#include <string>
+
+#include "modifier/Functionids.h"
+#include "modifier/Functionregistry.h"
+#include "modifier/Parameters.h"
+#include "modifier/Template.h"
+
+namespace tolvane::modifier {
+namespace {
+
+std::u16string IdText(std::int32_t id) {
+  const std::string digits = std::to_string(id);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+bool TQxClipTxt::RunScript(const std::vector<std::u16string>& scriptLines) {
+  for (std::size_t i = 0; i < scriptLines.size(); ++i) {
+    const TLookUp call = LookUpFunction(scriptLines[i]);
+    if (call.Id == funcid::Skip)
+      continue;
+    if (call.Id == funcid::Unknown) {
+      Messages.UnknownFunction(scriptLines[i]);
+      return false;
+    }
+    if (call.Id == funcid::ApplyToThisTemplateBegin) {
+      const std::optional<std::size_t> end = RunTemplateBlock(scriptLines, i, call.ParamText);
+      if (!end)
+        return false;
+      i = *end;
+      continue;
+    }
+    if (!ExecuteFunction(call.Id, call.ParamText))
+      return false;
+  }
+  return true;
+}
+
+std::optional<std::size_t> TQxClipTxt::RunTemplateBlock(const std::vector<std::u16string>& scriptLines,
+                                                        std::size_t begin, std::u16string_view paramText) {
+  const TFunc& func = *FindFunction(Functions, funcid::ApplyToThisTemplateBegin);
+  TArgs args = func.Params;
+  if (!ParseParameters(func.Name, args, paramText, Messages))
+    return std::nullopt;
+  const std::optional<std::size_t> end = FindTemplateEnd(scriptLines, begin);
+  if (!end) {
+    Messages.MissingTemplate();
+    return std::nullopt;
+  }
+  if (*end > begin + 1)
+    ApplyTemplate(TemplateText(scriptLines, begin, *end), args[0].YesNo);
+  return end;
+}
+
+bool TQxClipTxt::ExecuteFunction(std::int32_t id, std::u16string_view paramText) {
+  if (id == funcid::Skip)
+    return true;
+  // A Begin line on its own has no block to apply.
+  if (id == funcid::ApplyToThisTemplateBegin) {
+    Messages.MissingTemplate();
+    return false;
+  }
+  const TFunc* func = FindFunction(Functions, id);
+  if (func == nullptr) {
+    Messages.UnknownFunction(IdText(id));
+    return false;
+  }
+  TArgs args = func->Params;  // the table's slots hold the fresh values
+  if (!args.empty() && !ParseParameters(ParameterMessageName(*func), args, paramText, Messages))
+    return false;
+  const TFunctionHandler handler = FindHandler(id);
+  if (handler == nullptr) {
+    Messages.UnavailableFunction(func->Name);
+    return false;
+  }
+  handler(*this, args);
+  return true;
+}
+
+}  // namespace tolvane::modifier

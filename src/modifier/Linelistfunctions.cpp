@@ -1,0 +1,69 @@
+#include <algorithm>
+#include <memory>
+
+#include "modifier/Functionsupport.h"
+#include "modifier/Modifierfunctions.h"
+
+namespace tolvane::modifier::functions {
+namespace {
+
+bool IsDigitsOnly(std::u16string_view word) {
+  return std::all_of(word.begin(), word.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+std::size_t SkipWhile(std::u16string_view text, std::size_t i, bool separators, const TSeparatorSet& set) {
+  while (i < text.size() && set.IsSeparator(text[i]) == separators)
+    ++i;
+  return i;
+}
+
+}  // namespace
+
+void RemoveEmptyLines(TQxClipTxt& clip, const TArgs&) {
+  TClipLines::TStorage lines = clip.Lines.ReleaseAll();
+  clip.Lines.Reserve(static_cast<int>(lines.size()));
+  for (std::unique_ptr<TClipLine>& line : lines) {
+    if (!line->Text.empty())
+      clip.Lines.Add(std::move(line));
+  }
+}
+
+void RemoveLineBreaks(TQxClipTxt& clip, const TArgs&) {
+  if (clip.Lines.Empty())
+    return;
+  std::u16string joined = clip.Lines[0]->Text;
+  for (int i = 1; i < clip.Lines.Count(); ++i) {
+    const std::u16string& text = clip.Lines[i]->Text;
+    if (!text.empty()) {
+      joined += u' ';
+      joined += text;
+    }
+  }
+  clip.Vars.clear();
+  clip.Lines.Clear();
+  clip.Lines.Add(std::make_unique<TClipLine>(std::move(joined), true));
+}
+
+void WordsToLines(TQxClipTxt& clip, const TArgs& args) {
+  const bool removeNumbers = args[0].YesNo;
+  TClipLines words;
+  for (const TClipLine& line : clip.Lines) {
+    const std::u16string_view text = line.Text;
+    for (std::size_t i = 0; i < text.size();) {
+      const std::size_t start = SkipWhile(text, i, true, clip.Separators);
+      i = SkipWhile(text, start, false, clip.Separators);
+      const std::u16string_view word = text.substr(start, i - start);
+      if (!word.empty() && !(removeNumbers && IsDigitsOnly(word)))
+        words.Add(std::make_unique<TClipLine>(std::u16string(word), true));
+    }
+  }
+  clip.Vars.clear();
+  clip.Lines = std::move(words);
+}
+
+void WordSeparators(TQxClipTxt& clip, const TArgs& args) {
+  const std::u16string& characters = args[0].TextValue;
+  clip.Separators.Assign(characters.empty() ? std::u16string_view(u" \t\r\n") : characters);
+}
+
+}  // namespace tolvane::modifier::functions

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/Qxptrvector.h"
+#include "modifier/Separators.h"
+#include "platform/Locale.h"
+
+namespace tolvane::modifier {
+
+enum class TTrimSide { Left, Right, Both };
+
+// One line of the working text. The key fields are scratch values: the sort and alignment functions locate
+// a word or sign just before they use it.
+struct TClipLine {
+  TClipLine() = default;
+  explicit TClipLine(std::u16string text, bool hasLineBreak = true)
+      : Text(std::move(text)), HasLineBreak(hasLineBreak) {}
+
+  std::vector<std::u16string> Words;  // as last split by a template
+  std::u16string Text;                // never holds the line's own break; a template may put CR LF inside
+  bool HasLineBreak = true;           // followed by CR LF when the lines are joined
+  int KeyStart = -1;                  // index into Text, -1 when there is no key
+  std::int32_t KeyLength = -1;
+  std::int32_t KeyOffset = -1;  // the located word or sign, -1 when none
+
+  bool HasKey() const { return KeyStart >= 0; }
+  std::u16string_view Key() const;
+  void ClearKey();
+
+  // Word n counted from 1 (n below 1 counts as 1). False, and no key, when the line has fewer words.
+  bool LocateWord(int n, const TSeparatorSet& separators);
+  // The word after, or the word directly before, the first occurrence of the sign.
+  bool LocateWordAfterSign(char16_t sign, const TSeparatorSet& separators);
+  bool LocateWordBeforeSign(char16_t sign, const TSeparatorSet& separators);
+  // Sets only KeyOffset: the first occurrence of the sign or -1.
+  bool LocateSign(char16_t sign);
+
+  // Pads in front of KeyOffset so the located word or sign begins at the column; a line without one, or
+  // whose one already stands right of the column, is unchanged.
+  void InsertAtColumn(int column, char16_t padding);
+  // Pads to the length; a longer line keeps its first `length` characters.
+  void PadLeft(int length, char16_t padding);
+  void PadRight(int length, char16_t padding);
+
+  // Code 32 or less and U+0085, U+00A0, U+2028, U+2029.
+  void Trim(TTrimSide side);
+  // Code 32 or less and the extra characters.
+  void TrimSpecial(TTrimSide side, std::u16string_view extra);
+  // The blanks (code below 33) at the start, leaving at least the last character out.
+  std::u16string LeadingIndentation() const;
+
+  // Each keeps the first part of the line and returns what is to go on a new line (empty when the line stays
+  // whole). With autoIndent a non-empty remainder starts with the kept part's leading indentation.
+  std::u16string BreakAtWidth(int width, bool autoIndent);
+  std::u16string BreakAfter(std::u16string_view text, int minLength, bool autoIndent);
+  std::u16string BreakBefore(std::u16string_view text, int minLength, bool autoIndent);
+
+ private:
+  void SetKey(std::size_t start, std::size_t length);
+};
+
+using TClipLines = TQxPtrVector<TClipLine>;
+
+// A CR ends a line and takes a directly following LF with it; a lone LF is an ordinary character. A text
+// ending in a break has no empty last line.
+TClipLines LinesFromText(std::u16string_view text);
+// Each line's text followed by CR LF where it has a line break.
+std::u16string JoinedText(const TClipLines& lines);
+
+// The number in decimal, right-aligned to the width (at most 10) with the padding character.
+std::u16string NumberText(std::int32_t number, int width, char16_t padding);
+
+// Locale collation order ("less" is strictly before). Lines without a key sort after all lines with one.
+bool TextLess(std::u16string_view a, std::u16string_view b, bool ignoreCase, platform::ILocale& locale);
+bool KeyLess(const TClipLine& a, const TClipLine& b, bool ignoreCase, platform::ILocale& locale);
+
+}  // namespace tolvane::modifier

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "modifier/Functiontable.h"
+#include "modifier/Messages.h"
+#include "modifier/Qxclipline.h"
+#include "modifier/Scriptlines.h"
+#include "modifier/Separators.h"
+#include "platform/Services.h"
+
+namespace tolvane::modifier {
+
+// The interpreter of one run of a modifier script over the clipboard text. Scripts change only the object's
+// own lines until a function delivers them (clipboard, typed keys, Ctrl+V); nothing is delivered when a
+// script ends.
+class TQxClipTxt {
+ public:
+  // Reads the clipboard into the lines (a failure is shown and leaves no lines), builds the function table
+  // and asks to be told of clipboard changes. showMainWindow brings the main window forward before a
+  // parameter message; without it the message is shown alone.
+  explicit TQxClipTxt(const platform::TServices& services, std::function<void()> showMainWindow = {});
+  virtual ~TQxClipTxt();
+  TQxClipTxt(const TQxClipTxt&) = delete;
+  TQxClipTxt& operator=(const TQxClipTxt&) = delete;
+
+  // Runs the lines in order; false when a line stopped the run (its message has been shown). The lines keep
+  // what the completed calls made of them.
+  [[nodiscard]] bool RunScript(const std::vector<std::u16string>& scriptLines);
+  // One call: reads the parameter text into fresh slots and performs the function. False when the run must
+  // stop: unreadable parameters, or a function that this build does not perform.
+  [[nodiscard]] bool ExecuteFunction(std::int32_t id, std::u16string_view paramText);
+  // Fills the template for every line from the VARs, the line's words and its text. With skipNoWordLines a
+  // line without words stays as it is.
+  void ApplyTemplate(std::u16string_view templateText, bool skipNoWordLines);
+  TLookUp LookUpFunction(std::u16string_view line) const;
+
+  // Rebuilding the lines invalidates the VARs taken from the old first line, so both go.
+  void SetLinesFromText(std::u16string_view text);
+  std::u16string JoinedText() const;
+  // Up to five reads 50 ms apart; a failure is shown and the lines come from the previous ClipText.
+  void LoadFromClipboard();
+  // The first line's words become the VARs and the line goes.
+  void FirstLineAreVars();
+  // The clipboard's text with up to five attempts 50 ms apart, nothing shown; empty when it holds no text,
+  // nullopt when it could not be read.
+  std::optional<std::u16string> ReadClipboardText();
+
+  platform::TServices Services;
+  TRunMessages Messages;
+  TSeparatorSet Separators;
+
+  std::u16string ClipText;        // as last read from the clipboard
+  bool Listening = false;         // clipboard changes are reported
+  bool ClipboardChanged = false;  // set by a change report; cleared by whoever waits for one
+  std::vector<std::u16string> Vars;
+  TClipLines Lines;
+  TFunctionTable Functions;
+
+ private:
+  // Runs the block opened at `begin`; the index of its End line, or nullopt when the run must stop.
+  std::optional<std::size_t> RunTemplateBlock(const std::vector<std::u16string>& scriptLines,
+                                              std::size_t begin, std::u16string_view paramText);
+};
+
+}  // namespace tolvane::modifier

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tolvane::modifier {
+
+// Replaces every occurrence, case-sensitively, left to right and without overlap; the inserted text is not
+// searched again. An empty `from` changes nothing.
+void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to);
+
+}  // namespace tolvane::modifier
