@@ -6,6 +6,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Codepages.h"
 #include "platform/Files.h"
+#include "platform/Fonts.h"
 #include "platform/Foreground.h"
 #include "platform/Keyboard.h"
 #include "platform/Knownfolders.h"
@@ -14,8 +15,10 @@
 #include "platform/Programinfo.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Shelllinks.h"
 #include "platform/Systemcolors.h"
 #include "platform/Time.h"
+#include "platform/Versionstrings.h"
 
 namespace tolvane::platform {
 
@@ -33,6 +36,9 @@ struct TServices {
   IMessageBox& MessageBox;
   IProgramInfo& Program;
   ISystemColors& SystemColors;
+  IShellLinks& ShellLinks;
+  IFonts& Fonts;
+  IVersionStrings& VersionStrings;
 };
 
 }  // namespace tolvane::platform

@@ -19,8 +19,8 @@ TNativeServices::TNativeServices(const TNativeOptions& options)
       MessageBox(options.MessageStream != nullptr ? *options.MessageStream : std::cerr) {}
 
 platform::TServices TNativeServices::Services() {
-  return {Clipboard, Keyboard, Shell, Registry,   KnownFolders, Foreground,  Locale,
-          CodePages, Files,    Time,  MessageBox, Program,      SystemColors};
+  return {Clipboard, Keyboard, Shell,      Registry, KnownFolders, Foreground, Locale, CodePages,
+          Files,     Time,     MessageBox, Program,  SystemColors, ShellLinks, Fonts,  VersionStrings};
 }
 
 }  // namespace tolvane::native

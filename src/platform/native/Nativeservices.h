@@ -8,6 +8,7 @@
 #include "platform/native/Nativeclipboard.h"
 #include "platform/native/Nativecodepages.h"
 #include "platform/native/Nativefiles.h"
+#include "platform/native/Nativefonts.h"
 #include "platform/native/Nativeforeground.h"
 #include "platform/native/Nativekeyboard.h"
 #include "platform/native/Nativeknownfolders.h"
@@ -16,7 +17,9 @@
 #include "platform/native/Nativeprograminfo.h"
 #include "platform/native/Nativeregistry.h"
 #include "platform/native/Nativeshell.h"
+#include "platform/native/Nativeshelllinks.h"
 #include "platform/native/Nativetime.h"
+#include "platform/native/Nativeversionstrings.h"
 #include "platform/recording/Fixedsystemcolors.h"
 
 namespace tolvane::native {
@@ -50,6 +53,9 @@ struct TNativeServices {
   TNativeMessageBox MessageBox;
   TNativeProgramInfo Program;
   recording::TFixedSystemColors SystemColors;
+  TNativeShellLinks ShellLinks;
+  TNativeFonts Fonts;
+  TNativeVersionStrings VersionStrings;
 };
 
 }  // namespace tolvane::native

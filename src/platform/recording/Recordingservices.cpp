@@ -3,8 +3,8 @@
 namespace tolvane::recording {
 
 platform::TServices TRecordingServices::Services() {
-  return {Clipboard, Keyboard, Shell, Registry,   KnownFolders, Foreground,  Locale,
-          CodePages, Files,    Time,  MessageBox, Program,      SystemColors};
+  return {Clipboard, Keyboard, Shell,      Registry, KnownFolders, Foreground, Locale, CodePages,
+          Files,     Time,     MessageBox, Program,  SystemColors, ShellLinks, Fonts,  VersionStrings};
 }
 
 }  // namespace tolvane::recording

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/recording/Fixedfonts.h"
 #include "platform/recording/Fixedknownfolders.h"
 #include "platform/recording/Fixedprograminfo.h"
 #include "platform/recording/Fixedsystemcolors.h"
+#include "platform/recording/Fixedversionstrings.h"
 #include "platform/recording/Memoryfiles.h"
 #include "platform/recording/Memoryregistry.h"
 #include "platform/recording/Recorder.h"
@@ -12,6 +14,7 @@
 #include "platform/recording/Recordingkeyboard.h"
 #include "platform/recording/Recordingmessagebox.h"
 #include "platform/recording/Recordingshell.h"
+#include "platform/recording/Recordingshelllinks.h"
 #include "platform/recording/Recordingtime.h"
 
 namespace tolvane::recording {
@@ -40,6 +43,9 @@ struct TRecordingServices {
   TRecordingMessageBox MessageBox{Recorder};
   TFixedProgramInfo Program;
   TFixedSystemColors SystemColors;
+  TRecordingShellLinks ShellLinks;
+  TFixedFonts Fonts;
+  TFixedVersionStrings VersionStrings;
 };
 
 }  // namespace tolvane::recording

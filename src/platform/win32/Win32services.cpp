@@ -4,8 +4,8 @@ namespace tolvane::win32 {
 
 platform::TServices TWin32Services::Services() {
   platform::IMessageBox& messageBox = MessageBoxOverride != nullptr ? *MessageBoxOverride : MessageBox;
-  return {Clipboard, Keyboard, Shell, Registry,   KnownFolders, Foreground,  Locale,
-          CodePages, Files,    Time,  messageBox, Program,      SystemColors};
+  return {Clipboard, Keyboard, Shell,      Registry, KnownFolders, Foreground, Locale, CodePages,
+          Files,     Time,     messageBox, Program,  SystemColors, ShellLinks, Fonts,  VersionStrings};
 }
 
 }  // namespace tolvane::win32

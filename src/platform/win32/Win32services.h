@@ -4,6 +4,7 @@
 #include "platform/win32/Clipboard.h"
 #include "platform/win32/Codepages.h"
 #include "platform/win32/Files.h"
+#include "platform/win32/Fonts.h"
 #include "platform/win32/Foreground.h"
 #include "platform/win32/Keyboard.h"
 #include "platform/win32/Knownfolders.h"
@@ -12,8 +13,10 @@
 #include "platform/win32/Programinfo.h"
 #include "platform/win32/Registry.h"
 #include "platform/win32/Shell.h"
+#include "platform/win32/Shelllinks.h"
 #include "platform/win32/Systemcolors.h"
 #include "platform/win32/Time.h"
+#include "platform/win32/Versionstrings.h"
 
 namespace tolvane::win32 {
 
@@ -45,6 +48,9 @@ class TWin32Services {
   platform::IMessageBox* MessageBoxOverride = nullptr;
   TProgramInfo Program;
   TSystemColors SystemColors;
+  TShellLinks ShellLinks;
+  TFonts Fonts;
+  TVersionStrings VersionStrings;
 };
 
 }  // namespace tolvane::win32

@@ -1,0 +1,99 @@
+#include "execution/Itemactions.h"
+
+#include <exception>
+
+#include "common/Unicode.h"
+#include "execution/Actionsteps.h"
+#include "execution/Shellhlpr.h"
+
+namespace tolvane::execution {
+namespace {
+
+constexpr int ControlKey = 0x11;
+
+// Ctrl alone picks the hint, Shift alone all three texts; any other mask the first text that is not empty.
+std::u16string ClipText(const storage::TItem& item, int modifierMask) {
+  if (modifierMask == ModifierCtrl)
+    return item.Tip;
+  if (modifierMask == ModifierShift)
+    return item.Name + u"\r\n" + item.Tip + u"\r\n" + item.Code;
+  if (!item.Code.empty())
+    return item.Code;
+  return !item.Tip.empty() ? item.Tip : item.Name;
+}
+
+// The text an item stands for, pasted instead of performing it while Ctrl is held.
+std::u16string CtrlPasteText(const storage::TItem& item) {
+  switch (item.ItemType) {
+    case storage::ItemTypeProgram:
+      return item.Program + u" " + item.QParams;
+    case storage::ItemTypeWebSite:
+      return item.Url;
+    case storage::ItemTypeMail:
+      return item.Email;
+    case storage::ItemTypeKeyMacro:
+      return item.KeyMacro;
+    case storage::ItemTypeClipModifier:
+      return item.XClip;
+    default:
+      return {};
+  }
+}
+
+void Dispatch(storage::TItem& item, int modifierMask, const TActionHost& host) {
+  switch (item.ItemType) {
+    case storage::ItemTypeClip:
+    case storage::ItemTypeFolderClip:
+      (void)PasteText(ClipText(item, modifierMask), host);
+      return;
+    case storage::ItemTypeProgram:
+      if (!actions::PastedForCtrl(item, host))
+        actions::PerformProgram(item, host);
+      return;
+    case storage::ItemTypeWebSite:
+      actions::PerformWebsite(item, host);
+      return;
+    case storage::ItemTypeMail:
+      if (!actions::PastedForCtrl(item, host))
+        actions::PerformMail(item, host);
+      return;
+    case storage::ItemTypeKeyMacro:
+      if (!actions::PastedForCtrl(item, host))
+        actions::PerformMacro(item, host);
+      return;
+    case storage::ItemTypeClipModifier:
+      actions::PerformClipModifier(item, host);
+      return;
+    default:
+      return;  // folders and unknown types do nothing
+  }
+}
+
+}  // namespace
+
+namespace actions {
+
+bool CtrlHeld(const TActionHost& host) {
+  return host.Services.Keyboard.IsKeyDown(ControlKey);
+}
+
+bool PastedForCtrl(const storage::TItem& item, const TActionHost& host) {
+  if (!CtrlHeld(host))
+    return false;
+  (void)PasteText(CtrlPasteText(item), host);
+  return true;
+}
+
+}  // namespace actions
+
+void PerformItem(storage::TItem& item, int modifierMask, const TActionHost& host) {
+  // The caller is a window procedure, which no exception may cross.
+  try {
+    Dispatch(item, modifierMask, host);
+  } catch (const std::exception& error) {
+    ShowMessageOk(host.Services.MessageBox, u"Error Performing Item",
+                  u"The message is:\r\n" + Utf8ToUtf16(error.what()));
+  }
+}
+
+}  // namespace tolvane::execution

@@ -1,0 +1,46 @@
+#pragma once
+// Performing the user's items: pasting clips, starting programs, opening web sites and mails, playing macros
+// and running modifier scripts.
+
+#include <functional>
+#include <string_view>
+
+#include "execution/Foregroundhistory.h"
+#include "execution/Mailto.h"
+#include "platform/Services.h"
+#include "storage/Item.h"
+
+namespace tolvane::execution {
+
+// The modifier keys held when an item was picked, or-ed.
+inline constexpr int ModifierCtrl = 1;
+inline constexpr int ModifierShift = 2;
+inline constexpr int ModifierAlt = 4;
+
+// What the actions need from the program around them, gathered by the main window for one pick.
+struct TActionHost {
+  platform::TServices Services;
+  // Where pasted and typed text goes: see RestoreTargetWindow.
+  const TForegroundHistory& History;
+  platform::TWindowHandle FocusTimeForeground = 0;
+  bool Closing = false;
+  bool AutoPaste = true;
+  // Owner of the programs an Action item starts.
+  platform::TWindowHandle MainWindow = 0;
+  // Brings the main window forward before a modifier script's parameter message; may be empty.
+  std::function<void()> ShowMainWindow{};
+  // The main window's steps for becoming active and its tray-icon click, run after a modifier script
+  // stopped so the bar comes to the front after the interpreter's message; may be empty.
+  std::function<void()> BringBarToFront{};
+};
+
+// Performs a user item (type below 50). Never throws: every failure is shown to the user here. A Website item
+// whose browser no longer exists has its WebBrowser cleared in memory.
+void PerformItem(storage::TItem& item, int modifierMask, const TActionHost& host);
+
+// Puts the text on the clipboard, restores the target window and sends Ctrl+V when "AutoPaste" is on. False
+// (after telling the user) when the clipboard could not be written, in which case nothing is pasted, or when
+// the keystroke was blocked.
+bool PasteText(std::u16string_view text, const TActionHost& host);
+
+}  // namespace tolvane::execution

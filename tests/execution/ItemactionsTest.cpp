@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/Unicode.h"
+#include "execution/Itemactions.h"
+#include "platform/native/Nativecodepages.h"
+#include "platform/native/Nativelocale.h"
+#include "platform/recording/Recordingservices.h"
+
+namespace tolvane::execution {
+namespace {
+
+using platform::TShellOpenRequest;
+using platform::TShowCommand;
+using storage::TItem;
+
+constexpr platform::TWindowHandle Target = 1, Bar = 2;
+constexpr int ControlKey = 0x11;
+const std::string PasteKeys = "keys +11 +56 -56 -11\n";
+
+class ItemActionsTest : public ::testing::Test {
+ protected:
+  ItemActionsTest() {
+    Doubles.Foreground.AddWindow(Target, u"Notepad");
+    Doubles.Foreground.AddWindow(Bar, u"TolvaneMain", true);
+    Doubles.Foreground.BringToFront(Target);
+    History.RecordForeground(Doubles.Foreground, Locale);
+    Doubles.Foreground.BringToFront(Bar);
+  }
+
+  TActionHost Host() {
+    return {.Services = Doubles.Services(),
+            .History = History,
+            .FocusTimeForeground = Bar,
+            .AutoPaste = AutoPaste,
+            .MainWindow = Bar,
+            .BringBarToFront = [this] { ++BarBroughtToFront; }};
+  }
+
+  // The trace of one pick.
+  std::string Perform(TItem& item, int modifierMask = 0) {
+    Doubles.Recorder.Clear();
+    PerformItem(item, modifierMask, Host());
+    return Doubles.Recorder.Trace();
+  }
+
+  static std::unique_ptr<TItem> Item(int type) {
+    auto item = std::make_unique<TItem>();
+    item->ItemType = type;
+    return item;
+  }
+
+  const std::vector<TShellOpenRequest>& Opened() const { return Doubles.Shell.Requests(); }
+
+  native::TNativeLocale Locale{"en_US"};
+  native::TNativeCodePages CodePages;
+  recording::TRecordingServices Doubles{Locale, CodePages};
+  TForegroundHistory History;
+  bool AutoPaste = true;
+  int BarBroughtToFront = 0;
+};
+
+TEST_F(ItemActionsTest, ClipTextFollowsTheRecordedModifiers) {
+  struct TRow {
+    int Mask;
+    const char16_t *Name, *Tip, *Code;
+    const char* Pasted;
+  };
+  const TRow rows[] = {
+      {0, u"n", u"t", u"c", "c"},
+      {0, u"n", u"t", u"", "t"},
+      {0, u"n", u"", u"", "n"},
+      {ModifierCtrl, u"n", u"t", u"c", "t"},
+      {ModifierCtrl, u"n", u"", u"c", ""},  // empties the clipboard text and still pastes
+      {ModifierShift, u"n", u"t", u"c", "n\\r\\nt\\r\\nc"},
+      {ModifierShift, u"n", u"", u"", "n\\r\\n\\r\\n"},
+      {ModifierCtrl | ModifierShift, u"n", u"t", u"c", "c"},
+      {ModifierAlt, u"n", u"t", u"", "t"},
+      {ModifierCtrl | ModifierAlt, u"n", u"t", u"c", "c"},
+  };
+  for (const int type : {storage::ItemTypeClip, storage::ItemTypeFolderClip}) {
+    for (const TRow& row : rows) {
+      auto item = Item(type);
+      item->Name = row.Name;
+      item->Tip = row.Tip;
+      item->Code = row.Code;
+      EXPECT_EQ(Perform(*item, row.Mask),
+                "clipboard \"" + std::string(row.Pasted) + "\"\nforeground 1\n" + PasteKeys)
+          << "type " << type << ", mask " << row.Mask;
+    }
+  }
+}
+
+TEST_F(ItemActionsTest, WithoutAutoPasteTheClipWaitsOnTheClipboard) {
+  AutoPaste = false;
+  auto item = Item(storage::ItemTypeClip);
+  item->Code = u"text";
+  EXPECT_EQ(Perform(*item), "clipboard \"text\"\nforeground 1\n");
+}
+
+TEST_F(ItemActionsTest, CtrlHeldWhileAnActionRunsPastesItsMainTextInstead) {
+  struct TRow {
+    int Type;
+    const char* Trace;
+  };
+  auto item = Item(0);
+  item->Program = u"C:\\Tools\\edit.exe";
+  item->Url = u"https://example.com/";
+  item->Email = u"a@example.com";
+  item->KeyMacro = u"ab\\0D\\0v";
+  item->XClip = u"Upper()";
+  const TRow rows[] = {
+      {storage::ItemTypeProgram, "clipboard \"C:\\\\Tools\\\\edit.exe \"\nforeground 1\n"},
+      {storage::ItemTypeWebSite, "clipboard \"https://example.com/\"\nforeground 1\n"},
+      {storage::ItemTypeMail, "clipboard \"a@example.com\"\nforeground 1\n"},
+      {storage::ItemTypeKeyMacro, "clipboard \"ab\\\\0D\\\\0v\"\nforeground 1\n"},
+      // The modifier restores the target before touching the clipboard.
+      {storage::ItemTypeClipModifier, "foreground 1\nclipboard \"Upper()\"\n"},
+  };
+  Doubles.Keyboard.SetKeyDown(ControlKey, true);
+  for (const TRow& row : rows) {
+    item->ItemType = row.Type;
+    EXPECT_EQ(Perform(*item), row.Trace + PasteKeys) << "type " << row.Type;
+  }
+  EXPECT_TRUE(Opened().empty());
+}
+
+TEST_F(ItemActionsTest, OnlyTheLiveCtrlKeyCountsForActions) {
+  auto item = Item(storage::ItemTypeProgram);
+  item->Program = u"calc.exe";
+  EXPECT_EQ(Perform(*item, ModifierCtrl), "shell-open \"calc.exe\" \"\"\n");
+}
+
+TEST_F(ItemActionsTest, ActionOpensProgramOrParametersWithTheShellDefaults) {
+  struct TRow {
+    const char16_t *Program, *Params, *File, *Parameters;
+  };
+  const TRow rows[] = {
+      {u"C:\\Tools\\edit.exe", u"", u"C:\\Tools\\edit.exe", u""},
+      {u"", u"C:\\Docs\\notes.txt", u"C:\\Docs\\notes.txt", u""},
+      {u"C:\\Tools\\edit.exe", u"-n \"%TEMP%\\a.txt\"", u"C:\\Tools\\edit.exe", u"-n \"%TEMP%\\a.txt\""},
+  };
+  for (const TRow& row : rows) {
+    auto item = Item(storage::ItemTypeProgram);
+    item->Program = row.Program;
+    item->QParams = row.Params;
+    (void)Perform(*item);
+    TShellOpenRequest expected;
+    expected.File = row.File;
+    expected.Parameters = row.Parameters;
+    expected.Owner = Bar;
+    expected.Show = TShowCommand::ShowDefault;
+    ASSERT_FALSE(Opened().empty());
+    EXPECT_EQ(Opened().back(), expected) << Utf16ToUtf8(row.File);
+  }
+  const std::size_t opened = Opened().size();
+  auto empty = Item(storage::ItemTypeProgram);
+  EXPECT_EQ(Perform(*empty), "");
+  EXPECT_EQ(Opened().size(), opened);
+}
+
+TEST_F(ItemActionsTest, AFailingOpenNamesTheFileAndTheSystemsReason) {
+  auto item = Item(storage::ItemTypeProgram);
+  item->Program = u"C:\\Moved\\tool.exe";
+  Doubles.Shell.FailNextOpen({2, u"The system cannot find the file specified."});
+  EXPECT_EQ(Perform(*item),
+            "message \"Error Starting Program\" \"Could not open:\\r\\nC:\\\\Moved\\\\tool.exe\\r\\n"
+            "The system cannot find the file specified.\\r\\n\"\n");
+}
+
+TEST_F(ItemActionsTest, WebsiteOpensInItsBrowserOrFallsBackToTheDefault) {
+  Doubles.Files.AddFile(u"C:\\Browsers\\surf.exe", "");
+  auto item = Item(storage::ItemTypeWebSite);
+  item->Url = u"https://example.com/";
+  item->WebBrowser = u"C:\\Browsers\\surf.exe";
+  EXPECT_EQ(Perform(*item), "shell-open \"C:\\\\Browsers\\\\surf.exe\" \"https://example.com/\"\n");
+  EXPECT_EQ(Opened().back().Owner, 0u);
+  EXPECT_EQ(Opened().back().Show, TShowCommand::ShowDefault);
+
+  item->WebBrowser = u"C:\\Gone\\old.exe";
+  EXPECT_EQ(Perform(*item), "shell-open \"https://example.com/\" \"\"\n");
+  EXPECT_EQ(item->WebBrowser, u"");
+}
+
+TEST_F(ItemActionsTest, WebsiteWithoutUrlOnlyTellsSoEvenWithCtrlHeld) {
+  auto item = Item(storage::ItemTypeWebSite);
+  Doubles.Keyboard.SetKeyDown(ControlKey, true);
+  EXPECT_EQ(Perform(*item), "message \"Information to you\" \"There is no URL to open\"\n");
+}
+
+TEST_F(ItemActionsTest, MailOpensItsMailtoUrl) {
+  auto item = Item(storage::ItemTypeMail);
+  item->Email = u"a@example.com";
+  item->Subject = u"Hi there";
+  EXPECT_EQ(Perform(*item), "shell-open \"mailto:a@example.com?subject=Hi%20there\" \"\"\n");
+  EXPECT_EQ(Opened().back().Show, TShowCommand::Normal);
+  EXPECT_EQ(Opened().back().Owner, 0u);
+}
+
+TEST_F(ItemActionsTest, MailFailuresShowTheirMessage) {
+  auto item = Item(storage::ItemTypeMail);
+  EXPECT_EQ(Perform(*item),
+            "message \"Error Activating Mailprogram\" \"The message is:\\r\\nThe TO field is "
+            "empty!\\r\\nYou must provide a recipient\"\n");
+  item->Email = u"a@example.com";
+  Doubles.Shell.FailNextOpen({1155, u"No application is associated with the specified file."});
+  EXPECT_EQ(Perform(*item),
+            "message \"Error Activating Mailprogram\" \"The message is:\\r\\nNo application is "
+            "associated with the specified file.\"\n");
+}
+
+TEST_F(ItemActionsTest, MacroRestoresTheTargetAndPlaysRepeatCountTimes) {
+  auto item = Item(storage::ItemTypeKeyMacro);
+  item->KeyMacro = u"ab";
+  item->RepeatCount = 2;
+  const std::string once = "keys +U+0061 -U+0061 +U+0062 -U+0062\nsleep 10\n";
+  EXPECT_EQ(Perform(*item), "foreground 1\n" + once + once);
+}
+
+TEST_F(ItemActionsTest, ModifierScriptRunsAfterTheRestoreAndAFailureBringsTheBarForward) {
+  auto item = Item(storage::ItemTypeClipModifier);
+  EXPECT_EQ(Perform(*item), "");
+
+  item->XClip = u"\r\n\n";
+  EXPECT_EQ(Perform(*item), "foreground 1\n");
+  EXPECT_EQ(BarBroughtToFront, 0);
+
+  item->XClip = u"NoSuchFunction()\r\n";
+  const std::string trace = Perform(*item);
+  EXPECT_EQ(trace.rfind("foreground 1\nmessage ", 0), 0u) << trace;
+  EXPECT_NE(trace.find("NoSuchFunction()"), std::string::npos) << trace;
+  EXPECT_EQ(BarBroughtToFront, 1);
+}
+
+TEST_F(ItemActionsTest, FoldersAndUnknownTypesDoNothing) {
+  for (const int type : {storage::ItemTypeFolder, 8, 49}) {
+    auto item = Item(type);
+    item->Code = u"c";
+    item->Program = u"p";
+    EXPECT_EQ(Perform(*item), "") << type;
+  }
+}
+
+TEST_F(ItemActionsTest, PasteRetriesABusyClipboardAndNeverPastesStaleText) {
+  Doubles.Clipboard.FailNextOpens(2, {5, u"Access is denied."});
+  EXPECT_TRUE(PasteText(u"new", Host()));
+  EXPECT_EQ(Doubles.Recorder.Trace(), "sleep 50\nsleep 50\nclipboard \"new\"\nforeground 1\n" + PasteKeys);
+
+  Doubles.Recorder.Clear();
+  Doubles.Clipboard.FailNextOpens(5, {5, u"Access is denied."});
+  EXPECT_FALSE(PasteText(u"newer", Host()));
+  EXPECT_EQ(
+      Doubles.Recorder.Trace(),
+      "sleep 50\nsleep 50\nsleep 50\nsleep 50\nmessage \"Error Writing Clipboard\" \"The text could not be "
+      "put on the clipboard, so nothing was pasted.\\r\\nAccess is denied.\\r\\n\"\n");
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"new");
+}
+
+TEST_F(ItemActionsTest, ABlockedPasteKeystrokeIsReported) {
+  Doubles.Keyboard.LimitInjection(1);
+  EXPECT_FALSE(PasteText(u"x", Host()));
+  ASSERT_EQ(Doubles.MessageBox.Requests().size(), 1u);
+  EXPECT_EQ(Doubles.MessageBox.Requests()[0].Caption, u"Error Pasting Text");
+}
+
+}  // namespace
+}  // namespace tolvane::execution
