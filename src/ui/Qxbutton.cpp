@@ -34,28 +34,13 @@ void TQxButton::RegisterWindowClass(HINSTANCE instance) {
   if (::GetClassInfoExW(instance, kClassName, &windowClass) != FALSE)
     return;
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &TQxButton::WindowProcThunk;
+  windowClass.lpfnWndProc = &TWindowThunk<TQxButton, true>::Procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kClassName;
   if (::RegisterClassExW(&windowClass) == 0)
     throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
                             "Registering the button class failed");
-}
-
-LRESULT CALLBACK TQxButton::WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* button = static_cast<TQxButton*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    button->Hwnd = window;
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
-  }
-  auto* button = reinterpret_cast<TQxButton*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (button == nullptr)
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  LRESULT result = 0;
-  if (!GuardedCall(::GetParent(window), [&] { result = button->WindowProc(message, wParam, lParam); }))
-    return 0;
-  return result;
 }
 
 LRESULT TQxButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 #include "platform/win32/Systemcolors.h"
 #include "platform/win32/Win.h"
 #include "ui/Dibcanvas.h"
+#include "ui/Windowthunk.h"
 
 namespace tolvane::ui {
 
@@ -72,7 +73,7 @@ class TQxButton {
 
  private:
   static void RegisterWindowClass(HINSTANCE instance);
-  static LRESULT CALLBACK WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend struct TWindowThunk<TQxButton, true>;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleMouse(UINT message, LPARAM lParam);
   bool HandleKeyboard(UINT message, WPARAM wParam);

@@ -53,7 +53,7 @@ void TQxMsgBox::RegisterWindowClass(HINSTANCE instance) {
   if (::GetClassInfoExW(instance, kClassName, &windowClass) != FALSE)
     return;
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &TQxMsgBox::WindowProcThunk;
+  windowClass.lpfnWndProc = &TWindowThunk<TQxMsgBox>::Procedure;
   windowClass.hInstance = instance;
   windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -80,21 +80,6 @@ void TQxMsgBox::CreateControls() {
   if (CheckBox == nullptr)
     ThrowLastError("Creating the message box's check box failed");
   ::SendMessageW(CheckBox, WM_SETFONT, reinterpret_cast<WPARAM>(Font.get()), FALSE);
-}
-
-LRESULT CALLBACK TQxMsgBox::WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* box = static_cast<TQxMsgBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    box->Hwnd = window;
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-  }
-  auto* box = reinterpret_cast<TQxMsgBox*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (box == nullptr)
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  LRESULT result = 0;
-  if (!GuardedCall(window, [&] { result = box->WindowProc(message, wParam, lParam); }))
-    return 0;
-  return result;
 }
 
 LRESULT TQxMsgBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,6 +19,7 @@
 #include "ui/Dibcanvas.h"
 #include "ui/Qxbutton.h"
 #include "ui/Qxmsgbxlayout.h"
+#include "ui/Windowthunk.h"
 
 namespace tolvane::ui {
 
@@ -65,7 +66,7 @@ class TQxMsgBox {
 
   // Creation and properties (Qxmsgbx.cpp).
   static void RegisterWindowClass(HINSTANCE instance);
-  static LRESULT CALLBACK WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend struct TWindowThunk<TQxMsgBox>;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void ButtonClick(platform::TMsgResult result);

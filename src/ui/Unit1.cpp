@@ -53,28 +53,13 @@ void TForm1::RegisterWindowClass(HINSTANCE instance) {
     return;
   windowClass.cbSize = sizeof(windowClass);
   windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = &TForm1::WindowProcThunk;
+  windowClass.lpfnWndProc = &TWindowThunk<TForm1>::Procedure;
   windowClass.hInstance = instance;
   windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kClassName;
   if (::RegisterClassExW(&windowClass) == 0)
     ThrowLastError("Registering the main window class failed");
-}
-
-LRESULT CALLBACK TForm1::WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->Hwnd = window;
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TForm1*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (form == nullptr)
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  LRESULT result = 0;
-  if (!GuardedCall(window, [&] { result = form->WindowProc(message, wParam, lParam); }))
-    return 0;
-  return result;
 }
 
 LRESULT TForm1::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

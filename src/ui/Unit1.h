@@ -4,6 +4,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win.h"
+#include "ui/Windowthunk.h"
 
 namespace tolvane::ui {
 
@@ -24,7 +25,7 @@ class TForm1 {
 
  private:
   static void RegisterWindowClass(HINSTANCE instance);
-  static LRESULT CALLBACK WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend struct TWindowThunk<TForm1>;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Re-reads the menu font for the DPI and moves the bar to the top of the monitor's work area.
