@@ -56,23 +56,10 @@ TEST(MacroPlayback, PasteKeysInsertTheClipboardText) {
   EXPECT_TRUE(PumpUntil([&] { return window.EditText() == u"pasted\r\nlines"; }));
 }
 
-// The test's windows standing in for those of other programs, so the history records them.
-class TForeignDesktop final : public platform::IForegroundWindow {
- public:
-  platform::TWindowHandle Get() override { return Desktop.Get(); }
-  [[nodiscard]] bool Set(platform::TWindowHandle window) override { return Desktop.Set(window); }
-  std::u16string ClassName(platform::TWindowHandle window) override { return Desktop.ClassName(window); }
-  bool IsOwnWindow(platform::TWindowHandle) override { return false; }
-  bool IsWindow(platform::TWindowHandle window) override { return Desktop.IsWindow(window); }
-
- private:
-  TForegroundWindow Desktop;
-};
-
 TEST(MacroPlayback, RestoresTheWindowThatWasInFrontBefore) {
   TTestWindow target;
   TTestWindow focusTime;
-  TForeignDesktop desktop;
+  testing::TForeignWindows desktop;
   TLocale locale;
   execution::TForegroundHistory history;
   ASSERT_TRUE(target.BringToFront());

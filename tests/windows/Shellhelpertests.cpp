@@ -193,19 +193,6 @@ TEST(ShellHelpers, FontListsHoldEachTrueTypeFamilyOnce) {
   EXPECT_LT(fixed.size(), all.size());
 }
 
-// The test's windows standing in for those of other programs, so the history records them.
-class TForeignWindows final : public platform::IForegroundWindow {
- public:
-  platform::TWindowHandle Get() override { return Desktop.Get(); }
-  [[nodiscard]] bool Set(platform::TWindowHandle window) override { return Desktop.Set(window); }
-  std::u16string ClassName(platform::TWindowHandle window) override { return Desktop.ClassName(window); }
-  bool IsOwnWindow(platform::TWindowHandle) override { return false; }
-  bool IsWindow(platform::TWindowHandle window) override { return Desktop.IsWindow(window); }
-
- private:
-  TForegroundWindow Desktop;
-};
-
 // Gives the focus back to the edit control whenever the window is activated again, as editors do.
 WNDPROC TestWindowProcedure = nullptr;
 LRESULT CALLBACK ForwardFocusToEdit(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -229,7 +216,7 @@ TEST(ItemActions, AClipIsPastedIntoTheWindowThatWasInFrontBefore) {
   TestWindowProcedure = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(target.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForwardFocusToEdit)));
   TTestWindow bar;
-  TForeignWindows desktop;
+  testing::TForeignWindows desktop;
   TLocale locale;
   execution::TForegroundHistory history;
   ASSERT_TRUE(target.BringToFront());

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/Foreground.h"
+#include "platform/win32/Foreground.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win.h"
 
@@ -57,6 +59,19 @@ class TTempFolder {
 
  private:
   std::filesystem::path Folder;
+};
+
+// The test's own windows standing in for those of other programs, so a foreground history records them.
+class TForeignWindows final : public platform::IForegroundWindow {
+ public:
+  platform::TWindowHandle Get() override { return Desktop.Get(); }
+  [[nodiscard]] bool Set(platform::TWindowHandle window) override { return Desktop.Set(window); }
+  std::u16string ClassName(platform::TWindowHandle window) override { return Desktop.ClassName(window); }
+  bool IsOwnWindow(platform::TWindowHandle) override { return false; }
+  bool IsWindow(platform::TWindowHandle window) override { return Desktop.IsWindow(window); }
+
+ private:
+  TForegroundWindow Desktop;
 };
 
 }  // namespace tolvane::win32::testing
