@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/Commands.h"
 #include "common/Version.h"
 
 namespace tolvane::cli {
@@ -19,6 +20,9 @@ struct TCommand {
 int RunVersion(const std::vector<std::string>& args, TCliStreams streams);
 
 constexpr std::array Commands{
+    TCommand{"modify", "run a clipboard-modifier script over a text", RunModify},
+    TCommand{"menu", "check, normalize, list or search a menu file", RunMenu},
+    TCommand{"macro", "show the events and input batches of a keystroke macro", RunMacro},
     TCommand{"version", "print the program version", RunVersion},
 };
 

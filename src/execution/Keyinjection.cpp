@@ -19,8 +19,13 @@ void NoteInjected(std::span<const platform::TKeyRecord> injected, TKeyState& pre
 std::vector<platform::TKeyRecord> ReleaseRecords(const TKeyState& keys) {
   std::vector<platform::TKeyRecord> records;
   for (std::size_t code = 0; code < keys.size(); ++code) {
-    if (keys.test(code))
-      records.push_back({static_cast<std::uint16_t>(code), 0, platform::KeyFlagUp});
+    if (!keys.test(code))
+      continue;
+    // The release must carry the extended flag of the press, or it reaches the target as its
+    // numeric-pad twin and the navigation key stays down.
+    const auto key = static_cast<std::uint16_t>(code);
+    const std::uint32_t extended = IsExtendedKey(key) ? platform::KeyFlagExtended : 0;
+    records.push_back({key, 0, platform::KeyFlagUp | extended});
   }
   return records;
 }

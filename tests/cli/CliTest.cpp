@@ -4,23 +4,11 @@
 
 #include <sstream>
 
+#include "Clirun.h"
 #include "common/Version.h"
 
 namespace tolvane::cli {
 namespace {
-
-struct TRun {
-  int Status;
-  std::string Out;
-  std::string Err;
-};
-
-TRun RunArgs(const std::vector<std::string>& args) {
-  std::istringstream in;
-  std::ostringstream out, err;
-  const int status = RunCli(args, {in, out, err});
-  return {status, out.str(), err.str()};
-}
 
 TEST(CliDispatch, HelpGoesToStandardOutputAndSucceeds) {
   const TRun run = RunArgs({"--help"});

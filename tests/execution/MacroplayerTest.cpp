@@ -51,8 +51,8 @@ TEST_F(MacroPlayerTest, BatchesSplitAtKindSwitchesEnterReleasesAndPauses) {
 
 TEST_F(MacroPlayerTest, ReleasesTheKeysLeftPressedAfterEveryRepetition) {
   EXPECT_EQ(Played(u"\\11"), "keys +11\nsleep 10\nkeys -11\n");
-  // Lowest code first and never extended, however the key went down.
-  EXPECT_EQ(Played(u"\\24\\11\\10"), "keys +24e +11 +10\nsleep 10\nkeys -10 -11 -24\n");
+  // Lowest code first; a navigation key is released as the extended key it was pressed as.
+  EXPECT_EQ(Played(u"\\24\\11\\10"), "keys +24e +11 +10\nsleep 10\nkeys -10 -11 -24e\n");
   const std::string once = "keys +11\nsleep 10\nkeys +U+0061 -U+0061\nsleep 10\nkeys -11\n";
   EXPECT_EQ(Played(u"\\11a", 3), once + once + once);
   EXPECT_EQ(Played(u"\\11a", 0), "");

@@ -29,7 +29,7 @@ TEST(NativeServices, WiresTheConfiguredLocaleAndCodePage) {
 
 TEST(NativeMessageBox, WritesOneLineAndAnswersAsNobodyClicking) {
   std::ostringstream out;
-  TNativeMessageBox box(out);
+  recording::TStreamMessageBox box(out);
   EXPECT_EQ(
       box.Show({u"Error Reading Clipboard", u"The system say:  \r\nBusy\r\n", platform::TMsgKind::Error}),
       TMsgResult::Ok);

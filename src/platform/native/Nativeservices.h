@@ -13,7 +13,7 @@
 #include "platform/native/Nativekeyboard.h"
 #include "platform/native/Nativeknownfolders.h"
 #include "platform/native/Nativelocale.h"
-#include "platform/native/Nativemessagebox.h"
+#include "platform/recording/Streammessagebox.h"
 #include "platform/native/Nativeprograminfo.h"
 #include "platform/native/Nativeregistry.h"
 #include "platform/native/Nativeshell.h"
@@ -50,7 +50,7 @@ struct TNativeServices {
   TNativeCodePages CodePages;
   TNativeFiles Files;
   TNativeTime Time;
-  TNativeMessageBox MessageBox;
+  recording::TStreamMessageBox MessageBox;
   TNativeProgramInfo Program;
   recording::TFixedSystemColors SystemColors;
   TNativeShellLinks ShellLinks;

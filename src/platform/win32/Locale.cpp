@@ -9,10 +9,6 @@ namespace tolvane::win32 {
 
 namespace {
 
-LCID LcidOf(platform::TLocaleScope scope) {
-  return scope == platform::TLocaleScope::System ? LOCALE_SYSTEM_DEFAULT : LOCALE_USER_DEFAULT;
-}
-
 bool FitsInt(std::u16string_view text) {
   return text.size() <= std::numeric_limits<int>::max();
 }
@@ -21,37 +17,53 @@ const wchar_t* WideData(std::u16string_view text) {
   return reinterpret_cast<const wchar_t*>(text.data());
 }
 
-std::u16string MapCase(std::u16string_view text, platform::TLocaleScope scope, DWORD flags) {
+std::u16string MapCase(std::u16string_view text, LCID locale, DWORD flags) {
   // LCMapStringW rejects an empty source.
   if (text.empty() || !FitsInt(text))
     return std::u16string(text);
   const int length = static_cast<int>(text.size());
-  const int needed = ::LCMapStringW(LcidOf(scope), flags, WideData(text), length, nullptr, 0);
+  const int needed = ::LCMapStringW(locale, flags, WideData(text), length, nullptr, 0);
   if (needed <= 0)
     return std::u16string(text);
   std::wstring result(static_cast<std::size_t>(needed), L'\0');
-  const int written = ::LCMapStringW(LcidOf(scope), flags, WideData(text), length, result.data(), needed);
+  const int written = ::LCMapStringW(locale, flags, WideData(text), length, result.data(), needed);
   result.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
   return Narrow16(result);
 }
 
-std::u16string UserLocaleText(LCTYPE type) {
-  const int needed = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, nullptr, 0);
+}  // namespace
+
+std::optional<std::uint32_t> LocaleIdOfName(std::u16string_view name) {
+  const std::wstring terminated = Wide(name);
+  const LCID locale = ::LocaleNameToLCID(terminated.c_str(), 0);
+  // Names without an identifier of their own map to the custom placeholder, which the LCID functions reject.
+  if (locale == 0 || locale == LOCALE_CUSTOM_UNSPECIFIED)
+    return std::nullopt;
+  return locale;
+}
+
+std::uint32_t TLocale::LocaleOf(platform::TLocaleScope scope) const {
+  if (FixedLocale)
+    return *FixedLocale;
+  return scope == platform::TLocaleScope::System ? LOCALE_SYSTEM_DEFAULT : LOCALE_USER_DEFAULT;
+}
+
+std::u16string TLocale::LocaleText(std::uint32_t type) const {
+  const LCID locale = LocaleOf(platform::TLocaleScope::User);
+  const int needed = ::GetLocaleInfoW(locale, type, nullptr, 0);
   if (needed <= 0)
     return {};
   std::wstring text(static_cast<std::size_t>(needed), L'\0');
-  const int written = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text.data(), needed);
+  const int written = ::GetLocaleInfoW(locale, type, text.data(), needed);
   // The count includes the terminating zero.
   text.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
   return Narrow16(text);
 }
 
-}  // namespace
-
 int TLocale::Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
                      platform::TLocaleScope scope) {
   if (FitsInt(a) && FitsInt(b)) {
-    const int result = ::CompareStringW(LcidOf(scope), ignoreCase ? NORM_IGNORECASE : 0, WideData(a),
+    const int result = ::CompareStringW(LocaleOf(scope), ignoreCase ? NORM_IGNORECASE : 0, WideData(a),
                                         static_cast<int>(a.size()), WideData(b), static_cast<int>(b.size()));
     if (result != 0)
       return result - CSTR_EQUAL;
@@ -61,11 +73,11 @@ int TLocale::Compare(std::u16string_view a, std::u16string_view b, bool ignoreCa
 }
 
 std::u16string TLocale::LowerCase(std::u16string_view text, platform::TLocaleScope scope) {
-  return MapCase(text, scope, LCMAP_LOWERCASE);
+  return MapCase(text, LocaleOf(scope), LCMAP_LOWERCASE);
 }
 
 std::u16string TLocale::UpperCase(std::u16string_view text, platform::TLocaleScope scope) {
-  return MapCase(text, scope, LCMAP_UPPERCASE);
+  return MapCase(text, LocaleOf(scope), LCMAP_UPPERCASE);
 }
 
 char16_t TLocale::UpperChar(char16_t c) {
@@ -79,52 +91,52 @@ std::u16string TLocale::DayName(int dayOfWeek, bool abbreviated) {
     return {};
   // Windows counts the week from Monday (LOCALE_SDAYNAME1) to Sunday (LOCALE_SDAYNAME7).
   const LCTYPE first = abbreviated ? LOCALE_SABBREVDAYNAME1 : LOCALE_SDAYNAME1;
-  return UserLocaleText(first + static_cast<LCTYPE>((dayOfWeek + 6) % 7));
+  return LocaleText(first + static_cast<LCTYPE>((dayOfWeek + 6) % 7));
 }
 
 std::u16string TLocale::MonthName(int month, bool abbreviated) {
   if (month < 1 || month > 12)
     return {};
   const LCTYPE first = abbreviated ? LOCALE_SABBREVMONTHNAME1 : LOCALE_SMONTHNAME1;
-  return UserLocaleText(first + static_cast<LCTYPE>(month - 1));
+  return LocaleText(first + static_cast<LCTYPE>(month - 1));
 }
 
 std::u16string TLocale::Format(platform::TDateTimeFormat format) {
   switch (format) {
     case platform::TDateTimeFormat::ShortDate:
-      return UserLocaleText(LOCALE_SSHORTDATE);
+      return LocaleText(LOCALE_SSHORTDATE);
     case platform::TDateTimeFormat::LongDate:
-      return UserLocaleText(LOCALE_SLONGDATE);
+      return LocaleText(LOCALE_SLONGDATE);
     case platform::TDateTimeFormat::ShortTime: {
       // Windows 7 and later.
-      std::u16string picture = UserLocaleText(LOCALE_SSHORTTIME);
-      return picture.empty() ? WithoutSeconds(UserLocaleText(LOCALE_STIMEFORMAT)) : picture;
+      std::u16string picture = LocaleText(LOCALE_SSHORTTIME);
+      return picture.empty() ? WithoutSeconds(LocaleText(LOCALE_STIMEFORMAT)) : picture;
     }
     case platform::TDateTimeFormat::LongTime:
-      return UserLocaleText(LOCALE_STIMEFORMAT);
+      return LocaleText(LOCALE_STIMEFORMAT);
   }
   return {};
 }
 
 std::u16string TLocale::DateSeparator() {
-  return UserLocaleText(LOCALE_SDATE);
+  return LocaleText(LOCALE_SDATE);
 }
 
 std::u16string TLocale::TimeSeparator() {
-  return UserLocaleText(LOCALE_STIME);
+  return LocaleText(LOCALE_STIME);
 }
 
 std::u16string TLocale::AmDesignator() {
-  return UserLocaleText(LOCALE_S1159);
+  return LocaleText(LOCALE_S1159);
 }
 
 std::u16string TLocale::PmDesignator() {
-  return UserLocaleText(LOCALE_S2359);
+  return LocaleText(LOCALE_S2359);
 }
 
 int TLocale::CountryCode() {
   int code = 0;
-  for (const char16_t c : UserLocaleText(LOCALE_ICOUNTRY)) {
+  for (const char16_t c : LocaleText(LOCALE_ICOUNTRY)) {
     if (c < u'0' || c > u'9')
       break;
     code = code * 10 + (c - u'0');

@@ -1,12 +1,24 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
 #include "platform/Locale.h"
 
 namespace tolvane::win32 {
 
+// The locale identifier of a locale name such as "da-DK"; nullopt when the system knows no such locale.
+std::optional<std::uint32_t> LocaleIdOfName(std::u16string_view name);
+
 // Collation, casing and date/time conventions of the user or system locale (the NLS functions).
 class TLocale final : public platform::ILocale {
  public:
+  // The user's locale, and the system's for the system scope.
+  TLocale() = default;
+  // One locale for both scopes.
+  explicit TLocale(std::uint32_t localeId) : FixedLocale(localeId) {}
+
   int Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
               platform::TLocaleScope scope = platform::TLocaleScope::User) override;
   std::u16string LowerCase(std::u16string_view text,
@@ -23,6 +35,12 @@ class TLocale final : public platform::ILocale {
   std::u16string AmDesignator() override;
   std::u16string PmDesignator() override;
   int CountryCode() override;
+
+ private:
+  std::uint32_t LocaleOf(platform::TLocaleScope scope) const;
+  std::u16string LocaleText(std::uint32_t type) const;
+
+  std::optional<std::uint32_t> FixedLocale;
 };
 
 }  // namespace tolvane::win32

@@ -4,13 +4,13 @@
 
 #include "platform/Messagebox.h"
 
-namespace tolvane::native {
+namespace tolvane::recording {
 
 // Writes each box as one line "CAPTION: TEXT" (line breaks in the text shown as \r and \n) and answers it as
-// nobody clicking would: see recording::DefaultAnswer.
-class TNativeMessageBox final : public platform::IMessageBox {
+// nobody clicking would: see DefaultAnswer.
+class TStreamMessageBox final : public platform::IMessageBox {
  public:
-  explicit TNativeMessageBox(std::ostream& output) : Output(output) {}
+  explicit TStreamMessageBox(std::ostream& output) : Output(output) {}
 
   platform::TMsgResult Show(const platform::TMsgRequest& request) override;
 
@@ -18,4 +18,4 @@ class TNativeMessageBox final : public platform::IMessageBox {
   std::ostream& Output;
 };
 
-}  // namespace tolvane::native
+}  // namespace tolvane::recording

@@ -1,11 +1,11 @@
-#include "platform/native/Nativemessagebox.h"
+#include "platform/recording/Streammessagebox.h"
 
 #include <string>
 
 #include "common/Unicode.h"
 #include "platform/recording/Defaultanswer.h"
 
-namespace tolvane::native {
+namespace tolvane::recording {
 namespace {
 
 std::string OneLine(std::u16string_view text) {
@@ -24,10 +24,10 @@ std::string OneLine(std::u16string_view text) {
 
 }  // namespace
 
-platform::TMsgResult TNativeMessageBox::Show(const platform::TMsgRequest& request) {
+platform::TMsgResult TStreamMessageBox::Show(const platform::TMsgRequest& request) {
   Output << Utf16ToUtf8(request.Caption) << ": " << OneLine(request.Text) << '\n';
   Output.flush();
-  return recording::DefaultAnswer(request.Buttons);
+  return DefaultAnswer(request.Buttons);
 }
 
-}  // namespace tolvane::native
+}  // namespace tolvane::recording

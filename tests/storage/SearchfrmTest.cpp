@@ -1,0 +1,292 @@
+#include "storage/Searchfrm.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "common/Unicode.h"
+#include "platform/native/Nativelocale.h"
+#include "platform/recording/Recordingtime.h"
+
+namespace tolvane::storage {
+namespace {
+
+// A clock that moves on by the next step each time it is read. The engine reads it once before and once
+// after each measured build, so steps {7, 100} make a build take 7 ms with 100 ms passing before the next.
+class TSteppingTime final : public platform::ITime {
+ public:
+  explicit TSteppingTime(std::uint32_t start) : Tick(start) {}
+
+  platform::TDateTime Now() override { return {}; }
+  std::uint32_t TickCount() override {
+    const std::uint32_t tick = Tick;
+    if (!Steps.empty()) {
+      Tick += Steps.front();
+      Steps.pop_front();
+    }
+    return tick;
+  }
+  void Sleep(std::uint32_t) override {}
+  void WaitProcessingMessages(std::uint32_t) override {}
+
+  // The builds to come take these milliseconds, in this order.
+  void Builds(std::initializer_list<std::uint32_t> durations) {
+    for (const std::uint32_t duration : durations) {
+      Steps.push_back(duration);
+      Steps.push_back(100);
+    }
+  }
+
+ private:
+  std::uint32_t Tick;
+  std::deque<std::uint32_t> Steps;
+};
+
+TItem* Add(TItem& parent, int type, std::u16string_view name, int image = -1) {
+  TItem* item = parent.NewChild();
+  item->ItemType = type;
+  item->Name = name;
+  item->ImageIndex = image;
+  return item;
+}
+
+std::vector<std::u16string> Titles(const TSearchEngine& engine) {
+  std::vector<std::u16string> titles;
+  for (const TSearchRow& row : engine.Rows())
+    titles.push_back(row.Title);
+  return titles;
+}
+
+class SearchEngineTest : public ::testing::Test {
+ protected:
+  SearchEngineTest() { Root.Name = u"Work"; }
+
+  native::TNativeLocale Locale{"en_US"};
+  recording::TRecorder Recorder;
+  recording::TRecordingTime Time{Recorder};
+  TItem Root;
+  TSearchEngine Engine{Locale, Time};
+};
+
+TEST_F(SearchEngineTest, LoadingListsEveryUserItemAndItsDescendantsByNameIgnoringCase) {
+  TItem* program = Add(Root, ItemTypeProgramOwn, u"Tolvane", 15);
+  Add(*program, ItemTypeClip, u"Program's own entry");
+  TItem* texts = Add(Root, ItemTypeFolder, u"texts", 3);
+  TItem* deep = Add(*texts, ItemTypeFolder, u"Deep", 4);
+  TItem* upper = Add(*deep, ItemTypeClip, u"ALPHA", 1);
+  TItem* lower = Add(*texts, ItemTypeClip, u"alpha", 2);
+  TItem* mail = Add(Root, ItemTypeMail, u"Boss", 7);
+  TItem* modifier = Add(Root, ItemTypeClipModifier, u"Zap", 9);
+  // Below a user item every descendant counts, whatever its type.
+  TItem* odd = Add(*modifier, ItemTypeProgramOwn, u"beta", 8);
+  Root.ImageIndex = 15;
+
+  Engine.Load(Root);
+  // Equal names ignoring case keep their order in the tree (depth first).
+  EXPECT_EQ(Engine.Rows(), (std::vector<TSearchRow>{
+                               {1, u"ALPHA", 4, u"texts\\Deep", u"Clip", upper},
+                               {2, u"alpha", 3, u"texts", u"Clip", lower},
+                               {8, u"beta", 9, u"Zap", u"", odd},
+                               {7, u"Boss", 15, u"Work", u"Mail", mail},
+                               {4, u"Deep", 3, u"texts", u"Folder", deep},
+                               {3, u"texts", 15, u"Work", u"Folder", texts},
+                               {9, u"Zap", 15, u"Work", u"", modifier},
+                           }));
+  EXPECT_EQ(Engine.Caption(), u"Tolvane Search - Found 7 Items in 0 milliseconds");
+
+  TSearchEngine empty(Locale, Time);
+  TItem bare;
+  empty.Load(bare);
+  EXPECT_TRUE(empty.Rows().empty());
+  EXPECT_EQ(empty.Caption(), u"Tolvane Search - Found 0 Items in 0 milliseconds");
+}
+
+TEST_F(SearchEngineTest, ManyEqualNamesKeepTheirTreeOrder) {
+  // Enough names, equal in groups ignoring case, that an unstable sort would mix up a group.
+  const std::u16string_view names[] = {u"b", u"A", u"C", u"a", u"B", u"c", u"A", u"b"};
+  std::vector<TItem*> groups[3];
+  for (int i = 0; i < 120; ++i) {
+    const std::u16string_view name = names[(i * 5 + i / 8) % std::size(names)];
+    groups[(name[0] | 0x20) - u'a'].push_back(Add(Root, ItemTypeClip, name));
+  }
+  Engine.Load(Root);
+  std::vector<TItem*> expected;
+  for (const std::vector<TItem*>& group : groups)
+    expected.insert(expected.end(), group.begin(), group.end());
+  std::vector<TItem*> shown;
+  for (const TSearchRow& row : Engine.Rows())
+    shown.push_back(row.Item);
+  EXPECT_EQ(shown, expected);
+}
+
+TEST(SearchTypeNameTest, NamesTheUserTypesOnly) {
+  const std::u16string_view names[] = {u"",        u"Clip", u"Folder Clip", u"Folder", u"Action",
+                                       u"Website", u"Mail", u"Macro",       u"",       u""};
+  const int types[] = {-1, 0, 1, 2, 3, 4, 5, 6, 7, ItemTypeProgramOwn};
+  for (std::size_t i = 0; i < std::size(types); ++i)
+    EXPECT_EQ(SearchTypeName(types[i]), names[i]) << types[i];
+}
+
+TEST_F(SearchEngineTest, ATermIsLookedForInEverySearchedValueAndNowhereElse) {
+  struct TField {
+    std::u16string TItem::*Value;
+    bool Searched;
+  };
+  const TField fields[] = {
+      {&TItem::Name, true},     {&TItem::Tip, true},         {&TItem::Code, true},
+      {&TItem::KeyMacro, true}, {&TItem::XClip, true},       {&TItem::Subject, true},
+      {&TItem::Email, true},    {&TItem::Bcc, true},         {&TItem::Cc, true},
+      {&TItem::File, true},     {&TItem::Program, true},     {&TItem::Url, true},
+      {&TItem::QParams, false}, {&TItem::WebBrowser, false}, {&TItem::ShortCutText, false},
+  };
+  for (const TField& field : fields) {
+    TItem root;
+    Add(root, ItemTypeClip, u"Other")->Code = u"nothing here";
+    TItem* holder = Add(root, ItemTypeWebSite, u"Holder");
+    holder->*field.Value += u"see https://Example.ORG/needle";
+    Engine.Load(root);
+    Engine.SetTerm1(u"example.org/NEEDLE");
+    const bool found = Engine.Rows().size() == 1 && Engine.Rows()[0].Item == holder;
+    EXPECT_EQ(found, field.Searched) << Utf16ToUtf8(holder->*field.Value);
+  }
+}
+
+TEST_F(SearchEngineTest, TwoTermsShowTheItemsThatContainBoth) {
+  TItem* folder = Add(Root, ItemTypeFolder, u"Mail texts");
+  Add(*folder, ItemTypeClip, u"Invoice reminder")->Code = u"Dear customer";
+  Add(*folder, ItemTypeClip, u"Invoice copy")->Tip = u"for the accountant";
+  TItem* mail = Add(Root, ItemTypeMail, u"Customer invoice");
+  mail->Email = u"billing@example.org";
+  Add(Root, ItemTypeWebSite, u"Shop")->Url = u"https://example.org/customer";
+
+  Engine.Load(Root);
+  Engine.SetTerm1(u"invoice");
+  EXPECT_EQ(Titles(Engine),
+            (std::vector<std::u16string>{u"Customer invoice", u"Invoice copy", u"Invoice reminder"}));
+  Engine.SetTerm2(u"CUSTOMER");
+  EXPECT_EQ(Titles(Engine), (std::vector<std::u16string>{u"Customer invoice", u"Invoice reminder"}));
+  // Term 2 alone narrows the whole list.
+  Engine.SetTerm1(u"");
+  EXPECT_EQ(Titles(Engine), (std::vector<std::u16string>{u"Customer invoice", u"Invoice reminder", u"Shop"}));
+  EXPECT_EQ(Engine.Caption(), u"Tolvane Search - Found 3 Items in 0 milliseconds");
+  Engine.SetTerm2(u"no such text");
+  EXPECT_TRUE(Engine.Rows().empty());
+  EXPECT_TRUE(Engine.DetailLines(0).empty());
+}
+
+TEST_F(SearchEngineTest, CaseIsIgnoredBeyondAsciiInMatchingAndSorting) {
+  TItem* upper = Add(Root, ItemTypeClip, u"Ærø ferry");
+  TItem* lower = Add(Root, ItemTypeClip, u"ærø ferry");
+  Add(Root, ItemTypeClip, u"Aero")->Tip = u"no letters of the island";
+  TItem* greek = Add(Root, ItemTypeClip, u"Greek");
+  greek->Code = u"ΣΟΦΙΑ";
+  Add(Root, ItemTypeClip, u"Zulu");
+
+  Engine.Load(Root);
+  // In code-unit order "Æ" would come after "Z".
+  EXPECT_EQ(Titles(Engine),
+            (std::vector<std::u16string>{u"Aero", u"Ærø ferry", u"ærø ferry", u"Greek", u"Zulu"}));
+  Engine.SetTerm1(u"ÆRØ");
+  EXPECT_EQ(Engine.Rows().size(), 2u);
+  EXPECT_EQ(Engine.Rows()[0].Item, upper);
+  EXPECT_EQ(Engine.Rows()[1].Item, lower);
+  Engine.SetTerm1(u"σοφια");
+  EXPECT_EQ(Titles(Engine), std::vector<std::u16string>{u"Greek"});
+}
+
+TEST_F(SearchEngineTest, EachShownListComesWithTheTimeItsBuildTook) {
+  TSteppingTime clock(0xFFFFFFF0u);  // the tick count wraps during the builds
+  TSearchEngine engine(Locale, clock);
+  Add(Root, ItemTypeClip, u"red apple");
+  Add(Root, ItemTypeClip, u"green apple");
+  Add(Root, ItemTypeClip, u"red cherry");
+  const auto caption = [&engine] { return Utf16ToUtf8(engine.Caption()); };
+
+  clock.Builds({40});
+  engine.Load(Root);
+  EXPECT_EQ(caption(), "Tolvane Search - Found 3 Items in 40 milliseconds");
+  clock.Builds({7});
+  engine.SetTerm1(u"apple");
+  EXPECT_EQ(caption(), "Tolvane Search - Found 2 Items in 7 milliseconds");
+  clock.Builds({3});
+  engine.SetTerm2(u"red");
+  EXPECT_EQ(caption(), "Tolvane Search - Found 1 Items in 3 milliseconds");
+  // Clearing term 2 brings back the term-1 list with the time shown for it before.
+  engine.SetTerm2(u"");
+  EXPECT_EQ(Titles(engine), (std::vector<std::u16string>{u"green apple", u"red apple"}));
+  EXPECT_EQ(caption(), "Tolvane Search - Found 2 Items in 7 milliseconds");
+
+  clock.Builds({2});
+  engine.SetTerm2(u"red");
+  // A new term 1 with term 2 present filters twice; the caption shows both filters' time.
+  clock.Builds({11, 5});
+  engine.SetTerm1(u"e");
+  EXPECT_EQ(Titles(engine), (std::vector<std::u16string>{u"red apple", u"red cherry"}));
+  EXPECT_EQ(caption(), "Tolvane Search - Found 2 Items in 16 milliseconds");
+  engine.SetTerm2(u"");
+  EXPECT_EQ(caption(), "Tolvane Search - Found 3 Items in 11 milliseconds");
+
+  clock.Builds({6, 4});
+  engine.SetTerm2(u"cherry");
+  engine.SetTerm1(u"");
+  EXPECT_EQ(Titles(engine), std::vector<std::u16string>{u"red cherry"});
+  EXPECT_EQ(caption(), "Tolvane Search - Found 1 Items in 4 milliseconds");
+  engine.SetTerm2(u"");
+  EXPECT_EQ(caption(), "Tolvane Search - Found 3 Items in 40 milliseconds");
+}
+
+TEST_F(SearchEngineTest, DetailLinesShowTheValuesOfTheItemsType) {
+  TItem* clip = Add(Root, ItemTypeFolderClip, u"Clip");
+  clip->Tip = u"tip";
+  clip->Code = u"text";
+  clip->File = u"C:\\a.txt";
+  TItem* mail = Add(Root, ItemTypeMail, u"Mail");
+  mail->Email = u"a@b.c";
+  mail->Bcc = u"d@e.f";
+  mail->Cc = u"g@h.i";
+  mail->Subject = u"Hello";
+  mail->Code = u"Body text";
+  TItem* program = Add(Root, ItemTypeProgram, u"Program");
+  program->Program = u"notepad.exe";
+  program->QParams = u"/a";
+  program->Tip = u"edit";
+  TItem* web = Add(Root, ItemTypeWebSite, u"Web");
+  web->Url = u"https://example.org";
+  web->Tip = u"site";
+  web->WebBrowser = u"Browser";
+  TItem* macro = Add(Root, ItemTypeKeyMacro, u"Macro");
+  macro->Tip = u"keys";
+  macro->KeyMacro = u"one\\0D\\0vtwo";
+  TItem* folder = Add(Root, ItemTypeFolder, u"Folder");
+  folder->Tip = u"not shown";
+
+  EXPECT_EQ(SearchDetailLines(*clip), (std::vector<TDetailLine>{{u"Tip: tip", DetailBlue},
+                                                                {u"Clip: text", DetailGreen},
+                                                                {u"FileName: C:\\a.txt", DetailNavy}}));
+  EXPECT_EQ(SearchDetailLines(*mail), (std::vector<TDetailLine>{{u"Email: a@b.c", DetailNavy},
+                                                                {u"Bcc: d@e.f", DetailPurple},
+                                                                {u"Cc: g@h.i", DetailMaroon},
+                                                                {u"Subject: Hello", DetailGreen},
+                                                                {u"Body: Body text", DetailBlue}}));
+  EXPECT_EQ(SearchDetailLines(*program), (std::vector<TDetailLine>{{u"Program: notepad.exe", DetailNavy},
+                                                                   {u"Parameters: /a", DetailPurple},
+                                                                   {u"Tip: edit", DetailBlue}}));
+  EXPECT_EQ(SearchDetailLines(*web), (std::vector<TDetailLine>{{u"Url: https://example.org", DetailNavy},
+                                                               {u"Tip: site", DetailBlue},
+                                                               {u"WebBrowser: Browser", DetailPurple}}));
+  EXPECT_EQ(SearchDetailLines(*macro),
+            (std::vector<TDetailLine>{{u"Tip: keys", DetailBlue}, {u"Macro: one\r\ntwo", DetailGreen}}));
+  EXPECT_TRUE(SearchDetailLines(*folder).empty());
+
+  // The engine's rows are sorted, so a row's details are those of the item shown in it.
+  Engine.Load(Root);
+  ASSERT_EQ(Engine.Rows()[2].Item, macro);
+  EXPECT_EQ(Engine.DetailLines(2), SearchDetailLines(*macro));
+  EXPECT_TRUE(Engine.DetailLines(Engine.Rows().size()).empty());
+}
+
+}  // namespace
+}  // namespace tolvane::storage
