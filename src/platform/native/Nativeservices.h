@@ -13,7 +13,6 @@
 #include "platform/native/Nativekeyboard.h"
 #include "platform/native/Nativeknownfolders.h"
 #include "platform/native/Nativelocale.h"
-#include "platform/recording/Streammessagebox.h"
 #include "platform/native/Nativeprograminfo.h"
 #include "platform/native/Nativeregistry.h"
 #include "platform/native/Nativeshell.h"
@@ -21,6 +20,7 @@
 #include "platform/native/Nativetime.h"
 #include "platform/native/Nativeversionstrings.h"
 #include "platform/recording/Fixedsystemcolors.h"
+#include "platform/recording/Streammessagebox.h"
 
 namespace tolvane::native {
 
