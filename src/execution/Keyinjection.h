@@ -8,7 +8,7 @@
 
 namespace tolvane::execution {
 
-// Key-up records, lowest code first and without the extended flag, for every key set in keys.
+// Key-up records, lowest code first, for every key set in keys; an extended key is released as one.
 std::vector<platform::TKeyRecord> ReleaseRecords(const TKeyState& keys);
 
 // Injects the records as one batch and notes in pressed which keys the injected part left down. False when
