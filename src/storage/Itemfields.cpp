@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 
+#include "storage/Conversionerror.h"
 #include "storage/Xmlchars.h"
 
 namespace tolvane::storage::itemfields {
@@ -141,7 +142,7 @@ bool ReadItemAttributes(std::span<const std::u16string> values, TItem& item, std
   for (std::size_t i = 0; i < std::min<std::size_t>(values.size(), 2); ++i) {
     const std::optional<int> parsed = ParseInteger(values[i]);
     if (!parsed) {
-      error = u"'" + values[i] + u"' is not a valid integer value";
+      error = NotAnIntegerMessage(values[i]);
       return false;
     }
     *targets[i] = *parsed;

@@ -29,8 +29,9 @@ std::u16string_view WithoutTrailingPadding(std::u16string_view text) {
   return text.substr(0, end);
 }
 
-void AppendSection(std::u16string& text, const TQxIniSection& section) {
-  if (!section.Name.empty()) {
+void AppendSection(std::u16string& text, const TQxIniSection& section, bool first) {
+  // Only the first section may go without its header: any other would join the one before it when read.
+  if (!section.Name.empty() || !section.Comment.empty() || !first) {
     text.append(u"[").append(section.Name).append(u"]");
     if (!section.Comment.empty())
       text.append(u" ;").append(section.Comment);
@@ -41,10 +42,14 @@ void AppendSection(std::u16string& text, const TQxIniSection& section) {
       text.append(line.Value).append(LineBreak);
       continue;
     }
-    if (!line.Key.empty())
+    // A value read from "=value" keeps its "=" even without a key.
+    if (!line.Key.empty() || line.LineKind == lkKeyValue)
       text.append(line.Key).append(u"=").append(line.Value);
-    if (!line.Comment.empty())
-      text.append(line.LineKind == lkKeyValue ? u" ;" : u";").append(line.Comment);
+    if (!line.Comment.empty() || line.LineKind == lkComment) {
+      // A blank between an empty or blank value and ";" would be read back as the value.
+      const bool spaced = line.LineKind == lkKeyValue && !line.Value.empty() && line.Value.back() > u' ';
+      text.append(spaced ? u" ;" : u";").append(line.Comment);
+    }
     text.append(LineBreak);
   }
   if (!section.Values.Empty() && section.Values.Last()->LineKind != lkEmpty)
@@ -141,8 +146,8 @@ int TQxMemIni::LoadIniFile(std::u16string_view fileName) {
 
 std::u16string TQxMemIni::SaveToText() const {
   std::u16string text;
-  for (const TQxIniSection& section : Sections)
-    AppendSection(text, section);
+  for (int i = 0; i < Sections.Count(); ++i)
+    AppendSection(text, *Sections[i], i == 0);
   return text;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "storage/Conversionerror.h"
 #include "storage/Qxmemini.h"
 
 namespace tolvane::storage {
@@ -60,7 +61,7 @@ TIniInteger TQxIniSection::ReadInteger(std::u16string_view key, int defaultValue
     return {defaultValue, {}};
   if (const std::optional<int> value = ParseDecimal(line->Value))
     return {*value, {}};
-  return {defaultValue, u"'" + line->Value + u"' is not a valid integer value"};
+  return {defaultValue, NotAnIntegerMessage(line->Value)};
 }
 
 bool TQxIniSection::ReadBool(std::u16string_view key, bool defaultValue) const {

@@ -77,7 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         TLineCase{u"a = b ;note", lkKeyValue, u"a", u"b", u"note", u"a=b ;note"},
         TLineCase{u"path=C:\\x\\;y", lkKeyValue, u"path", u"C:\\x\\;y", u"", u"path=C:\\x\\;y"},
         TLineCase{u"path=C:\\x\\;y;z", lkKeyValue, u"path", u"C:\\x\\;y", u"z", u"path=C:\\x\\;y ;z"},
-        TLineCase{u"k=;only comment", lkKeyValue, u"k", u"", u"only comment", u"k= ;only comment"},
+        // Written back so that reading gives the same line again: no blank that would read as the value, the
+        // "=" of an empty key, the ";" of an empty comment.
+        TLineCase{u"k=;only comment", lkKeyValue, u"k", u"", u"only comment", u"k=;only comment"},
+        TLineCase{u"=v", lkKeyValue, u"", u"v", u"", u"=v"}, TLineCase{u";", lkComment, u"", u"", u"", u";"},
         TLineCase{u"\tk\t=\tv w\t", lkKeyValue, u"k", u"v w", u"", u"k=v w"},
         TLineCase{u"k=a=b", lkKeyValue, u"k", u"a=b", u"", u"k=a=b"},
         TLineCase{u"  ;  a note\t", lkComment, u"", u"", u"a note", u";a note"},
@@ -94,6 +97,13 @@ TEST_F(IniTest, SectionHeadersKeepNameAndComment) {
   EXPECT_EQ(ini.Sections[2]->Comment, u"yes");
   EXPECT_EQ(ini.Sections[3]->Name, u"Three");
   EXPECT_EQ(ini.SaveToText(), u"top=1\r\n\r\n[Main] ;c\r\nx=1\r\n\r\n[Two] ;yes\r\n[Three]\r\n");
+}
+
+TEST_F(IniTest, AnUnnamedSectionAfterTheFirstKeepsItsHeader) {
+  TQxMemIni ini(Services());
+  ASSERT_EQ(ini.LoadFromText(u"a=1\r\n[]\r\nb=2"), 0);
+  ASSERT_EQ(ini.Sections.Count(), 2);
+  EXPECT_EQ(ini.SaveToText(), u"a=1\r\n\r\n[]\r\nb=2\r\n\r\n");
 }
 
 TEST_F(IniTest, LineBreaksOfEveryKindSeparateLines) {

@@ -43,6 +43,7 @@ std::size_t IndexOf(TFileOperation operation) {
 
 bool TMemoryFiles::Begin(TFileOperation operation) {
   const std::size_t call = ++CallCounts[IndexOf(operation)];
+  Log.push_back(operation);
   const auto fault = std::find_if(Faults.begin(), Faults.end(), [&](const TFault& f) {
     return f.Operation == operation && f.CallNumber == call;
   });

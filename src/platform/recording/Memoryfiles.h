@@ -48,6 +48,8 @@ class TMemoryFiles final : public platform::IFiles {
   void FailCall(TFileOperation operation, std::size_t nth, platform::TSystemError error);
   // Calls of the kind so far, failed ones included.
   std::size_t Calls(TFileOperation operation) const;
+  // Every call of the kinds above so far, in order, failed ones included.
+  const std::vector<TFileOperation>& CallLog() const { return Log; }
 
  private:
   friend class TMemoryFileWriter;
@@ -81,6 +83,7 @@ class TMemoryFiles final : public platform::IFiles {
 
   std::map<std::u16string, TNode> Nodes;  // by PathKey
   std::array<std::size_t, FileOperationCount> CallCounts{};
+  std::vector<TFileOperation> Log;
   std::vector<TFault> Faults;
   platform::TSystemError Error;
 };

@@ -1,0 +1,28 @@
+#include "storage/Conversionerror.h"
+
+namespace tolvane::storage {
+namespace {
+
+constexpr std::size_t MaxQuotedLength = 40;
+constexpr char16_t Replacement = u'\uFFFD';
+
+bool IsHighSurrogate(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+
+}  // namespace
+
+std::u16string NotAnIntegerMessage(std::u16string_view value) {
+  std::u16string_view shown = value.substr(0, MaxQuotedLength);
+  const bool cut = shown.size() < value.size();
+  if (cut && IsHighSurrogate(shown.back()))
+    shown.remove_suffix(1);
+  std::u16string message = u"'";
+  for (const char16_t c : shown)
+    message += c < u' ' ? Replacement : c;
+  if (cut)
+    message += u"...";
+  return message + u"' is not a valid integer value";
+}
+
+}  // namespace tolvane::storage
