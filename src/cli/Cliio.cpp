@@ -38,20 +38,4 @@ void WriteText(std::ostream& out, std::u16string_view text) {
   out << Utf16ToUtf8(text);
 }
 
-std::string EscapedLine(std::u16string_view text, bool escapeTabs) {
-  std::string line;
-  for (const char c : Utf16ToUtf8(text)) {
-    if (c == '\r') {
-      line += "\\r";
-    } else if (c == '\n') {
-      line += "\\n";
-    } else if (c == '\t' && escapeTabs) {
-      line += "\\t";
-    } else {
-      line += c;
-    }
-  }
-  return line;
-}
-
 }  // namespace tolvane::cli

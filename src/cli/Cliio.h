@@ -9,6 +9,7 @@
 
 #include "cli/Cli.h"
 #include "platform/Files.h"
+#include "platform/recording/Streammessagebox.h"
 
 namespace tolvane::cli {
 
@@ -28,7 +29,6 @@ std::optional<std::string> ReadInputFile(platform::IFiles& files, const std::str
 // The program's own text for the standard streams: UTF-8, line breaks unchanged.
 void WriteText(std::ostream& out, std::u16string_view text);
 
-// The text as UTF-8 on one line: CR and LF (and TAB when asked) written as \r, \n and \t.
-std::string EscapedLine(std::u16string_view text, bool escapeTabs = false);
+using recording::EscapedLine;
 
 }  // namespace tolvane::cli

@@ -23,37 +23,11 @@ TEST(Clipboard, GivesBackTheTextItStored) {
   }
 }
 
-void CloseOpenClipboard() {
-  ::CloseClipboard();
-}
-
-// Another program's view of the clipboard, through the raw API.
-std::wstring ReadRawText() {
-  if (!::OpenClipboard(nullptr))
-    return L"<not opened>";
-  const TScopeExit close(&CloseOpenClipboard);
-  const TGlobalLock lock(::GetClipboardData(CF_UNICODETEXT));
-  return lock ? std::wstring(static_cast<const wchar_t*>(lock.get())) : L"<no text>";
-}
-
-bool WriteRawText(std::wstring_view text) {
-  unique_hglobal memory(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(wchar_t)));
-  if (const TGlobalLock lock(memory.get()); lock)
-    text.copy(static_cast<wchar_t*>(lock.get()), text.size());
-  if (!::OpenClipboard(nullptr))
-    return false;
-  const TScopeExit close(&CloseOpenClipboard);
-  if (!::EmptyClipboard() || ::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr)
-    return false;
-  memory.release();
-  return true;
-}
-
 TEST(Clipboard, InteroperatesWithOtherPrograms) {
   TClipboard clipboard;
   ASSERT_TRUE(clipboard.SetText(u"written by us"));
-  EXPECT_EQ(ReadRawText(), L"written by us");
-  ASSERT_TRUE(WriteRawText(L"from elsewhere"));
+  EXPECT_EQ(testing::ReadRawClipboardText(), L"written by us");
+  ASSERT_TRUE(testing::WriteRawClipboardText(L"from elsewhere"));
   EXPECT_EQ(clipboard.GetText(), u"from elsewhere");
 }
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "../cli/Clirun.h"
 #include "Testsupport.h"
 #include "cli/Cli.h"
 #include "common/Unicode.h"
@@ -14,17 +14,9 @@
 namespace tolvane::win32 {
 namespace {
 
-struct TRun {
-  int Status;
-  std::string Out;
-  std::string Err;
-};
-
-TRun RunCli(const std::vector<std::string>& args) {
-  std::istringstream in("standard input");
-  std::ostringstream out, err;
-  const int status = cli::RunCli(args, {in, out, err});
-  return {status, out.str(), err.str()};
+// Standard input that --system must not read.
+cli::TRun RunCli(const std::vector<std::string>& args) {
+  return cli::RunArgs(args, "standard input");
 }
 
 std::string WriteScript(const testing::TTempFolder& folder, const std::string& script) {
@@ -33,53 +25,27 @@ std::string WriteScript(const testing::TTempFolder& folder, const std::string& s
   return Utf16ToUtf8(path);
 }
 
-void CloseOpenClipboard() {
-  ::CloseClipboard();
-}
-
-// Another program's side of the clipboard, through the raw API.
-bool WriteRawText(std::wstring_view text) {
-  unique_hglobal memory(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(wchar_t)));
-  if (const TGlobalLock lock(memory.get()); lock)
-    text.copy(static_cast<wchar_t*>(lock.get()), text.size());
-  if (!::OpenClipboard(nullptr))
-    return false;
-  const TScopeExit close(&CloseOpenClipboard);
-  if (!::EmptyClipboard() || ::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr)
-    return false;
-  memory.release();
-  return true;
-}
-
-std::wstring ReadRawText() {
-  if (!::OpenClipboard(nullptr))
-    return L"<not opened>";
-  const TScopeExit close(&CloseOpenClipboard);
-  const TGlobalLock lock(::GetClipboardData(CF_UNICODETEXT));
-  return lock ? std::wstring(static_cast<const wchar_t*>(lock.get())) : L"<no text>";
-}
-
 TEST(CliSystem, ModifyRewritesTheRealClipboard) {
   testing::TTempFolder folder;
   const std::string script =
       WriteScript(folder, "Replace( 'a', 'o' )\nAddEnd( ' \xC3\xA9' )\nSaveToClipboard()\n");
-  ASSERT_TRUE(WriteRawText(L"banana\r\ncat"));
-  const TRun run = RunCli({"modify", script, "--system", "--now", "2024-03-05T14:07:09"});
+  ASSERT_TRUE(testing::WriteRawClipboardText(L"banana\r\ncat"));
+  const cli::TRun run = RunCli({"modify", script, "--system", "--now", "2024-03-05T14:07:09"});
   EXPECT_EQ(run.Status, cli::ExitOk);
   EXPECT_EQ(run.Out, "");  // the result is on the clipboard; standard input was not read either
   EXPECT_EQ(run.Err, "");
-  EXPECT_EQ(ReadRawText(), L"bonono \u00E9\r\ncot \u00E9");
+  EXPECT_EQ(testing::ReadRawClipboardText(), L"bonono \u00E9\r\ncot \u00E9");
 }
 
 TEST(CliSystem, ModifyShowsMessagesOnStandardErrorAndReportsAStop) {
   testing::TTempFolder folder;
   const std::string script =
       WriteScript(folder, "UpperCaseAll()\r\nSaveToClipboard()\r\nNoSuchFunction()\r\n");
-  ASSERT_TRUE(WriteRawText(L"quiet"));
-  const TRun run = RunCli({"modify", script, "--system"});
+  ASSERT_TRUE(testing::WriteRawClipboardText(L"quiet"));
+  const cli::TRun run = RunCli({"modify", script, "--system"});
   EXPECT_EQ(run.Status, cli::ExitStopped);
   EXPECT_EQ(run.Err, "Function Error !: Call to Unknown Function:\\r\\nNoSuchFunction()\n");
-  EXPECT_EQ(ReadRawText(), L"QUIET");
+  EXPECT_EQ(testing::ReadRawClipboardText(), L"QUIET");
 }
 
 TEST(CliSystem, ModifyRejectsOptionsThatNeedThePrivateClipboard) {
@@ -95,7 +61,7 @@ TEST(CliSystem, ModifyRejectsOptionsThatNeedThePrivateClipboard) {
     std::vector<std::string> args = {"modify", script, "--system", c.Option};
     if (c.Option != "--virtual-time")
       args.push_back(Utf16ToUtf8(folder / u"file.txt"));
-    const TRun run = RunCli(args);
+    const cli::TRun run = RunCli(args);
     EXPECT_EQ(run.Status, cli::ExitUsage);
     EXPECT_EQ(run.Err, "tolvane-cli modify: " + c.Message + "\nTry 'tolvane-cli modify --help'.\n");
   }
@@ -113,7 +79,7 @@ TEST(CliSystem, ModifyTakesPosixAndWindowsLocaleNames) {
     EXPECT_EQ(status, cli::ExitOk) << err.str();
     EXPECT_EQ(out.str(), "tirsdag marts\r\nabe\r\nzebra\r\n\xC3\xA5l");
   }
-  const TRun unknown = RunCli({"modify", script, "--locale", "xx_YY"});
+  const cli::TRun unknown = RunCli({"modify", script, "--locale", "xx_YY"});
   EXPECT_EQ(unknown.Status, cli::ExitUsage);
   EXPECT_EQ(unknown.Err, "tolvane-cli modify: unknown locale 'xx_YY'\nTry 'tolvane-cli modify --help'.\n");
 }

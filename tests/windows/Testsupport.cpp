@@ -92,4 +92,33 @@ std::u16string TTempFolder::operator/(std::u16string_view name) const {
   return Narrow16((Folder / std::wstring(name.begin(), name.end())).wstring());
 }
 
+namespace {
+
+void CloseOpenClipboard() {
+  ::CloseClipboard();
+}
+
+}  // namespace
+
+bool WriteRawClipboardText(std::wstring_view text) {
+  unique_hglobal memory(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(wchar_t)));
+  if (const TGlobalLock lock(memory.get()); lock)
+    text.copy(static_cast<wchar_t*>(lock.get()), text.size());
+  if (!::OpenClipboard(nullptr))
+    return false;
+  const TScopeExit close(&CloseOpenClipboard);
+  if (!::EmptyClipboard() || ::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr)
+    return false;
+  memory.release();
+  return true;
+}
+
+std::wstring ReadRawClipboardText() {
+  if (!::OpenClipboard(nullptr))
+    return L"<not opened>";
+  const TScopeExit close(&CloseOpenClipboard);
+  const TGlobalLock lock(::GetClipboardData(CF_UNICODETEXT));
+  return lock ? std::wstring(static_cast<const wchar_t*>(lock.get())) : L"<no text>";
+}
+
 }  // namespace tolvane::win32::testing

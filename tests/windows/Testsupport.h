@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/Foreground.h"
 #include "platform/win32/Foreground.h"
@@ -44,6 +45,11 @@ class TTestWindow {
 
 // Handles messages until the condition holds or the time is up; the condition's last answer.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
+
+// Another program's side of the clipboard, through the raw API: stores the text, or reads it back ("<not
+// opened>" or "<no text>" when that fails).
+[[nodiscard]] bool WriteRawClipboardText(std::wstring_view text);
+std::wstring ReadRawClipboardText();
 
 // A new, empty folder in the temporary folder, removed with everything in it at the end.
 class TTempFolder {

@@ -6,15 +6,15 @@
 #include "platform/recording/Defaultanswer.h"
 
 namespace tolvane::recording {
-namespace {
-
-std::string OneLine(std::u16string_view text) {
+std::string EscapedLine(std::u16string_view text, bool escapeTabs) {
   std::string line;
   for (const char c : Utf16ToUtf8(text)) {
     if (c == '\r') {
       line += "\\r";
     } else if (c == '\n') {
       line += "\\n";
+    } else if (c == '\t' && escapeTabs) {
+      line += "\\t";
     } else {
       line += c;
     }
@@ -22,10 +22,8 @@ std::string OneLine(std::u16string_view text) {
   return line;
 }
 
-}  // namespace
-
 platform::TMsgResult TStreamMessageBox::Show(const platform::TMsgRequest& request) {
-  Output << Utf16ToUtf8(request.Caption) << ": " << OneLine(request.Text) << '\n';
+  Output << Utf16ToUtf8(request.Caption) << ": " << EscapedLine(request.Text) << '\n';
   Output.flush();
   return DefaultAnswer(request.Buttons);
 }

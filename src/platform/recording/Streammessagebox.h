@@ -1,10 +1,15 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "platform/Messagebox.h"
 
 namespace tolvane::recording {
+
+// The text as UTF-8 on one line: CR and LF (and TAB when asked) written as \r, \n and \t.
+std::string EscapedLine(std::u16string_view text, bool escapeTabs = false);
 
 // Writes each box as one line "CAPTION: TEXT" (line breaks in the text shown as \r and \n) and answers it as
 // nobody clicking would: see DefaultAnswer.
