@@ -62,11 +62,26 @@ void WriteAttribute(TXmlTextSink& sink, std::size_t& lineStart, int level, std::
     sink.LineBreak(Blanks(level + 1));
     lineStart = sink.Position();
   }
+  // Values are held as they stood in the file, so one read from a '-delimited attribute may hold a '"'.
+  // Written between '"' it would end the value early and the file would no longer load.
+  const bool hasDouble = value.find(u'"') != std::u16string_view::npos;
+  const bool hasSingle = value.find(u'\'') != std::u16string_view::npos;
+  const char16_t quote = hasDouble && !hasSingle ? u'\'' : u'"';
   sink.Text += u' ';
   sink.Text += name;
-  sink.Text += u"=\"";
-  sink.Text += value;
-  sink.Text += u'"';
+  sink.Text += u'=';
+  sink.Text += quote;
+  if (hasDouble && hasSingle) {
+    for (const char16_t c : value) {
+      if (c == u'"')
+        sink.Text += u"&quot;";
+      else
+        sink.Text += c;
+    }
+  } else {
+    sink.Text += value;
+  }
+  sink.Text += quote;
 }
 
 void WriteAttributes(const TQxXmlTag& tag, TXmlElementWriter& writer) {
@@ -182,8 +197,11 @@ std::size_t TQxXmlTag::MeasureTag() const {
       IsCData(TagType) ? Value.size() + CDataWrapper + CountCDataSplits(Value) * (CDataSplit.size() - 3)
                        : Value.size();
   std::size_t size = lineBreak + Name.size() * 2 + value + 3 * lineBreak + 16;
-  for (const TTagAttribute& attribute : Attributes)
-    size += lineBreak + attribute.Name.size() + attribute.Value.size() + 4;
+  for (const TTagAttribute& attribute : Attributes) {
+    // Room for every '"' written as "&quot;".
+    const auto quotes = static_cast<std::size_t>(std::ranges::count(attribute.Value, u'"'));
+    size += lineBreak + attribute.Name.size() + attribute.Value.size() + 5 * quotes + 4;
+  }
   for (const TQxXmlTag& child : Children)
     size += child.MeasureTag();
   return size;

@@ -33,6 +33,19 @@ int Declarations(const TQxXmlFile& document) {
   return count;
 }
 
+// Two plain text runs with nothing between them (an empty CDATA section in between is not kept) are written
+// on lines of their own and read back as one run, so such a document changes once.
+bool HasAdjacentPlainRuns(const storage::TQxXmlTag& tag) {
+  bool previousPlain = tag.TagType == storage::xtElement && !tag.Value.empty();
+  for (const storage::TQxXmlTag& child : tag.Children) {
+    const bool plain = child.TagType == storage::xtText;
+    if ((plain && previousPlain) || HasAdjacentPlainRuns(child))
+      return true;
+    previousPlain = plain;
+  }
+  return false;
+}
+
 void CheckSaveAndReload(TQxXmlFile& loaded) {
   fuzz::Check(loaded.RootTag != nullptr, "a loaded document without a root");
   std::u16string text;
@@ -47,7 +60,7 @@ void CheckSaveAndReload(TQxXmlFile& loaded) {
   fuzz::Check(reloaded == storage::XmlLoaded, "a saved document loads with " + std::to_string(reloaded));
   fuzz::Check(again.CodePage == 65001, "a saved document is not read as UTF-8");
   const std::string second = SaveBytes(again, files, u"C:\\second.xml");
-  if (Declarations(loaded) > 1)
+  if (Declarations(loaded) > 1 || HasAdjacentPlainRuns(*loaded.RootTag))
     return;
   fuzz::Check(first == second,
               "saving the reloaded document gives other bytes " + fuzz::FirstDifference(first, second));

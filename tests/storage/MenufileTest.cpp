@@ -119,6 +119,16 @@ TEST_F(MenuFileTest, TheWorkMenuIsWrittenByteForByteAndReadBack) {
   EXPECT_EQ(texts.Children[0]->Level, 2);
 }
 
+TEST_F(MenuFileTest, AVersionWithAQuoteSurvivesSaving) {
+  // A hand-edited version delimited by apostrophes once made the saved file unreadable.
+  Doubles.Files.AddFile(u"C:\\In.TvXml", "<TolvaneDataFile ver='1\"2'><Name>M</Name></TolvaneDataFile>");
+  ASSERT_EQ(Menu.LoadMenuFile(u"C:\\In.TvXml", false), u"");
+  EXPECT_EQ(Menu.SaveMenuFile(u"C:\\Out.TvXml"), TMenuSaveResult::Saved);
+  Menu.MenuFileVersion.clear();
+  ASSERT_EQ(Menu.LoadMenuFile(u"C:\\Out.TvXml", false), u"");
+  EXPECT_EQ(Menu.MenuFileVersion, u"1\"2");
+}
+
 TEST_F(MenuFileTest, AFailedLoadKeepsTheCurrentMenuAndSaysWhy) {
   struct TRow {
     std::string Bytes;

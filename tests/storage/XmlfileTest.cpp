@@ -188,6 +188,20 @@ TEST_F(XmlFileSaveTest, LoadedDocumentIsSavedAsUtf8WithMarkAndDeclaration) {
             "\xEF\xBB\xBF<?xml version=\"1.1\" standalone=\"yes\" encoding=\"UTF-8\"?>\r\n<r/>");
 }
 
+TEST_F(XmlFileSaveTest, AttributeValuesWithQuotesAreWrittenSoTheFileLoadsAgain) {
+  Files.AddFile(Path, "old");
+  TQxXmlFile document;
+  ASSERT_EQ(document.LoadFromStream(CodePages, "<r a='say \"hi\"' b=\"it's\"/>", 0), XmlLoaded);
+  document.RootTag->SetAttribute(u"c", u"both ' and \"");
+  const std::string saved = Saved(document);
+  EXPECT_TRUE(saved.ends_with("<r a='say \"hi\"' b=\"it's\" c=\"both ' and &quot;\"/>")) << saved;
+  TQxXmlFile again;
+  ASSERT_EQ(again.LoadFromStream(CodePages, saved, 0), XmlLoaded);
+  EXPECT_EQ(again.RootTag->GetAttribute(u"a"), u"say \"hi\"");
+  EXPECT_EQ(again.RootTag->GetAttribute(u"b"), u"it's");
+  EXPECT_EQ(Saved(again), saved);
+}
+
 TEST_F(XmlFileSaveTest, DeclarationIsCreatedWithItsNonEmptyAttributesInOrder) {
   TQxXmlFile document(u"r");
   document.PreTags.Add(std::make_unique<TQxXmlTag>(u"c", xtComment));
