@@ -316,7 +316,7 @@ TEST(QxButton, AcceleratorIsTheLetterAfterTheAmpersand) {
 }
 
 TEST(QxButton, ClicksOnlyWhenReleasedOverItAndEnabled) {
-  const win32::testing::TTestWindow window;
+  win32::testing::TTestWindow window;
   TQxButton button(window.Handle(), 7, u"&Go");
   button.SetBounds(10, 10, 100, 30);
   button.setVisible(true);
@@ -326,14 +326,21 @@ TEST(QxButton, ClicksOnlyWhenReleasedOverItAndEnabled) {
   const auto mouse = [handle](UINT message, int x, int y) {
     ::SendMessageW(handle, message, 0, MAKELPARAM(x, y));
   };
+  // Settle activation and focus first, with the real pointer away from the window: a focus or capture change
+  // arriving from outside in the middle of the sequence would cancel a press.
+  ::SetCursorPos(0, 0);
+  ASSERT_TRUE(window.BringToFront());
+  ::SetFocus(handle);
+  ASSERT_TRUE(win32::testing::PumpUntil([handle] { return ::GetFocus() == handle; }));
+  win32::testing::PumpUntil([] { return false; }, 100);
 
   mouse(WM_MOUSEMOVE, 5, 5);
-  EXPECT_TRUE(button.Hot());
+  EXPECT_TRUE(button.Hot()) << "pointer over the button";
   mouse(WM_LBUTTONDOWN, 5, 5);
-  EXPECT_TRUE(button.Pressed());
+  EXPECT_TRUE(button.Pressed()) << "mouse down";
   mouse(WM_LBUTTONUP, 5, 5);
-  EXPECT_FALSE(button.Pressed());
-  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(button.Pressed()) << "mouse up";
+  EXPECT_EQ(clicks, 1) << "released over it";
 
   mouse(WM_LBUTTONDOWN, 5, 5);
   mouse(WM_MOUSEMOVE, 150, 5);
@@ -346,7 +353,7 @@ TEST(QxButton, ClicksOnlyWhenReleasedOverItAndEnabled) {
   ::SendMessageW(handle, WM_KEYUP, VK_SPACE, 0);
   ::SendMessageW(handle, WM_KEYDOWN, VK_RETURN, 0);
   ::SendMessageW(handle, BM_CLICK, 0, 0);
-  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(clicks, 4) << "Space up, Enter down and BM_CLICK each click once";
 
   button.setEnabled(false);
   mouse(WM_LBUTTONDOWN, 5, 5);
