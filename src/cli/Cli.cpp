@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <ostream>
 #include <string_view>
 
@@ -67,8 +68,15 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
   if (name == "--version")
     return RunVersion({}, streams);
   for (const TCommand& command : Commands) {
-    if (command.Name == name)
+    if (command.Name != name)
+      continue;
+    // The commands report what they can; an input larger than memory still ends with a message.
+    try {
       return command.Run({args.begin() + 1, args.end()}, streams);
+    } catch (const std::bad_alloc&) {
+      streams.Err << "tolvane-cli: not enough memory\n";
+      return ExitUsage;  // like an unreadable file
+    }
   }
   streams.Err << "tolvane-cli: unknown command '" << name << "'\n\n";
   PrintUsage(streams.Err);

@@ -1,5 +1,7 @@
 #include "modifier/Qxcliptxt.h"
 
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "modifier/Functionids.h"
@@ -19,24 +21,38 @@ std::u16string IdText(std::int32_t id) {
 
 bool TQxClipTxt::RunScript(const std::vector<std::u16string>& scriptLines) {
   for (std::size_t i = 0; i < scriptLines.size(); ++i) {
-    const TLookUp call = LookUpFunction(scriptLines[i]);
-    if (call.Id == funcid::Skip)
-      continue;
-    if (call.Id == funcid::Unknown) {
-      Messages.UnknownFunction(scriptLines[i]);
-      return false;
-    }
-    if (call.Id == funcid::ApplyToThisTemplateBegin) {
-      const std::optional<std::size_t> end = RunTemplateBlock(scriptLines, i, call.ParamText);
-      if (!end)
+    // A script can ask for more text than memory holds (padding to column 2,000,000,000); that stops the
+    // run with a message instead of ending the program. Nothing has been delivered from the half-made lines.
+    try {
+      const std::optional<std::size_t> last = RunLine(scriptLines, i);
+      if (!last)
         return false;
-      i = *end;
-      continue;
-    }
-    if (!ExecuteFunction(call.Id, call.ParamText))
+      i = *last;
+    } catch (const std::bad_alloc&) {
+      Messages.OutOfMemory(scriptLines[i]);
       return false;
+    } catch (const std::length_error&) {
+      Messages.OutOfMemory(scriptLines[i]);
+      return false;
+    }
   }
   return true;
+}
+
+std::optional<std::size_t> TQxClipTxt::RunLine(const std::vector<std::u16string>& scriptLines,
+                                               std::size_t i) {
+  const TLookUp call = LookUpFunction(scriptLines[i]);
+  if (call.Id == funcid::Skip)
+    return i;
+  if (call.Id == funcid::Unknown) {
+    Messages.UnknownFunction(scriptLines[i]);
+    return std::nullopt;
+  }
+  if (call.Id == funcid::ApplyToThisTemplateBegin)
+    return RunTemplateBlock(scriptLines, i, call.ParamText);
+  if (!ExecuteFunction(call.Id, call.ParamText))
+    return std::nullopt;
+  return i;
 }
 
 std::optional<std::size_t> TQxClipTxt::RunTemplateBlock(const std::vector<std::u16string>& scriptLines,

@@ -26,6 +26,10 @@ void TRunMessages::UnavailableFunction(std::u16string_view name) {
   Error(FunctionError, Joined(u"Function not available in this version:\r\n", name));
 }
 
+void TRunMessages::OutOfMemory(std::u16string_view scriptLine) {
+  Error(FunctionError, Joined(u"Not enough memory to run this line:\r\n", scriptLine));
+}
+
 void TRunMessages::WrongParameter(std::u16string_view functionName) {
   ParameterError(Joined(u"Wrong parameter in function call !\r\n", functionName) +
                  u"   is missing ', \" or | ");

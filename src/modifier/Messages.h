@@ -20,6 +20,7 @@ class TRunMessages {
   void UnknownFunction(std::u16string_view scriptLine);
   void MissingTemplate();
   void UnavailableFunction(std::u16string_view name);
+  void OutOfMemory(std::u16string_view scriptLine);
   // Caption "Parameter Error !".
   void WrongParameter(std::u16string_view functionName);
   void EmptyParameter(std::u16string_view functionName);

@@ -63,6 +63,9 @@ class TQxClipTxt {
   TFunctionTable Functions;
 
  private:
+  // Runs the line at i (a whole block when it opens one); the index of the last line it took, or nullopt
+  // when the run must stop.
+  std::optional<std::size_t> RunLine(const std::vector<std::u16string>& scriptLines, std::size_t i);
   // Runs the block opened at `begin`; the index of its End line, or nullopt when the run must stop.
   std::optional<std::size_t> RunTemplateBlock(const std::vector<std::u16string>& scriptLines,
                                               std::size_t begin, std::u16string_view paramText);

@@ -1,5 +1,7 @@
 #include "storage/Itemfile.h"
 
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "storage/Itemreader.h"
@@ -17,6 +19,7 @@ constexpr std::u16string_view ReadOnlyCaption = u"File Information";
 constexpr std::u16string_view ReadOnlyText =
     u"You do not have write access to the file\r\nthat is currently loaded in Tolvane!";
 constexpr std::u16string_view NotAMenuFile = u"The file is not a Tolvane Data File";
+constexpr std::u16string_view NotEnoughMemory = u"Not enough memory to read the file";
 constexpr std::u16string_view BranchRootName = u"SavedBranch";
 constexpr int RootImageIndex = 15;
 
@@ -91,17 +94,16 @@ std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append
   std::unique_ptr<TItem> loaded = NewRootItem();
   std::u16string version;
   if (Services.Files.FileExists(fileName)) {
-    TQxXmlFile document;
-    TItemXmlBuilder builder(*loaded);
-    const int result =
-        document.LoadFromFile(Services.Files, Services.CodePages, fileName, 0, builder.Builders());
-    if (result != XmlLoaded)
-      return std::u16string(XmlLoadResultText(result));
-    if (builder.RootName() != MenuFileRootName)
-      return std::u16string(NotAMenuFile);
-    if (!builder.Error().empty())
-      return builder.Error();
-    version = builder.RootVersion();
+    // A file too large for memory unwinds with the half-read tree, which frees what it took.
+    try {
+      std::u16string error = ReadMenuDocument(fileName, *loaded, version);
+      if (!error.empty())
+        return error;
+    } catch (const std::bad_alloc&) {
+      return std::u16string(NotEnoughMemory);
+    } catch (const std::length_error&) {
+      return std::u16string(NotEnoughMemory);
+    }
   }
   MenuFileVersion = std::move(version);
   if (append && RootItem) {
@@ -110,6 +112,22 @@ std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append
   } else {
     InstallRoot(std::move(loaded));
   }
+  return {};
+}
+
+std::u16string TMenuFile::ReadMenuDocument(std::u16string_view fileName, TItem& root,
+                                           std::u16string& version) const {
+  TQxXmlFile document;
+  TItemXmlBuilder builder(root);
+  const int result =
+      document.LoadFromFile(Services.Files, Services.CodePages, fileName, 0, builder.Builders());
+  if (result != XmlLoaded)
+    return std::u16string(XmlLoadResultText(result));
+  if (builder.RootName() != MenuFileRootName)
+    return std::u16string(NotAMenuFile);
+  if (!builder.Error().empty())
+    return builder.Error();
+  version = builder.RootVersion();
   return {};
 }
 

@@ -66,6 +66,9 @@ class TMenuFile {
   std::u16string MenuFileVersion;  // "ver" of the last loaded or appended file
 
  private:
+  // Reads the file's items below root and its version; empty on success, else the words to show.
+  [[nodiscard]] std::u16string ReadMenuDocument(std::u16string_view fileName, TItem& root,
+                                                std::u16string& version) const;
   [[nodiscard]] bool WriteDocument(TQxXmlFile& document, std::u16string_view fileName);
   // Reports a failed save; true when the result says saved.
   bool ReportSave(const TQxXmlFile& document, int result);
