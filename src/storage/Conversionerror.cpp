@@ -12,17 +12,21 @@ bool IsHighSurrogate(char16_t c) {
 
 }  // namespace
 
-std::u16string NotAnIntegerMessage(std::u16string_view value) {
-  std::u16string_view shown = value.substr(0, MaxQuotedLength);
-  const bool cut = shown.size() < value.size();
+std::u16string VisibleExcerpt(std::u16string_view text) {
+  std::u16string_view shown = text.substr(0, MaxQuotedLength);
+  const bool cut = shown.size() < text.size();
   if (cut && IsHighSurrogate(shown.back()))
     shown.remove_suffix(1);
-  std::u16string message = u"'";
+  std::u16string excerpt;
   for (const char16_t c : shown)
-    message += c < u' ' ? Replacement : c;
+    excerpt += c < u' ' ? Replacement : c;
   if (cut)
-    message += u"...";
-  return message + u"' is not a valid integer value";
+    excerpt += u"...";
+  return excerpt;
+}
+
+std::u16string NotAnIntegerMessage(std::u16string_view value) {
+  return u"'" + VisibleExcerpt(value) + u"' is not a valid integer value";
 }
 
 }  // namespace tolvane::storage

@@ -80,6 +80,21 @@ std::vector<std::unique_ptr<TItem>> TItem::DetachChildren() {
   return detached;
 }
 
+int TItem::SavedHeight() const {
+  int height = 0;
+  std::vector<std::pair<const TItem*, int>> pending{{this, 0}};
+  while (!pending.empty()) {
+    const auto [item, depth] = pending.back();
+    pending.pop_back();
+    height = std::max(height, depth);
+    for (const TItem& child : item->Children) {
+      if (child.ItemType < ItemTypeProgramOwn)
+        pending.emplace_back(&child, depth + 1);
+    }
+  }
+  return height;
+}
+
 std::u16string TItem::ItemPath() const {
   std::vector<const std::u16string*> names;
   for (const TItem* item = this; item->Parent != nullptr; item = item->Parent)

@@ -25,6 +25,10 @@ inline constexpr int ItemTypeClipModifier = 7;
 // never written to a file.
 inline constexpr int ItemTypeProgramOwn = 50;
 
+// Items nest at most this deep (the root is level 0), so that the elements of the deepest item's fields stay
+// within the nesting a menu file may have. Loading, saving and moving items all keep to it.
+inline constexpr int MaxItemLevel = XmlMaxDepth - 1;
+
 // Where an item is drawn in an open menu, in pixels.
 struct TItemRect {
   int Left = 0;
@@ -61,6 +65,11 @@ class TItem {
   TItem* DeleteChild(const TItem* item);
   std::vector<std::unique_ptr<TItem>> DetachChildren();
   int IndexOfChild(const TItem* item) const { return Children.IndexOf(item); }
+  // How many levels the saved form of the item reaches below it: 0 without children. Children of the
+  // program's own types are never saved and do not count.
+  int SavedHeight() const;
+  // Whether the item, placed at the level, keeps its whole saved subtree within MaxItemLevel.
+  bool FitsAtLevel(int level) const { return level + SavedHeight() <= MaxItemLevel; }
 
   // The names from the level-1 ancestor down to this item, joined with "\".
   std::u16string ItemPath() const;

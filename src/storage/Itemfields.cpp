@@ -133,6 +133,12 @@ std::u16string DecimalText(int value) {
   return std::u16string(text.begin(), text.end());
 }
 
+void FinishReadItem(TItem& item) {
+  item.RepeatCount = std::max(item.RepeatCount, 1);
+  if (item.ItemType >= ItemTypeProgramOwn)
+    item.ItemType = item.Children.Empty() ? ItemTypeClip : ItemTypeFolder;
+}
+
 bool ReadItemAttributes(std::span<const std::u16string> values, TItem& item, std::u16string& error) {
   if (item.Level > MaxItemLevel) {
     error = NestedTooDeeply;

@@ -40,12 +40,13 @@ bool NeedsZVals(const TItem& item);
 std::u16string PackZVals(const TItem& item);
 void UnpackZVals(std::u16string_view zvals, TItem& item);
 
-// Items nest at most this deep, so that the elements of the deepest item's fields stay within the nesting
-// a menu file may have.
-inline constexpr int MaxItemLevel = XmlMaxDepth - 1;
 inline constexpr std::u16string_view NestedTooDeeply = u"The menu is nested too deeply";
 
 std::u16string DecimalText(int value);
+// What every item read from a file goes through last: a repeat count of at least 1, and no type of the
+// program's own, since a received or hand-edited file could otherwise plant program commands in the menus.
+// Such an item becomes a folder when it holds items and a text clip otherwise, so none of its text is lost.
+void FinishReadItem(TItem& item);
 // An "Item" element's type and image from the values of its first two attributes, whatever their names; a
 // missing one keeps the item's default. Each must be a decimal integer with an optional sign after optional
 // leading blanks. Also refuses an item nested deeper than MaxItemLevel.

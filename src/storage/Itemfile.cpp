@@ -20,6 +20,10 @@ constexpr std::u16string_view ReadOnlyText =
     u"You do not have write access to the file\r\nthat is currently loaded in Tolvane!";
 constexpr std::u16string_view NotAMenuFile = u"The file is not a Tolvane Data File";
 constexpr std::u16string_view NotEnoughMemory = u"Not enough memory to read the file";
+constexpr std::u16string_view TooDeepToSave =
+    u"The menu is nested too deeply to be saved: items can be nested at most 999 levels deep.\r\n"
+    u"Move the deepest items up and save again.";
+static_assert(MaxItemLevel == 999, "the message names the limit");
 constexpr std::u16string_view BranchRootName = u"SavedBranch";
 constexpr int RootImageIndex = 15;
 
@@ -154,6 +158,8 @@ TMenuSaveResult TMenuFile::SaveMenuFile(std::u16string_view fileName) {
     ShowMessage(ReadOnlyCaption, std::u16string(ReadOnlyText), platform::TMsgKind::Information);
     return TMenuSaveResult::ReadOnly;
   }
+  if (RootItem && RefusedAsTooDeep(*RootItem, 0))
+    return TMenuSaveResult::Failed;
   TQxXmlFile document(MenuFileRootName);
   if (!MenuFileVersion.empty())
     document.RootTag->SetAttribute(u"ver", MenuFileVersion);
@@ -171,6 +177,8 @@ TMenuSaveResult TMenuFile::SaveMenuFile(std::u16string_view fileName) {
 }
 
 bool TMenuFile::SaveBranch(const TItem& item, std::u16string_view fileName) {
+  if (RefusedAsTooDeep(item, 1))
+    return false;
   TQxXmlFile document(MenuFileRootName);
   TItem branchRoot;
   branchRoot.Name = BranchRootName;
@@ -190,6 +198,14 @@ bool TMenuFile::CreateMenuFile(std::u16string_view fileName, std::u16string_view
   root.Name = menuName.empty() ? BaseName(fileName) : menuName;
   root.WriteToXml(*document.RootTag);
   return WriteDocument(document, fileName);
+}
+
+bool TMenuFile::RefusedAsTooDeep(const TItem& item, int level) {
+  if (item.FitsAtLevel(level))
+    return false;
+  ShowMessage(SaveErrorCaption, std::u16string(SaveErrorLeadIn) + std::u16string(TooDeepToSave),
+              platform::TMsgKind::Error);
+  return true;
 }
 
 bool TMenuFile::WriteDocument(TQxXmlFile& document, std::u16string_view fileName) {

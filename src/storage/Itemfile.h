@@ -70,6 +70,9 @@ class TMenuFile {
   [[nodiscard]] std::u16string ReadMenuDocument(std::u16string_view fileName, TItem& root,
                                                 std::u16string& version) const;
   [[nodiscard]] bool WriteDocument(TQxXmlFile& document, std::u16string_view fileName);
+  // A file the loader would refuse must never be reported as saved: true, after saying so, when the item
+  // written at the level would nest deeper than a menu file may.
+  bool RefusedAsTooDeep(const TItem& item, int level);
   // Reports a failed save; true when the result says saved.
   bool ReportSave(const TQxXmlFile& document, int result);
   void InstallRoot(std::unique_ptr<TItem> root);

@@ -107,7 +107,7 @@ void TItemXmlBuilder::EndElement() {
     case TKind::Item:
       if (element.ZVals)
         itemfields::UnpackZVals(*element.ZVals, *element.Item);
-      element.Item->RepeatCount = std::max(element.Item->RepeatCount, 1);
+      itemfields::FinishReadItem(*element.Item);
       break;
     case TKind::Ignored:
       break;

@@ -33,7 +33,7 @@ bool TItem::ReadFromXml(const TQxXmlTag& tag, std::u16string& error) {
   }
   if (zvals)
     UnpackZVals(*zvals, *this);
-  RepeatCount = std::max(RepeatCount, 1);
+  FinishReadItem(*this);
   return true;
 }
 

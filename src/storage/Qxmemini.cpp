@@ -44,7 +44,7 @@ void AppendSection(std::u16string& text, const TQxIniSection& section, bool firs
     }
     // A value read from "=value" keeps its "=" even without a key.
     if (!line.Key.empty() || line.LineKind == lkKeyValue)
-      text.append(line.Key).append(u"=").append(line.Value);
+      text.append(line.Key).append(u"=").append(QuotedIniValue(line.Value));
     if (!line.Comment.empty() || line.LineKind == lkComment) {
       // A blank between an empty or blank value and ";" would be read back as the value.
       const bool spaced = line.LineKind == lkKeyValue && !line.Value.empty() && line.Value.back() > u' ';
@@ -84,6 +84,35 @@ std::u16string CleanText(std::u16string_view text) {
   while (!clean.empty() && IsBlank(clean.back()))
     clean.pop_back();
   return clean;
+}
+
+std::u16string CleanValue(std::u16string_view text) {
+  std::u16string clean;
+  clean.reserve(text.size());
+  for (const char16_t c : text) {
+    if (c >= 32 || c == u'\t') {
+      clean.push_back(c);
+    } else if (c == u'\n') {
+      clean.push_back(u' ');
+    }
+  }
+  return clean;
+}
+
+std::u16string QuotedIniValue(std::u16string_view value) {
+  bool quote = !value.empty() && (value.front() <= 32 || value.back() <= 32 || value.front() == u'"');
+  for (std::size_t i = 0; i < value.size() && !quote; ++i)
+    quote = value[i] == u';' && (i == 0 || value[i - 1] != u'\\');
+  if (!quote)
+    return std::u16string(value);
+  std::u16string quoted = u"\"";
+  for (const char16_t c : value) {
+    quoted.push_back(c);
+    if (c == u'"')
+      quoted.push_back(u'"');
+  }
+  quoted.push_back(u'"');
+  return quoted;
 }
 
 std::u16string_view TrimIni(std::u16string_view text) {
@@ -129,6 +158,7 @@ int TQxMemIni::LoadIniFile(std::u16string_view fileName) {
     return IniReadFailed;
   }
   const TIniEncoding encoding = DetectIniEncoding(*bytes);
+  Refused = encoding.Utf32;
   if (encoding.Utf32) {
     (void)Services.MessageBox.Show({std::u16string(Utf32Caption), std::u16string(Utf32Text),
                                     platform::TMsgKind::Error, platform::msgbutton::Ok, 0});
@@ -148,6 +178,11 @@ std::u16string TQxMemIni::SaveToText() const {
   std::u16string text;
   for (int i = 0; i < Sections.Count(); ++i)
     AppendSection(text, *Sections[i], i == 0);
+  if (!UnparsedText.empty()) {
+    if (!text.empty() && text.back() != u'\n')
+      text.append(LineBreak);
+    text.append(UnparsedText);
+  }
   return text;
 }
 

@@ -83,6 +83,13 @@ struct TIniServices {
 // Leading blanks and TABs dropped, line feeds made blanks, other control characters but TAB dropped,
 // trailing blanks and TABs dropped.
 std::u16string CleanText(std::u16string_view text);
+// A value as a line can hold it: line feeds made blanks, other control characters but TAB dropped. Blanks
+// at either end are kept; the writer quotes such a value so that they survive.
+std::u16string CleanValue(std::u16string_view text);
+// A value as written after "=": quoted ("" for a quote inside) when reading it plainly would change it,
+// that is when it has blanks or control characters at either end, starts with a quote, or holds a ";" that
+// does not follow a "\" and would start a comment.
+std::u16string QuotedIniValue(std::u16string_view value);
 // Characters of code 32 or less removed from both ends; a single such character is kept as it is.
 std::u16string_view TrimIni(std::u16string_view text);
 
@@ -97,7 +104,8 @@ class TQxMemIni {
   // IniFileMissing, IniParseStopped (the sections read so far stay), IniReadFailed (LastError says why) or
   // the code page read: 0 ANSI, 1200, 1201, 65001. A UTF-32 file is refused with a message and answers 0.
   [[nodiscard]] int LoadIniFile(std::u16string_view fileName);
-  // Parses text as the content of a file; IniParseStopped or 0.
+  // Parses text as the content of a file; IniParseStopped or 0. Text from a broken header on is kept
+  // unparsed in UnparsedText and written back as it is, so nothing of the file is lost.
   [[nodiscard]] int LoadFromText(std::u16string_view text);
   // Writes the store in codePage (1200, 1201, 65001; any other number: the ANSI code page), replacing the
   // file in one step so a failure leaves the old one untouched. LastError says why it failed.
@@ -116,6 +124,12 @@ class TQxMemIni {
   std::u16string FileName;
   int CodePage = 65001;
   int LoadResult = IniFileMissing;
+  // The text from a broken section header to the end, and the header's line (from 1); empty and 0 when the
+  // text was parsed to its end.
+  std::u16string UnparsedText;
+  int UnparsedLine = 0;
+  // The last load found a file in an encoding that is refused (UTF-32): nothing of it was read.
+  bool Refused = false;
 
  private:
   TIniServices Services;

@@ -117,12 +117,43 @@ class TIniParser {
       return;
     }
     line.Key = TrimIni(text.substr(0, equals));
+    line.LineKind = lkKeyValue;
     const std::u16string_view after = text.substr(equals + 1);
+    if (ParseQuotedValue(after, line))
+      return;
     const std::size_t comment = CommentStart(after);
     line.Value = TrimIni(after.substr(0, comment));
     if (comment != std::u16string_view::npos)
       line.Comment = TrimIni(after.substr(comment + 1));
-    line.LineKind = lkKeyValue;
+  }
+
+  // A value in quotes ("" for a quote inside), followed by nothing but blanks or a ";comment". Anything else
+  // is read as a plain value.
+  static bool ParseQuotedValue(std::u16string_view after, TQxIniVal& line) {
+    std::size_t pos = 0;
+    while (pos < after.size() && after[pos] <= 32)
+      ++pos;
+    if (pos == after.size() || after[pos] != u'"')
+      return false;
+    std::u16string value;
+    for (++pos; pos < after.size(); ++pos) {
+      if (after[pos] == u'"' && (pos + 1 == after.size() || after[pos + 1] != u'"'))
+        break;
+      if (after[pos] == u'"')
+        ++pos;
+      value.push_back(after[pos]);
+    }
+    if (pos == after.size())
+      return false;
+    std::size_t rest = pos + 1;
+    while (rest < after.size() && after[rest] <= 32)
+      ++rest;
+    if (rest < after.size() && after[rest] != u';')
+      return false;
+    line.Value = std::move(value);
+    if (rest < after.size())
+      line.Comment = TrimIni(after.substr(rest + 1));
+    return true;
   }
 
   std::u16string_view Text;
@@ -131,10 +162,22 @@ class TIniParser {
   std::size_t HeaderStart = 0;
 };
 
+// The line (from 1) that holds the position; a CR LF pair, a lone CR and a lone LF each end a line.
+int LineNumberAt(std::u16string_view text, std::size_t pos) {
+  int line = 1;
+  for (std::size_t i = 0; i < pos; ++i) {
+    if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
+      ++line;
+  }
+  return line;
+}
+
 }  // namespace
 
 int TQxMemIni::LoadFromText(std::u16string_view text) {
   const std::size_t stop = TIniParser(text, Sections).Run();
+  UnparsedText = text.substr(stop);
+  UnparsedLine = UnparsedText.empty() ? 0 : LineNumberAt(text, stop);
   // A broken header in the last two characters still counts as read to the end.
   return text.size() - stop > 2 ? IniParseStopped : 0;
 }

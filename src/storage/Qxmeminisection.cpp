@@ -88,8 +88,9 @@ TQxIniVal& TQxIniSection::WriteString(std::u16string_view key, std::u16string_vi
     line = Values.Add(std::make_unique<TQxIniVal>());
     line->Key = key;
   }
-  // Cleaned for new lines too: a raw line break would add lines to the file.
-  line->Value = CleanText(value);
+  // Cleaned for new lines too: a raw line break would add lines to the file. Blanks at the ends are kept, so
+  // a path or a name reads back exactly.
+  line->Value = CleanValue(value);
   line->UpdateKind();
   return *line;
 }

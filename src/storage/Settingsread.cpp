@@ -1,5 +1,9 @@
 #include "storage/Settingsread.h"
 
+#include <memory>
+#include <string>
+
+#include "storage/Conversionerror.h"
 #include "storage/Pathnames.h"
 #include "storage/Settingskeys.h"
 #include "storage/Settingsreader.h"
@@ -85,8 +89,10 @@ void ReadPaths(TSettingsReader& reader, TSettings& settings) {
 }
 
 // Only the first letter of a key is looked at.
-void ReadMrus(const TQxMemIni& ini, TSettings& settings) {
+void ReadMrus(const TQxMemIni& ini, TSettings& settings, TSettingsFileState* state) {
   const TQxIniSection* section = ini.FindSection(u"Mrus");
+  if (state != nullptr)
+    state->MrusRead = section != nullptr || ini.UnparsedText.empty();
   if (section == nullptr)
     return;
   for (const TQxIniVal& line : section->Values) {
@@ -95,35 +101,72 @@ void ReadMrus(const TQxMemIni& ini, TSettings& settings) {
   }
 }
 
+// Where reading stopped, and that what lies behind it is kept.
+std::u16string StoppedAtKey(std::u16string_view key) {
+  return u"\r\nThe settings from \"" + std::u16string(key) +
+         u"\" on are not used; the file keeps them as they are.";
+}
+
+std::u16string BrokenHeader(const TQxMemIni& ini) {
+  const std::u16string_view rest = ini.UnparsedText;
+  const std::u16string_view header = rest.substr(0, rest.find_first_of(u"\r\n"));
+  const std::string line = std::to_string(ini.UnparsedLine);
+  return u"The section header in line " + std::u16string(line.begin(), line.end()) +
+         u" cannot be read; a header is a name between \"[\" and \"]\" on one line: " +
+         VisibleExcerpt(header) +
+         u"\r\nThe settings from there on are not used; the file keeps them as they are.";
+}
+
+// Reads the loaded store; the words for everything that stopped the reading early, or empty.
+std::u16string ReadLoadedStore(std::unique_ptr<TQxMemIni> ini, int loadResult, TSettings& settings,
+                               const TSettingsServices& services, const TSettingsEnvironment& environment,
+                               TSettingsFileState& state) {
+  std::u16string failure = ReadSettingsFrom(*ini, settings, services.SystemColors, environment, &state);
+  if (loadResult == IniParseStopped)
+    failure = BrokenHeader(*ini) + (failure.empty() ? u"" : u"\r\n" + failure);
+  if (!failure.empty() || !ini->UnparsedText.empty()) {
+    state.Read = TSettingsRead::Partial;
+    state.Store = std::move(ini);
+  }
+  return failure;
+}
+
 }  // namespace
 
 std::u16string ReadSettingsFrom(const TQxMemIni& ini, TSettings& settings,
                                 platform::ISystemColors& systemColors,
-                                const TSettingsEnvironment& environment) {
+                                const TSettingsEnvironment& environment, TSettingsFileState* state) {
   const TSettings defaults = DefaultSettings(environment);
-  TSettingsReader reader(ini, settings, defaults, systemColors);
+  TSettingsReader reader(ini, settings, defaults, systemColors, state);
   ReadForm(reader, settings, environment);
   ReadColors(reader);
   ReadSwitchs(reader);
   ReadSizesAndCounts(reader);
   ReadFonts(reader);
   if (reader.Failed())
-    return reader.Failure();
+    return reader.Failure() + (state != nullptr ? StoppedAtKey(reader.FailedKey()) : u"");
   ReadPaths(reader, settings);
-  ReadMrus(ini, settings);
+  ReadMrus(ini, settings, state);
   return {};
 }
 
 bool ReadSettings(TSettings& settings, const TSettingsServices& services,
-                  const TSettingsEnvironment& environment) {
+                  const TSettingsEnvironment& environment, TSettingsFileState& state) {
+  state = TSettingsFileState{};
   if (settings.IniFileName.empty())
     return true;
-  TQxMemIni ini({services.Files, services.CodePages, services.MessageBox});
+  auto ini =
+      std::make_unique<TQxMemIni>(TIniServices{services.Files, services.CodePages, services.MessageBox});
+  const int loadResult = ini->LoadIniFile(settings.IniFileName);
   std::u16string failure;
-  if (ini.LoadIniFile(settings.IniFileName) == IniReadFailed) {
-    failure = ini.LastError().Message;
+  if (loadResult == IniReadFailed || ini->Refused) {
+    // The store has shown its own message for a refused encoding.
+    state.Read = TSettingsRead::Unreadable;
+    if (loadResult != IniReadFailed)
+      return false;
+    failure = ini->LastError().Message;
   } else {
-    failure = ReadSettingsFrom(ini, settings, services.SystemColors, environment);
+    failure = ReadLoadedStore(std::move(ini), loadResult, settings, services, environment, state);
   }
   if (failure.empty())
     return true;

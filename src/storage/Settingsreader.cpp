@@ -52,6 +52,18 @@ std::optional<TWindowBounds> ParseWindowBounds(std::u16string_view text) {
 void TSettingsReader::Section(std::u16string_view name) {
   const TQxIniSection* section = Ini.FindSection(name);
   Current = section != nullptr ? section : &NoSection;
+  CurrentName = name;
+}
+
+bool TSettingsReader::SectionKnown(std::u16string_view name) const {
+  return Ini.UnparsedText.empty() || Ini.FindSection(name) != nullptr;
+}
+
+// Only the first section of a name counts, so a key missing from it is missing for good; a section that
+// was not found may lie in the unparsed rest of the file.
+void TSettingsReader::NoteRead(std::u16string_view key) {
+  if (State != nullptr && SectionKnown(CurrentName))
+    State->ReadKeys.emplace(CurrentName, key);
 }
 
 void TSettingsReader::Int(std::u16string_view key, int TSettings::*field, int defaultValue) {
@@ -60,14 +72,18 @@ void TSettingsReader::Int(std::u16string_view key, int TSettings::*field, int de
   TIniInteger read = Current->ReadInteger(key, defaultValue);
   if (read.Ok()) {
     Settings.*field = read.Value;
+    NoteRead(key);
   } else {
     Error = std::move(read.Error);
+    FailedAt = key;
   }
 }
 
 void TSettingsReader::Bool(std::u16string_view key, bool TSettings::*field) {
-  if (!Failed())
-    Settings.*field = Current->ReadBool(key, Defaults.*field);
+  if (Failed())
+    return;
+  Settings.*field = Current->ReadBool(key, Defaults.*field);
+  NoteRead(key);
 }
 
 void TSettingsReader::Color(std::u16string_view key, TSettingsColor TSettings::*field) {
@@ -76,17 +92,22 @@ void TSettingsReader::Color(std::u16string_view key, TSettingsColor TSettings::*
   const TSettingsColor value = Current->ReadHex(key, Defaults.*field);
   Settings.*field =
       (value & SystemColorFlag) != 0 ? SystemColors.Color(static_cast<int>(value & ~SystemColorFlag)) : value;
+  NoteRead(key);
 }
 
 void TSettingsReader::Text(std::u16string_view key, std::u16string TSettings::*field,
                            std::u16string_view defaultValue) {
-  if (!Failed())
-    Settings.*field = Current->ReadString(key, defaultValue);
+  if (Failed())
+    return;
+  Settings.*field = Current->ReadString(key, defaultValue);
+  NoteRead(key);
 }
 
 void TSettingsReader::Bounds(std::u16string_view key, std::optional<TWindowBounds> TSettings::*field) {
-  if (!Failed())
-    Settings.*field = ParseWindowBounds(Current->ReadString(key, u""));
+  if (Failed())
+    return;
+  Settings.*field = ParseWindowBounds(Current->ReadString(key, u""));
+  NoteRead(key);
 }
 
 }  // namespace tolvane::storage

@@ -5,16 +5,18 @@
 
 #include "storage/Globals.h"
 #include "storage/Qxmemini.h"
+#include "storage/Settingsfilestate.h"
 
 namespace tolvane::storage {
 
 // Reads keys of one section after the other into settings. After the first failure every further read
-// leaves its value alone, the way an exception would have stopped reading there.
+// leaves its value alone, the way an exception would have stopped reading there. With readKeys, notes every
+// key whose value came from the file or is known to be missing from it (a store parsed to its end).
 class TSettingsReader {
  public:
   TSettingsReader(const TQxMemIni& ini, TSettings& settings, const TSettings& defaults,
-                  platform::ISystemColors& systemColors)
-      : Ini(ini), Settings(settings), Defaults(defaults), SystemColors(systemColors) {}
+                  platform::ISystemColors& systemColors, TSettingsFileState* state = nullptr)
+      : Ini(ini), Settings(settings), Defaults(defaults), SystemColors(systemColors), State(state) {}
 
   // A missing section reads as an empty one.
   void Section(std::u16string_view name);
@@ -30,15 +32,24 @@ class TSettingsReader {
 
   bool Failed() const { return !Error.empty(); }
   const std::u16string& Failure() const { return Error; }
+  // The key whose value could not be read.
+  const std::u16string& FailedKey() const { return FailedAt; }
+  // Whether the section's lines are all known: it was found, or the whole file was parsed.
+  bool SectionKnown(std::u16string_view name) const;
 
  private:
   const TQxMemIni& Ini;
   TSettings& Settings;
   const TSettings& Defaults;
   platform::ISystemColors& SystemColors;
+  TSettingsFileState* State;
   TQxIniSection NoSection;
   const TQxIniSection* Current = &NoSection;
+  std::u16string CurrentName;
   std::u16string Error;
+  std::u16string FailedAt;
+
+  void NoteRead(std::u16string_view key);
 };
 
 }  // namespace tolvane::storage

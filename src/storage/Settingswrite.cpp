@@ -1,5 +1,6 @@
 #include "storage/Settingswrite.h"
 
+#include <memory>
 #include <string>
 
 #include "storage/Settingskeys.h"
@@ -9,6 +10,9 @@ namespace {
 
 constexpr std::u16string_view SaveErrorCaption = u"Error Saving Settings";
 constexpr std::u16string_view MessageLeadIn = u"The message is:\r\n";
+constexpr std::u16string_view NotReplaced =
+    u"The settings file could not be read when Tolvane started, so it is left as it is:\r\n";
+constexpr std::u16string_view MrusSection = u"Mrus";
 constexpr int AutoHideTop = -2;
 constexpr TSettingsColor RgbMask = 0x00FFFFFF;
 
@@ -96,6 +100,33 @@ void WriteMrus(const TSettings& settings, TQxIniSection& mrus) {
   }
 }
 
+// The recent files replace the entries that were read; other lines of the section stay.
+void ReplaceMrus(const TQxIniSection& written, TQxIniSection& file) {
+  for (int i = file.Values.Count() - 1; i >= 0; --i) {
+    const TQxIniVal& line = *file.Values[i];
+    if (line.LineKind == lkKeyValue && !line.Key.empty() && line.Key[0] == u'F')
+      file.Values.Delete(i);
+  }
+  for (const TQxIniVal& line : written.Values)
+    file.Values.Add(std::make_unique<TQxIniVal>(line));
+}
+
+// Writes the keys that were read into the file as it was read; unread lines keep what the file says.
+void MergeReadKeys(const TQxMemIni& written, TSettingsFileState& state) {
+  TQxMemIni& file = *state.Store;
+  for (const TQxIniSection& section : written.Sections) {
+    if (section.Name == MrusSection) {
+      if (state.MrusRead)
+        ReplaceMrus(section, file.GetSection(MrusSection));
+      continue;
+    }
+    for (const TQxIniVal& line : section.Values) {
+      if (state.ReadKeys.contains({section.Name, line.Key}))
+        file.GetSection(section.Name).WriteString(line.Key, line.Value);
+    }
+  }
+}
+
 }  // namespace
 
 std::u16string FormatWindowBounds(const TWindowBounds& bounds) {
@@ -114,13 +145,23 @@ void FillSettingsIni(const TSettings& settings, TQxMemIni& ini) {
   WriteMrus(settings, ini.GetSection(u"Mrus"));
 }
 
-bool WriteSettings(const TSettings& settings, const TSettingsServices& services) {
-  TQxMemIni ini({services.Files, services.CodePages, services.MessageBox});
-  FillSettingsIni(settings, ini);
-  if (ini.SaveIniFile(settings.IniFileName, platform::codepage::Utf8))
+bool WriteSettings(const TSettings& settings, const TSettingsServices& services, TSettingsFileState& state) {
+  if (state.Read == TSettingsRead::Unreadable) {
+    ShowSettingsError(services.MessageBox, SaveErrorCaption,
+                      std::u16string(MessageLeadIn) + std::u16string(NotReplaced) + settings.IniFileName);
+    return false;
+  }
+  TQxMemIni fresh({services.Files, services.CodePages, services.MessageBox});
+  FillSettingsIni(settings, fresh);
+  TQxMemIni* ini = &fresh;
+  if (state.Read == TSettingsRead::Partial && state.Store) {
+    MergeReadKeys(fresh, state);
+    ini = state.Store.get();
+  }
+  if (ini->SaveIniFile(settings.IniFileName, platform::codepage::Utf8))
     return true;
   ShowSettingsError(services.MessageBox, SaveErrorCaption,
-                    std::u16string(MessageLeadIn) + ini.LastError().Message);
+                    std::u16string(MessageLeadIn) + ini->LastError().Message);
   return false;
 }
 

@@ -14,9 +14,10 @@ bool Is(TChar c, char ascii) {
   return UnitValue(c) == static_cast<unsigned char>(ascii);
 }
 
+// A line feed ends a name like CR does, so files written with LF line endings load.
 template <class TChar>
 bool EndsName(TChar c) {
-  return Is(c, ' ') || Is(c, '\r') || Is(c, '\t');
+  return Is(c, ' ') || Is(c, '\r') || Is(c, '\n') || Is(c, '\t');
 }
 
 template <class TChar>

@@ -45,7 +45,8 @@ TEST_F(CommandLineTest, WithoutOptionsBothFilesLiveInTheApplicationDataFolder) {
   EXPECT_EQ(Settings.IniFileName, AppData + u"Tolvane.ini");
   EXPECT_TRUE(Doubles.Files.FolderExists(AppData));
   const TSettingsEnvironment environment{1920, 1080, 96, {}, {}, 16};
-  ASSERT_TRUE(ReadSettings(Settings, Services(), environment));
+  TSettingsFileState state;
+  ASSERT_TRUE(ReadSettings(Settings, Services(), environment, state));
   FindActiveFile(Settings, Services());
   EXPECT_EQ(Settings.ActiveFile, AppData + u"Tolvane.TvXml");
   EXPECT_EQ(Settings.WorkingDir, AppData);

@@ -189,5 +189,24 @@ TEST(ItemReadTest, TypeAndImageMustBeIntegersAndDefaultWhenMissing) {
   }
 }
 
+// Program command types in a file would run as the program's own commands once picked.
+TEST(ItemReadTest, ProgramOwnTypesAreReadAsClipsOrFolders) {
+  TItem root;
+  std::u16string error;
+  ASSERT_TRUE(
+      Read(u"r><Item Type=\"50\" Img=\"1\"><Name>cmd</Name><Code>text</Code></Item>"
+           u"<Item Type=\"58\" Img=\"2\"><Name>sub</Name><Item Type=\"51\" Img=\"3\"/></Item>"
+           u"<Item Type=\"49\" Img=\"4\"/></r>",
+           root, error));
+  ASSERT_EQ(root.Children.Count(), 3);
+  EXPECT_EQ(root.Children[0]->ItemType, ItemTypeClip);
+  EXPECT_EQ(root.Children[0]->Code, u"text");
+  EXPECT_EQ(root.Children[0]->ImageIndex, 1);
+  EXPECT_EQ(root.Children[1]->ItemType, ItemTypeFolder);
+  ASSERT_EQ(root.Children[1]->Children.Count(), 1);
+  EXPECT_EQ(root.Children[1]->Children[0]->ItemType, ItemTypeClip);
+  EXPECT_EQ(root.Children[2]->ItemType, 49);
+}
+
 }  // namespace
 }  // namespace tolvane::storage

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -168,12 +169,33 @@ TEST_F(MenuFileTest, TheDeepestMenuAllowedLoadsAndSavesAgain) {
   const int deepest = XmlMaxDepth - 1;
   Doubles.Files.AddFile(u"C:\\deep.TvXml", nested(deepest));
   ASSERT_EQ(Menu.LoadMenuFile(u"C:\\deep.TvXml", false), u"");
-  const TItem* item = Menu.RootItem.get();
+  TItem* item = Menu.RootItem.get();
   for (int level = 0; level < deepest; ++level)
     item = item->Children.Last();
   EXPECT_EQ(item->Level, deepest);
   EXPECT_EQ(Menu.SaveMenuFile(u"C:\\deep.TvXml"), TMenuSaveResult::Saved);
   EXPECT_EQ(Menu.LoadMenuFile(u"C:\\deep.TvXml", false), u"");
+
+  // One level more is refused by the save, which leaves the file and MenuModified alone.
+  item = Menu.RootItem.get();
+  for (int level = 0; level < deepest; ++level)
+    item = item->Children.Last();
+  TItem* deeper = item->NewChild();
+  Menu.MenuModified = true;
+  const std::optional<std::string> before = Doubles.Files.Content(u"C:\\deep.TvXml");
+  EXPECT_EQ(Menu.SaveMenuFile(u"C:\\deep.TvXml"), TMenuSaveResult::Failed);
+  EXPECT_FALSE(Menu.SaveBranch(*Menu.RootItem->Children.Last(), u"C:\\branch.TvXml"));
+  EXPECT_TRUE(Menu.MenuModified);
+  EXPECT_EQ(Doubles.Files.Content(u"C:\\deep.TvXml"), before);
+  EXPECT_FALSE(Doubles.Files.FileExists(u"C:\\branch.TvXml"));
+  ASSERT_EQ(Shown().size(), 2u);
+  EXPECT_EQ(Shown()[0].Caption, u"Save File Error");
+  EXPECT_TRUE(Shown()[0].Text.find(u"at most 999 levels") != std::u16string::npos);
+  // The program's own items are never saved, so they do not count; a branch one level up fits again.
+  deeper->ItemType = ItemTypeProgramOwn;
+  EXPECT_EQ(Menu.SaveMenuFile(u"C:\\deep.TvXml"), TMenuSaveResult::Saved);
+  deeper->ItemType = ItemTypeClip;
+  EXPECT_TRUE(Menu.SaveBranch(*Menu.RootItem->Children.Last()->Children[0], u"C:\\branch.TvXml"));
 
   Doubles.Files.AddFile(u"C:\\deeper.TvXml", nested(deepest + 1));
   EXPECT_EQ(Menu.LoadMenuFile(u"C:\\deeper.TvXml", false), u"The menu is nested too deeply");

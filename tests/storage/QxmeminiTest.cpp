@@ -274,7 +274,8 @@ TEST_F(IniTest, WritesCleanValuesAndRecomputeKinds) {
   TQxIniVal& text = *s.Values.Add(std::make_unique<TQxIniVal>());
   TQxIniSection::SetComment(text, u" note ");
   EXPECT_EQ(text.LineKind, lkComment);
-  EXPECT_EQ(ini.SaveToText(), u"[S]\r\nk=two lines ;keep\r\nn=a [Injected]\r\nh=00D8B4A3\r\n;note\r\n\r\n");
+  EXPECT_EQ(ini.SaveToText(),
+            u"[S]\r\nk=\"  two lines\t\";keep\r\nn=a [Injected]\r\nh=00D8B4A3\r\n;note\r\n\r\n");
 }
 
 // Every prefix of a file parses, and what is written from it reads back to the same text.
@@ -287,9 +288,83 @@ TEST_F(IniTest, EveryPrefixParsesAndWritesStably) {
     EXPECT_TRUE(result == 0 || result == IniParseStopped) << length;
     const std::u16string written = ini.SaveToText();
     TQxMemIni again(Services());
-    ASSERT_EQ(again.LoadFromText(written), 0) << length;
+    ASSERT_EQ(again.LoadFromText(written), result) << length;
     EXPECT_EQ(again.SaveToText(), written) << length;
   }
+}
+
+// Values that a plain line would change are quoted, and read back exactly; plain values keep their form.
+TEST_F(IniTest, ValuesReadBackExactlyWhateverTheyHold) {
+  const std::u16string values[] = {
+      u"C:\\Menus\\Work;old.TvXml",
+      u"C:\\x\\;y",
+      u"C:\\dir\\",
+      u"a=b",
+      u" lead",
+      u"trail ",
+      u";",
+      u"\"",
+      u"\"quoted\"",
+      u"a \";\" b",
+      u"\\",
+      u"\t",
+      u"x\\",
+      u"",
+      u"\u00E9;\U0001F600",
+  };
+  TQxMemIni ini(Services());
+  TQxIniSection& section = ini.GetSection(u"S");
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    TQxIniVal& line =
+        section.WriteString(u"k" + std::u16string(1, static_cast<char16_t>(u'a' + i)), values[i]);
+    if (i % 2 == 0)
+      TQxIniSection::SetComment(line, u"path;with=more");
+  }
+  TQxMemIni again(Services());
+  ASSERT_EQ(again.LoadFromText(ini.SaveToText()), 0);
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    const TQxIniVal* line =
+        again.GetSection(u"S").FindKey(u"k" + std::u16string(1, static_cast<char16_t>(u'a' + i)));
+    ASSERT_NE(line, nullptr) << i;
+    EXPECT_EQ(line->Value, values[i]) << i;
+    EXPECT_EQ(line->Comment, i % 2 == 0 ? u"path;with=more" : u"") << i;
+  }
+  EXPECT_EQ(QuotedIniValue(u"C:\\Program Files\\x"), u"C:\\Program Files\\x");
+  EXPECT_EQ(QuotedIniValue(u"C:\\x\\;y"), u"C:\\x\\;y");
+  EXPECT_EQ(QuotedIniValue(u"a;\"b"), u"\"a;\"\"b\"");
+}
+
+// Lines as earlier files have them read as they always did; only a value opening with a well-formed quote
+// reads as quoted.
+TEST_F(IniTest, QuotedAndPlainValuesAreTold) {
+  TQxMemIni ini(Services());
+  ASSERT_EQ(ini.LoadFromText(u"a = \"x;y\" ;c\r\nb=\"\"\"\"\r\nc=\"open;rest\r\nd=\"x\" tail\r\n"
+                             u"e=path\\;y ;n\r\nf=\"\"\r\ng= \t\"sp \"\t\r\n"),
+            0);
+  const TQxIniSection& s = *ini.Sections[0];
+  const std::u16string expected[][2] = {{u"x;y", u"c"},       {u"\"", u""},        {u"\"open", u"rest"},
+                                        {u"\"x\" tail", u""}, {u"path\\;y", u"n"}, {u"", u""},
+                                        {u"sp ", u""}};
+  ASSERT_EQ(s.Values.Count(), 7);
+  for (int i = 0; i < 7; ++i) {
+    EXPECT_EQ(s.Values[i]->Value, expected[i][0]) << i;
+    EXPECT_EQ(s.Values[i]->Comment, expected[i][1]) << i;
+  }
+}
+
+// The rest of a file behind a broken header is not parsed, but kept and written back as it was.
+TEST_F(IniTest, TextBehindABrokenHeaderIsKept) {
+  TQxMemIni ini(Services());
+  const std::u16string tail = u"[Fonts\r\nMenuFontName=Tahoma\r\n[Paths]\r\nA=b\r\n";
+  ASSERT_EQ(ini.LoadFromText(u"[Form]\r\nWidth=900\r\n\r\n" + tail), IniParseStopped);
+  EXPECT_EQ(ini.UnparsedText, tail);
+  EXPECT_EQ(ini.UnparsedLine, 4);
+  EXPECT_EQ(ini.FindSection(u"Fonts"), nullptr);
+  ini.GetSection(u"Form").WriteInteger(u"Width", 1000);
+  EXPECT_EQ(ini.SaveToText(), u"[Form]\r\nWidth=1000\r\n\r\n" + tail);
+  TQxMemIni lf(Services());
+  ASSERT_EQ(lf.LoadFromText(u"a=1\n\rb=2\r[x\ny"), IniParseStopped);
+  EXPECT_EQ(lf.UnparsedLine, 4);
 }
 
 TEST(CleanTextTest, KeepsPrintableAndTabs) {

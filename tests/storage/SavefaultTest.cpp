@@ -176,7 +176,8 @@ TEST_F(SaveFaultTest, SettingsSaveSurvivesAFailureOfEveryFileOperation) {
     settings.MenuFontName = u"Segoe UI";
     const std::size_t shownBefore = doubles.MessageBox.Requests().size();
     const std::size_t firstCall = doubles.Files.CallLog().size();
-    const bool saved = WriteSettings(settings, TSettingsServices::From(doubles.Services()));
+    TSettingsFileState state;
+    const bool saved = WriteSettings(settings, TSettingsServices::From(doubles.Services()), state);
     return TOutcome{saved, MessagesFrom(doubles, shownBefore), firstCall};
   };
   FailEachStep({path, "\xEF\xBB\xBF[Fonts]\r\nMenuFontName=Arial\r\n", save},

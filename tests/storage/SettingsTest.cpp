@@ -27,7 +27,8 @@ class SettingsTest : public ::testing::Test {
   }
 
   TSettingsServices Services() { return TSettingsServices::From(Doubles.Services()); }
-  bool Read() { return ReadSettings(Settings, Services(), Environment); }
+  bool Read() { return ReadSettings(Settings, Services(), Environment, State); }
+  bool Write(const TSettings& settings) { return WriteSettings(settings, Services(), State); }
   bool ReadFile(std::u16string_view text) {
     Doubles.Files.AddFile(IniPath, "\xEF\xBB\xBF" + Utf16ToUtf8(text));
     return Read();
@@ -52,6 +53,7 @@ class SettingsTest : public ::testing::Test {
   recording::TRecordingServices Doubles{Locale, CodePages};
   TSettingsEnvironment Environment{1920, 1080, 96, {u"Courier New", 10, false}, {u"Arial", 9, true}, 16};
   TSettings Settings = StartSettings(Environment);
+  TSettingsFileState State;
 };
 
 // Every key away from its default; "Top" survives only while the bar does not hide itself.
@@ -90,7 +92,7 @@ TSettings ChangedSettings(const TSettingsEnvironment& environment) {
 TEST_F(SettingsTest, RoundTripKeepsEveryKey) {
   TSettings original = ChangedSettings(Environment);
   original.IniFileName = IniPath;
-  ASSERT_TRUE(WriteSettings(original, Services()));
+  ASSERT_TRUE(Write(original));
   ASSERT_TRUE(Read());
   EXPECT_EQ(Text(Settings), Text(original));
   EXPECT_TRUE(Settings == original);
@@ -134,7 +136,7 @@ TEST_F(SettingsTest, WrittenLayout) {
   s.ActiveFile = u"C:\\Users\\me\\Work.TvXml";
   s.MruList.Add(u"Work", u"C:\\Users\\me\\Work.TvXml");
   s.MruList.Add(u"Old", u"D:\\Old.TvXml");
-  ASSERT_TRUE(WriteSettings(s, Services()));
+  ASSERT_TRUE(Write(s));
   const std::string expected =
       "\xEF\xBB\xBF"
       "[Form]\r\nFormHeight=720\r\nLeft=560\r\nPnlLeft=225\r\nTop=-2\r\nWidth=800\r\n\r\n"
@@ -167,7 +169,8 @@ TEST_F(SettingsTest, MalformedIntegerStopsReadingAtThatKey) {
       u"[Mrus]\r\nFile_0=A ;C:\\a.TvXml\r\n"));
   EXPECT_EQ(Messages(),
             std::vector<std::u16string>{
-                u"Error Loading Settings | The message is:\r\n'abc' is not a valid integer value"});
+                u"Error Loading Settings | The message is:\r\n'abc' is not a valid integer value\r\n"
+                u"The settings from \"ItemHeight\" on are not used; the file keeps them as they are."});
   EXPECT_EQ(Settings.FormTopColor, 0x112233u);
   EXPECT_EQ(Settings.EdgeSize, 4);
   EXPECT_EQ(Settings.SplitterColor, 0x008030u);  // read before the failure: its default, not its start value
@@ -178,6 +181,113 @@ TEST_F(SettingsTest, MalformedIntegerStopsReadingAtThatKey) {
   EXPECT_EQ(Settings.MenuFontName, u"Arial");
   EXPECT_EQ(Settings.WorkingDir, u"");
   EXPECT_EQ(Settings.MruList.Count(), 0);
+}
+
+// What could not be read stays in the file as it was; what was read is written with its new value.
+TEST_F(SettingsTest, AFailedReadKeepsTheUnreadKeysWhenWriting) {
+  const std::u16string file =
+      u"[Colors]\r\nFormTopColor=00112233\r\n[Sizes]\r\nEdgeSize=4\r\nItemHeight=abc ;hand-edited\r\n"
+      u"SearchSplit=9\r\n[Fonts]\r\nMenuFontName=Tahoma\r\n[Mrus]\r\nFile_0=A ;C:\\a.TvXml\r\n";
+  EXPECT_FALSE(ReadFile(file));
+  EXPECT_EQ(State.Read, TSettingsRead::Partial);
+  Settings.EdgeSize = 5;
+  Settings.FrameColor = 0x000102;       // read (its default) before the failure
+  Settings.MenuFontName = u"Segoe UI";  // not read: the file's value stays
+  Settings.MruList.Add(u"B", u"C:\\b.TvXml");
+  ASSERT_TRUE(Write(Settings));
+  const std::string written = *Doubles.Files.Content(IniPath);
+  EXPECT_NE(written.find("EdgeSize=5\r\nItemHeight=abc ;hand-edited\r\nSearchSplit=9\r\n"),
+            std::string::npos);
+  EXPECT_NE(written.find("FrameColor=00000102\r\n"), std::string::npos);
+  EXPECT_NE(written.find("[Fonts]\r\nMenuFontName=Tahoma\r\n"), std::string::npos);
+  EXPECT_NE(written.find("[Mrus]\r\nFile_0=A ;C:\\a.TvXml\r\n"), std::string::npos);
+  EXPECT_EQ(written.find("Segoe"), std::string::npos);
+  EXPECT_EQ(written.find("File_1"), std::string::npos);
+}
+
+// A header without "]" hides the rest of the file from reading; it is reported, and the rest survives the
+// write untouched, so mending the header brings every setting back.
+TEST_F(SettingsTest, ABrokenSectionHeaderIsReportedAndTheRestOfTheFileSurvives) {
+  const std::u16string tail =
+      u"[Colors\r\nFrameColor=00FF00\r\n[Fonts]\r\nMenuFontName=Tahoma\r\n[Paths]\r\n"
+      u"ActiveFileTvXml=C:\\m\\Work.TvXml\r\n[Mrus]\r\nFile_0=Work ;C:\\m\\Work.TvXml\r\n";
+  EXPECT_FALSE(ReadFile(u"[Form]\r\nWidth=900\r\n" + tail));
+  EXPECT_EQ(Messages(),
+            std::vector<std::u16string>{
+                u"Error Loading Settings | The message is:\r\nThe section header in line 3 cannot be "
+                u"read; a header is a name between \"[\" and \"]\" on one line: [Colors\r\nThe settings from "
+                u"there on are not used; the file keeps them as "
+                u"they are."});
+  EXPECT_EQ(Settings.Width, 900);
+  EXPECT_EQ(Settings.ActiveFile, u"");
+  Settings.Width = 1000;
+  Settings.MenuFontName = u"Segoe UI";
+  Settings.ActiveFile = u"C:\\default.TvXml";
+  Settings.MruList.Add(u"default", u"C:\\default.TvXml");
+  ASSERT_TRUE(Write(Settings));
+  const std::string written = *Doubles.Files.Content(IniPath);
+  EXPECT_TRUE(written.starts_with("\xEF\xBB\xBF[Form]\r\nWidth=1000\r\n")) << written;
+  EXPECT_TRUE(written.ends_with("\r\n\r\n" + Utf16ToUtf8(tail))) << written;
+
+  std::string mended = written;
+  mended.replace(mended.find("[Colors"), 7, "[Colors]");
+  Doubles.Files.AddFile(IniPath, mended);
+  Settings = StartSettings(Environment);
+  Settings.IniFileName = IniPath;
+  ASSERT_TRUE(Read());
+  EXPECT_EQ(State.Read, TSettingsRead::Complete);
+  EXPECT_EQ(Settings.Width, 1000);
+  EXPECT_EQ(Settings.FrameColor, 0x00FF00u);
+  EXPECT_EQ(Settings.MenuFontName, u"Tahoma");
+  EXPECT_EQ(Settings.ActiveFile, u"C:\\m\\Work.TvXml");
+  ASSERT_EQ(Settings.MruList.Count(), 1);
+  EXPECT_EQ(Settings.MruList.getItem(0).Name, u"Work");
+}
+
+// A file that could not be read at all is never replaced by the write at close.
+TEST_F(SettingsTest, AnUnreadableFileIsNotReplaced) {
+  const std::string utf32 = std::string("\xFF\xFE\0\0[\0\0\0", 8);
+  Doubles.Files.AddFile(IniPath, utf32);
+  EXPECT_FALSE(Read());
+  EXPECT_EQ(State.Read, TSettingsRead::Unreadable);
+  EXPECT_FALSE(Write(Settings));
+  EXPECT_EQ(Doubles.Files.Content(IniPath), utf32);
+  EXPECT_EQ(Messages().back(),
+            u"Error Saving Settings | The message is:\r\nThe settings file could not be read when Tolvane "
+            u"started, so it is left as it is:\r\n" +
+                std::u16string(IniPath));
+}
+
+// Paths and names with the characters an INI line treats specially read back exactly; files of earlier
+// versions, which never quoted, read as they always did.
+TEST_F(SettingsTest, PathsAndNamesReadBackExactly) {
+  TSettings s = ChangedSettings(Environment);
+  s.IniFileName = IniPath;
+  s.ActiveFile = u"C:\\Menus\\Work;old.TvXml";
+  s.WorkingDir = u"C:\\a=b\\ lead\\";
+  s.SaveAsDir = u"C:\\x\\;y\\";
+  s.OpenTvXmlFileDir = u" C:\\spaced ";
+  s.OpenActionFileDir = u"\\\\server\\share;1\\";
+  s.MenuFontName = u" Font; Name ";
+  s.CodeFontName = u"\"Quoted\"";
+  s.MruList.Clear();
+  s.MruList.Add(u"Work;old", u"C:\\Menus\\Work;old.TvXml");
+  s.MruList.Add(u" lead", u"C:\\Menus\\ lead.TvXml");
+  s.MruList.Add(u"trail\\", u"C:\\Menus\\x=y;z.TvXml");
+  ASSERT_TRUE(Write(s));
+  ASSERT_TRUE(Read());
+  EXPECT_EQ(Text(Settings), Text(s));
+  EXPECT_TRUE(Settings == s);
+
+  Settings = StartSettings(Environment);
+  Settings.IniFileName = IniPath;
+  ASSERT_TRUE(
+      ReadFile(u"[Fonts]\r\nMenuFontName=Segoe UI ;note\r\n[Paths]\r\nWorkingDir=C:\\x\\;y\\\r\n"
+               u"SaveAsDir=C:\\s\\\r\n[Mrus]\r\nFile_0=Work ;C:\\m\\Work.TvXml\r\n"));
+  EXPECT_EQ(Settings.MenuFontName, u"Segoe UI");
+  EXPECT_EQ(Settings.WorkingDir, u"C:\\x\\;y\\");
+  EXPECT_EQ(Settings.SaveAsDir, u"C:\\s\\");
+  EXPECT_EQ(Settings.MruList.getItem(0), (TMruItem{u"Work", u"C:\\m\\Work.TvXml"}));
 }
 
 TEST_F(SettingsTest, ValuesAsStored) {
@@ -235,6 +345,8 @@ TEST_F(SettingsTest, UnreadableFileIsReportedAndChangesNothing) {
   EXPECT_EQ(Messages(),
             std::vector<std::u16string>{u"Error Loading Settings | The message is:\r\nThe file is in use."});
   EXPECT_TRUE(Settings == start);
+  EXPECT_FALSE(Write(Settings));
+  EXPECT_EQ(Doubles.Files.Content(IniPath), "[Form]\r\nWidth=1000\r\n");
 }
 
 TEST_F(SettingsTest, NoSettingsFileReadsNothing) {
@@ -247,7 +359,7 @@ TEST_F(SettingsTest, NoSettingsFileReadsNothing) {
 TEST_F(SettingsTest, FailedWriteIsReportedAndKeepsTheOldFile) {
   Doubles.Files.AddFile(IniPath, "[Form]\r\nWidth=1000\r\n");
   Doubles.Files.FailCall(TFileOperation::Replace, 1, {5, u"Access is denied."});
-  EXPECT_FALSE(WriteSettings(Settings, Services()));
+  EXPECT_FALSE(Write(Settings));
   EXPECT_EQ(Messages(),
             std::vector<std::u16string>{u"Error Saving Settings | The message is:\r\nAccess is denied."});
   EXPECT_EQ(Doubles.Files.Content(IniPath), "[Form]\r\nWidth=1000\r\n");
@@ -255,7 +367,7 @@ TEST_F(SettingsTest, FailedWriteIsReportedAndKeepsTheOldFile) {
 
 TEST_F(SettingsTest, WritingWithoutSettingsFileFails) {
   Settings.IniFileName.clear();
-  EXPECT_FALSE(WriteSettings(Settings, Services()));
+  EXPECT_FALSE(Write(Settings));
   EXPECT_EQ(Messages(),
             std::vector<std::u16string>{
                 u"Error Saving Settings | The message is:\r\nThe system cannot find the path specified."});

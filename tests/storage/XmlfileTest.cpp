@@ -70,6 +70,11 @@ INSTANTIATE_TEST_SUITE_P(
                   XmlLoaded, 1200, u"r", u"x"},
         TLoadCase{"Utf16NamedBigEndian", Utf16Bytes(u"<?xml encoding=\"UTF-16\"?><r>x</r>", true), XmlLoaded,
                   1201, u"r", u"x"},
+        // A name in lower case is honoured in both byte orders: such a file would not load at all otherwise.
+        TLoadCase{"Utf16NamedBigEndianInLowerCase", Utf16Bytes(u"<?xml encoding='utf-16'?><r>x</r>", true),
+                  XmlLoaded, 1201, u"r", u"x"},
+        TLoadCase{"LineFeedsInsideTags", "<?xml\n version='1.0'?>\n<r\n  a='1'\n  b='2'\n>v</r\n>", XmlLoaded,
+                  65001, u"r", u"v"},
         TLoadCase{"Utf8Mark", std::string(Utf8Mark) + "<r>\xC3\xA9</r>", XmlLoaded, 65001, u"r", u"\u00E9"},
         TLoadCase{"Utf8Named", "<?xml encoding='utf-8'?><r>\xC3\xA9</r>", XmlLoaded, 65001, u"r", u"\u00E9"},
         TLoadCase{"NothingNamedIsUtf8", "<r>\xC3\xA9</r>", XmlLoaded, 65001, u"r", u"\u00E9"},

@@ -49,12 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
         TParseCase{"a/>", "<a/>"}, TParseCase{"a></a>", "<a/>"}, TParseCase{"a> \r\n\t</a>", "<a/>"},
         TParseCase{"a></a >", "<a/>"}, TParseCase{"a\r\n/>", "<a/>"},
         TParseCase{"a\tb='1'/>", "<a b=\"1\"/>"}, TParseCase{"a b = \"1\"c='2'/>", "<a b=\"1\" c=\"2\"/>"},
-        TParseCase{"a b=\"1\" / >", nullptr}, TParseCase{"a\n/>", nullptr}, TParseCase{"a></A>", nullptr},
+        TParseCase{"a b=\"1\" / >", nullptr}, TParseCase{"a\n/>", "<a/>"}, TParseCase{"a></A>", nullptr},
         TParseCase{"a></ab>", nullptr}, TParseCase{"a><b></a>", nullptr}, TParseCase{"a", nullptr},
         TParseCase{"a>text", nullptr}, TParseCase{"a%/>", nullptr},
         // Attributes.
         TParseCase{"a b=1/>", nullptr}, TParseCase{"a b=\"1>\"/>", nullptr},
-        TParseCase{"a b\n=\"1\"/>", nullptr}, TParseCase{"a 1b=\"1\"/>", nullptr},
+        TParseCase{"a b\n=\"1\"/>", "<a b=\"1\"/>"}, TParseCase{"a 1b=\"1\"/>", nullptr},
+        TParseCase{"Item\n  Type=\"0\"\n  Img=\"-1\">\n</Item>", "<Item Type=\"0\" Img=\"-1\"/>"},
         TParseCase{"a b=\"1/>", nullptr}, TParseCase{"a b c=\"1\"/>", nullptr},
         TParseCase{"a b=\"\" c=\"2\"/>", "<a b=\"\" c=\"2\"/>"},
         // Text runs and CDATA.
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         TParseCase{"a><?pi?></a>", "<a>\r\n<?pi?>\r\n</a>"}, TParseCase{"a><!----></a>", nullptr},
         TParseCase{"a><!-- x -></a>", nullptr}, TParseCase{"a><!x></a>", nullptr},
         TParseCase{"a><?pi x?></a>", nullptr}, TParseCase{"a><?pi x='1'></a>", nullptr},
-        TParseCase{"a><?pi\n?></a>", nullptr}, TParseCase{"a><1/></a>", nullptr},
+        TParseCase{"a><?pi\n?></a>", "<a>\r\n<?pi?>\r\n</a>"}, TParseCase{"a><1/></a>", nullptr},
         TParseCase{"a>< b/></a>", nullptr}));
 
 TEST(XmlTagTest, ParsedStructureKeepsKindsLevelsAndRunCount) {
@@ -91,6 +92,16 @@ TEST(XmlTagTest, ParsedStructureKeepsKindsLevelsAndRunCount) {
     EXPECT_EQ(a.Children[i]->Level, levels[i]) << i;
     EXPECT_EQ(a.Children[i]->Value, values[i]) << i;
   }
+}
+
+// An empty CDATA section adds no run, so the element stays plain; either kind writes back as "<a/>".
+TEST(XmlTagTest, AnEmptyCDataSectionLeavesTheElementPlain) {
+  TQxXmlTag tag;
+  ASSERT_TRUE(tag.ParseElement(u"a><![CDATA[]]></a>"));
+  EXPECT_EQ(tag.TagType, xtElement);
+  EXPECT_TRUE(tag.Value.empty());
+  EXPECT_EQ(tag.TextRunCount, 0);
+  EXPECT_EQ(Written(tag), u"<a/>");
 }
 
 TEST(XmlTagTest, EveryTruncationOfAValidElementFails) {
