@@ -18,6 +18,7 @@
 namespace {
 
 using namespace tolvane::graphics;
+using tolvane::TRect;
 
 constexpr int PopupRows = 40;
 constexpr int ItemHeight = 26;

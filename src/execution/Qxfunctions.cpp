@@ -111,7 +111,7 @@ std::u16string RectToText(int left, int top, int right, int bottom, char16_t sep
          DecimalText(bottom);
 }
 
-TTextRect TextToRect(std::u16string_view text) {
+TRect TextToRect(std::u16string_view text) {
   std::array<std::int64_t, 4> numbers{};
   std::size_t count = 0;
   bool inRun = false;

@@ -5,17 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/Geometry.h"
+
 namespace tolvane::execution {
-
-// A rectangle as four numbers, the form dialogs keep their bounds in.
-struct TTextRect {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-
-  bool operator==(const TTextRect&) const = default;
-};
 
 // False for control characters and for " * / : < > ? \ |.
 bool IsFileNameChar(char16_t c);
@@ -37,6 +29,6 @@ std::u16string ReplaceAll(std::u16string_view text, std::u16string_view find,
                           std::u16string_view replacement);
 std::u16string RectToText(int left, int top, int right, int bottom, char16_t separator);
 // The first four runs of decimal digits, in order; signs are not read, missing numbers are 0.
-TTextRect TextToRect(std::u16string_view text);
+TRect TextToRect(std::u16string_view text);
 
 }  // namespace tolvane::execution

@@ -1,7 +1,7 @@
 #pragma once
 // Internal to the bitmap's own files.
 
-#include "graphics/Rect.h"
+#include "common/Geometry.h"
 
 namespace tolvane::graphics::detail {
 

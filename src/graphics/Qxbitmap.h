@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "common/Geometry.h"
 #include "graphics/Qxcolor.h"
-#include "graphics/Rect.h"
 
 namespace tolvane::graphics {
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Geometry.h"
 #include "platform/Services.h"
 #include "storage/Qxmrulist.h"
 
@@ -24,16 +25,6 @@ inline constexpr std::u16string_view AppDataSubfolder = u"Quaddix/Tolvane/";
 // Colours hold red in the lowest byte, then green, then blue; a value with the highest bit set names a system
 // colour.
 using TSettingsColor = std::uint32_t;
-
-// A dialog's bounds, kept as "left,top,right,bottom".
-struct TWindowBounds {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-
-  bool operator==(const TWindowBounds&) const = default;
-};
 
 struct TFontFacts {
   std::u16string Name;
@@ -97,9 +88,9 @@ struct TSettings {
   int EdgeSize = 1;
   int ItemHeight = 0;
   int SearchSplit = 0;
-  std::optional<TWindowBounds> ClipComposerPos;
-  std::optional<TWindowBounds> MacroComposerPos;
-  std::optional<TWindowBounds> SearchPos;
+  std::optional<TRect> ClipComposerPos;
+  std::optional<TRect> MacroComposerPos;
+  std::optional<TRect> SearchPos;
   // Counts
   int ArrowImageIndex = 1;
   int AutoHidePause = 1000;

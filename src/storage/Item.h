@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Geometry.h"
 #include "common/Qxptrvector.h"
 #include "platform/Locale.h"
 #include "storage/Xmltag.h"
@@ -28,16 +29,6 @@ inline constexpr int ItemTypeProgramOwn = 50;
 // Items nest at most this deep (the root is level 0), so that the elements of the deepest item's fields stay
 // within the nesting a menu file may have. Loading, saving and moving items all keep to it.
 inline constexpr int MaxItemLevel = XmlMaxDepth - 1;
-
-// Where an item is drawn in an open menu, in pixels.
-struct TItemRect {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-
-  bool operator==(const TItemRect&) const = default;
-};
 
 class TItem;
 using TItemVector = TQxPtrVector<TItem>;
@@ -112,7 +103,7 @@ class TItem {
   int ItemType = ItemTypeClip;
   int Level = 0;
   TItem* Parent = nullptr;
-  TItemRect ItemRect;           // never stored
+  TRect ItemRect;               // never stored
   std::uintptr_t TreeNode = 0;  // the editor's tree node, opaque here; never stored
   TItemVector Children;
   int MaxChildWidth = 0;  // never stored

@@ -26,6 +26,6 @@ namespace tolvane::storage {
 
 // The first four numbers of the text (a "-" right before digits makes a number negative); nullopt when there
 // are fewer.
-std::optional<TWindowBounds> ParseWindowBounds(std::u16string_view text);
+std::optional<TRect> ParseWindowBounds(std::u16string_view text);
 
 }  // namespace tolvane::storage

@@ -31,7 +31,7 @@ int ScanNumber(std::u16string_view text, std::size_t& pos) {
 
 }  // namespace
 
-std::optional<TWindowBounds> ParseWindowBounds(std::u16string_view text) {
+std::optional<TRect> ParseWindowBounds(std::u16string_view text) {
   std::array<int, 4> numbers{};
   std::size_t found = 0;
   std::size_t pos = 0;
@@ -46,7 +46,7 @@ std::optional<TWindowBounds> ParseWindowBounds(std::u16string_view text) {
   }
   if (found < numbers.size())
     return std::nullopt;
-  return TWindowBounds{numbers[0], numbers[1], numbers[2], numbers[3]};
+  return TRect{numbers[0], numbers[1], numbers[2], numbers[3]};
 }
 
 void TSettingsReader::Section(std::u16string_view name) {
@@ -103,7 +103,7 @@ void TSettingsReader::Text(std::u16string_view key, std::u16string TSettings::*f
   NoteRead(key);
 }
 
-void TSettingsReader::Bounds(std::u16string_view key, std::optional<TWindowBounds> TSettings::*field) {
+void TSettingsReader::Bounds(std::u16string_view key, std::optional<TRect> TSettings::*field) {
   if (Failed())
     return;
   Settings.*field = ParseWindowBounds(Current->ReadString(key, u""));

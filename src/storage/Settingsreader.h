@@ -28,7 +28,7 @@ class TSettingsReader {
   void Color(std::u16string_view key, TSettingsColor TSettings::*field);
   void Text(std::u16string_view key, std::u16string TSettings::*field) { Text(key, field, Defaults.*field); }
   void Text(std::u16string_view key, std::u16string TSettings::*field, std::u16string_view defaultValue);
-  void Bounds(std::u16string_view key, std::optional<TWindowBounds> TSettings::*field);
+  void Bounds(std::u16string_view key, std::optional<TRect> TSettings::*field);
 
   bool Failed() const { return !Error.empty(); }
   const std::u16string& Failure() const { return Error; }

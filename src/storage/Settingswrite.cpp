@@ -44,8 +44,7 @@ void WriteSwitchs(const TSettings& settings, TQxIniSection& switchs) {
   switchs.WriteBool(u"ShowOnTaskbar", settings.ShowOnTaskbar);
 }
 
-void WriteBounds(TQxIniSection& section, std::u16string_view key,
-                 const std::optional<TWindowBounds>& bounds) {
+void WriteBounds(TQxIniSection& section, std::u16string_view key, const std::optional<TRect>& bounds) {
   if (bounds)
     section.WriteString(key, FormatWindowBounds(*bounds));
 }
@@ -129,7 +128,7 @@ void MergeReadKeys(const TQxMemIni& written, TSettingsFileState& state) {
 
 }  // namespace
 
-std::u16string FormatWindowBounds(const TWindowBounds& bounds) {
+std::u16string FormatWindowBounds(const TRect& bounds) {
   return Decimal(bounds.Left) + u"," + Decimal(bounds.Top) + u"," + Decimal(bounds.Right) + u"," +
          Decimal(bounds.Bottom);
 }

@@ -20,6 +20,6 @@ namespace tolvane::storage {
 void FillSettingsIni(const TSettings& settings, TQxMemIni& ini);
 
 // "left,top,right,bottom"
-std::u16string FormatWindowBounds(const TWindowBounds& bounds);
+std::u16string FormatWindowBounds(const TRect& bounds);
 
 }  // namespace tolvane::storage

@@ -92,12 +92,12 @@ TEST(TextHelpers, ReplaceAllScansLeftToRightWithoutOverlaps) {
 
 TEST(TextHelpers, RectanglesAsText) {
   EXPECT_EQ(RectToText(-1, 2, 300, 4000, u','), u"-1,2,300,4000");
-  EXPECT_EQ(TextToRect(u"-1,2,300,4000"), (TTextRect{1, 2, 300, 4000}));
-  EXPECT_EQ(TextToRect(u"-10;-20;-30;-40"), (TTextRect{10, 20, 30, 40}));
-  EXPECT_EQ(TextToRect(u"a1b22c333d4444e5"), (TTextRect{1, 22, 333, 4444}));
-  EXPECT_EQ(TextToRect(u"7 8"), (TTextRect{7, 8, 0, 0}));
-  EXPECT_EQ(TextToRect(u""), TTextRect{});
-  EXPECT_EQ(TextToRect(u"99999999999,1,2,3"), (TTextRect{INT_MAX, 1, 2, 3}));
+  EXPECT_EQ(TextToRect(u"-1,2,300,4000"), (TRect{1, 2, 300, 4000}));
+  EXPECT_EQ(TextToRect(u"-10;-20;-30;-40"), (TRect{10, 20, 30, 40}));
+  EXPECT_EQ(TextToRect(u"a1b22c333d4444e5"), (TRect{1, 22, 333, 4444}));
+  EXPECT_EQ(TextToRect(u"7 8"), (TRect{7, 8, 0, 0}));
+  EXPECT_EQ(TextToRect(u""), TRect{});
+  EXPECT_EQ(TextToRect(u"99999999999,1,2,3"), (TRect{INT_MAX, 1, 2, 3}));
 }
 
 class ServiceHelpersTest : public ::testing::Test {

@@ -74,9 +74,9 @@ TSettings ChangedSettings(const TSettingsEnvironment& environment) {
   s.AutoHide = false, s.AutoPaste = false, s.DrawIconsOnMain = false, s.StayOnTop = true;
   s.PipeOnMain = false, s.ShowOnTaskbar = false;
   s.CodeTabSize = 4, s.EdgeSize = 2, s.ItemHeight = 31, s.SearchSplit = 120;
-  s.ClipComposerPos = TWindowBounds{-1800, -5, 20, 400};
-  s.MacroComposerPos = TWindowBounds{1, 2, 3, 4};
-  s.SearchPos = TWindowBounds{100, 200, 900, 700};
+  s.ClipComposerPos = TRect{-1800, -5, 20, 400};
+  s.MacroComposerPos = TRect{1, 2, 3, 4};
+  s.SearchPos = TRect{100, 200, 900, 700};
   s.ArrowImageIndex = 2, s.AutoHidePause = 1500, s.HintHidePause = 3000;
   s.CodeFixedFontBold = true, s.CodeFixedFontSize = 12, s.CodeFixedFontName = u"Consolas";
   s.MenuFontBold = false, s.MenuFontSize = 11, s.MenuFontName = u"Segoe UI";
@@ -131,7 +131,7 @@ TEST_F(SettingsTest, WrittenLayout) {
   TSettings s = DefaultSettings(Environment);
   s.IniFileName = IniPath;
   s.Top = 5;  // written as -2 while AutoHide is on
-  s.SearchPos = TWindowBounds{-10, 20, 830, 640};
+  s.SearchPos = TRect{-10, 20, 830, 640};
   s.WorkingDir = u"C:\\Users\\me\\";
   s.ActiveFile = u"C:\\Users\\me\\Work.TvXml";
   s.MruList.Add(u"Work", u"C:\\Users\\me\\Work.TvXml");
@@ -304,7 +304,7 @@ TEST_F(SettingsTest, ValuesAsStored) {
   EXPECT_EQ(Settings.HslWinBkg, 0x7F00C8A0u);
   EXPECT_FALSE(Settings.StayOnTop);
   EXPECT_FALSE(Settings.AutoHide);
-  EXPECT_EQ(Settings.ClipComposerPos, (TWindowBounds{-10, -20, 300, 400}));
+  EXPECT_EQ(Settings.ClipComposerPos, (TRect{-10, -20, 300, 400}));
   EXPECT_EQ(Settings.SearchPos, std::nullopt);
   EXPECT_EQ(Settings.MenuFontName, u"Segoe UI");
   EXPECT_EQ(Settings.MenuFontSize, 11);
@@ -375,9 +375,9 @@ TEST_F(SettingsTest, WritingWithoutSettingsFileFails) {
 }
 
 TEST(WindowBoundsTest, FourNumbersInOrder) {
-  EXPECT_EQ(ParseWindowBounds(u"10,20,300,400"), (TWindowBounds{10, 20, 300, 400}));
-  EXPECT_EQ(ParseWindowBounds(u"-5,-6,7,8"), (TWindowBounds{-5, -6, 7, 8}));
-  EXPECT_EQ(ParseWindowBounds(u"1 - 2,3,4,5,6"), (TWindowBounds{1, 2, 3, 4}));
+  EXPECT_EQ(ParseWindowBounds(u"10,20,300,400"), (TRect{10, 20, 300, 400}));
+  EXPECT_EQ(ParseWindowBounds(u"-5,-6,7,8"), (TRect{-5, -6, 7, 8}));
+  EXPECT_EQ(ParseWindowBounds(u"1 - 2,3,4,5,6"), (TRect{1, 2, 3, 4}));
   EXPECT_EQ(ParseWindowBounds(u"1,2,3"), std::nullopt);
   EXPECT_EQ(ParseWindowBounds(u""), std::nullopt);
   EXPECT_EQ(FormatWindowBounds({-1, 0, 2, 3}), u"-1,0,2,3");

@@ -12,7 +12,7 @@ namespace {
 using graphics::TGlyphList;
 using graphics::TQxBitmap;
 using graphics::TQxColor;
-using graphics::TRect;
+using tolvane::TRect;
 
 // The default menu colours.
 const TQxColor MenuTop = Rgb(0xf0f0f0);

@@ -8,7 +8,7 @@ namespace tolvane::imagegen {
 namespace {
 
 using graphics::TQxBitmap;
-using graphics::TRect;
+using tolvane::TRect;
 
 // A strip cell: a glyph of the art, or one drawn in code.
 using TCell = std::variant<std::string_view, std::function<TQxBitmap(const TArtBook&)>>;
