@@ -71,7 +71,7 @@ void TQxButton::FaceColors(TQxColor& top, TQxColor& bottom) const {
 
 void TQxButton::PaintFace(int width, int height) {
   graphics::TQxBitmap& canvas = Canvas.Bitmap();
-  const graphics::TRect bounds = canvas.Bounds();
+  const TRect bounds = canvas.Bounds();
   const int radius = ScaleFromDesign(6, Ppi);
   canvas.Fill(Opaque(ParentColor));
 

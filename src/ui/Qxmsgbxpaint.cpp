@@ -27,8 +27,8 @@ void TQxMsgBox::FormPaint() {
   graphics::TQxBitmap& canvas = Canvas.Bitmap();
   canvas.Fill(SystemPixel(COLOR_WINDOW));
   const int panelTop = CheckBoxShown ? Layout.CheckPanel.top : Layout.ButtonPanel.top;
-  canvas.Fill(graphics::TRect{0, panelTop, client.right, client.bottom}, SystemPixel(COLOR_BTNFACE));
-  canvas.Fill(graphics::TRect{0, panelTop, client.right, panelTop + 1}, SystemPixel(COLOR_3DLIGHT));
+  canvas.Fill(TRect{0, panelTop, client.right, client.bottom}, SystemPixel(COLOR_BTNFACE));
+  canvas.Fill(TRect{0, panelTop, client.right, panelTop + 1}, SystemPixel(COLOR_3DLIGHT));
   if (!Image.Empty()) {
     const RECT& box = Layout.ImageBox;
     canvas.AlphaBlend(Image, Image.Bounds(), box.left + (box.right - box.left - Image.Width()) / 2,
