@@ -7,6 +7,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32services.h"
+#include "ui/Appcontext.h"
 #include "ui/Errordisplay.h"
 #include "ui/Qxmsgbxservice.h"
 #include "ui/Unit1.h"
@@ -57,9 +58,11 @@ int MessageLoop() {
 
 int RunApplication(HINSTANCE instance) {
   InitCommonControls();
+  win32::TWin32Services services;
   // Every message of the program, the core's included, goes through the program's own box.
-  ui::TQxMsgBoxService messageBox;
-  win32::TWin32Services services(messageBox);
+  ui::TQxMsgBoxService messageBox(services.Services().Locale, services.Services().SystemColors);
+  services.UseMessageBox(messageBox);
+  ui::TAppContext context(services.Services());
   ui::SetExceptionBox(&messageBox);
   const win32::TScopeExit forgetBox([] { ui::SetExceptionBox(nullptr); });
   const win32::unique_hwnd appWindow = CreateAppWindow(instance);
@@ -68,7 +71,7 @@ int RunApplication(HINSTANCE instance) {
     if (!appWindow)
       throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
                               "Creating the application window failed");
-    mainForm.emplace(instance, appWindow.get());
+    mainForm.emplace(context, appWindow.get());
   });
   if (!created)
     return kExitFailure;

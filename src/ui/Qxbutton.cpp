@@ -1,24 +1,20 @@
 #include "ui/Qxbutton.h"
 
-#include <system_error>
 #include <utility>
-
-#include "ui/Errordisplay.h"
-#include "ui/Screenscale.h"
 
 namespace tolvane::ui {
 
-TQxButton::TQxButton(HWND parent, int id, std::u16string_view caption) : Ppi(ScreenPixelsPerInch()) {
-  const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  RegisterWindowClass(instance);
+TQxButton::TQxButton(HWND parent, int id, std::u16string_view caption, platform::ISystemColors& systemColors)
+    : SystemColors(systemColors) {
   const std::wstring text = win32::Wide(caption);
-  const HWND created =
-      ::CreateWindowExW(0, kClassName, text.c_str(), WS_CHILD | WS_TABSTOP, 0, 0, 0, 0, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
-  if (created == nullptr)
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                            "Creating a button failed");
-  Window.reset(created);
+  TWindowClass windowClass;
+  windowClass.Name = kClassName;
+  TWindowSpec spec;
+  spec.Style = WS_CHILD | WS_TABSTOP;
+  spec.Caption = text.c_str();
+  spec.Parent = parent;
+  spec.ControlId = id;
+  Create(windowClass, spec);
   ShadeSet.OnRepaint = [this] { Invalidate(); };
   setColors(TButtonColors{});
   setParentColor(SystemColors.Color(COLOR_BTNFACE));
@@ -26,21 +22,7 @@ TQxButton::TQxButton(HWND parent, int id, std::u16string_view caption) : Ppi(Scr
 
 // The window goes while the object is still whole: its last messages still reach WindowProc.
 TQxButton::~TQxButton() {
-  Window.reset();
-}
-
-void TQxButton::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  if (::GetClassInfoExW(instance, kClassName, &windowClass) != FALSE)
-    return;
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &TWindowThunk<TQxButton, true>::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  if (::RegisterClassExW(&windowClass) == 0)
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                            "Registering the button class failed");
+  Destroy();
 }
 
 LRESULT TQxButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,12 +56,6 @@ LRESULT TQxButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ButtonCaptureLost();
       Invalidate();
       return result;
-    }
-    case WM_NCDESTROY: {
-      const HWND window = std::exchange(Hwnd, nullptr);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      Window.release();  // already being destroyed
-      return ::DefWindowProcW(window, message, wParam, lParam);
     }
     default:
       break;

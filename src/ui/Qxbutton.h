@@ -9,11 +9,10 @@
 
 #include "graphics/Buttonshades.h"
 #include "graphics/Qxcolor.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Systemcolors.h"
+#include "platform/Systemcolors.h"
 #include "platform/win32/Win.h"
 #include "ui/Dibcanvas.h"
-#include "ui/Windowthunk.h"
+#include "ui/Window.h"
 
 namespace tolvane::ui {
 
@@ -27,21 +26,18 @@ struct TButtonColors {
   graphics::TColor DisabDark = 0x00ACACAC;
 };
 
-class TQxButton {
+class TQxButton final : public TWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TQxButton";
 
   // Creates the button as a hidden child with the id as its control id. Throws std::system_error when the
   // window cannot be created.
-  TQxButton(HWND parent, int id, std::u16string_view caption);
-  TQxButton(const TQxButton&) = delete;
-  TQxButton& operator=(const TQxButton&) = delete;
-  ~TQxButton();
+  TQxButton(HWND parent, int id, std::u16string_view caption, platform::ISystemColors& systemColors);
+  ~TQxButton() override;
 
   // Runs on every click, before the parent gets WM_COMMAND with BN_CLICKED as from a system button.
   std::function<void()> OnClick;
 
-  HWND Handle() const { return Hwnd; }
   int Id() const;
 
   void setCaption(std::u16string_view caption);
@@ -72,9 +68,8 @@ class TQxButton {
   void Click();
 
  private:
-  static void RegisterWindowClass(HINSTANCE instance);
-  friend struct TWindowThunk<TQxButton, true>;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ScaleChanged() override { Invalidate(); }
   bool HandleMouse(UINT message, LPARAM lParam);
   bool HandleKeyboard(UINT message, WPARAM wParam);
   LRESULT DialogCode() const;
@@ -97,13 +92,10 @@ class TQxButton {
   bool IsPressed() const { return (MouseDown && MouseInside) || SpaceDown; }
   bool ContainsPoint(POINT point) const;
 
-  HWND Hwnd = nullptr;  // valid from WM_NCCREATE, before Window takes ownership
-  win32::unique_hwnd Window;
-  win32::TSystemColors SystemColors;
+  platform::ISystemColors& SystemColors;
   graphics::TQxButtonShades ShadeSet{SystemColors};
   graphics::TColor ParentColor = 0;
   HFONT Font = nullptr;
-  int Ppi = 96;
   TDibCanvas Canvas;
   bool IsDefault = false;
   bool IsHot = false;

@@ -7,7 +7,6 @@
 #include "graphics/Qxhsl.h"
 #include "graphics/Shapes.h"
 #include "ui/Qxbutton.h"
-#include "ui/Screenscale.h"
 #include "ui/Uihandles.h"
 
 namespace tolvane::ui {
@@ -72,7 +71,7 @@ void TQxButton::FaceColors(TQxColor& top, TQxColor& bottom) const {
 void TQxButton::PaintFace(int width, int height) {
   graphics::TQxBitmap& canvas = Canvas.Bitmap();
   const TRect bounds = canvas.Bounds();
-  const int radius = ScaleFromDesign(6, Ppi);
+  const int radius = Scaled(6);
   canvas.Fill(Opaque(ParentColor));
 
   TQxColor top;
@@ -83,7 +82,7 @@ void TQxButton::PaintFace(int width, int height) {
   CutToShape(face, radius);
   canvas.AlphaBlend(face, face.Bounds(), 0, 0);
 
-  const int lineWidth = IsDefault && Enabled() ? std::max(2, ScaleFromDesign(3, Ppi)) : 1;
+  const int lineWidth = IsDefault && Enabled() ? std::max(2, Scaled(3)) : 1;
   const TQxColor dark = Enabled() && IsPressed() ? top : bottom;  // the pressed face is upside down
   const TQxColor frame = Darker(IsDefault ? Opaque(ShadeSet.ClHotDark()) : dark, IsDefault ? 55 : 40);
   graphics::FrameRoundRect(canvas, bounds, radius, frame, lineWidth);
@@ -100,7 +99,7 @@ void TQxButton::PaintCaption(int width, int height) {
   ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (HasFocus) {
-    const int inset = ScaleFromDesign(6, Ppi);
+    const int inset = Scaled(6);
     RECT focus{inset, inset, width - inset, height - inset};
     ::SetTextColor(dc, RGB(0, 0, 0));
     ::DrawFocusRect(dc, &focus);

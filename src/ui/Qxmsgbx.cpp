@@ -3,9 +3,6 @@
 #include <system_error>
 #include <utility>
 
-#include "ui/Errordisplay.h"
-#include "ui/Screenscale.h"
-
 namespace tolvane::ui {
 
 namespace {
@@ -14,10 +11,7 @@ constexpr int kFirstButtonId = 100;
 constexpr int kCheckBoxId = 200;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-[[noreturn]] void ThrowLastError(const char* what) {
-  throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), what);
-}
+constexpr int kFontHeight = 18;
 
 HWND OwnerForm(HWND owner) {
   return owner == nullptr ? nullptr : ::GetAncestor(owner, GA_ROOT);
@@ -25,61 +19,63 @@ HWND OwnerForm(HWND owner) {
 
 }  // namespace
 
-TQxMsgBox::TQxMsgBox(HWND owner, platform::ILocale& locale)
-    : Owner(OwnerForm(owner)),
-      Danish(locale.CountryCode() == kDanishCountryCode),
-      Ppi(ScreenPixelsPerInch()) {
-  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  RegisterWindowClass(instance);
-  Font.reset(::CreateFontW(-ScaleFromDesign(18, Ppi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_SWISS, L"Arial"));
-  const HWND created =
-      ::CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, Owner, nullptr, instance, this);
-  if (created == nullptr)
-    ThrowLastError("Creating the message box failed");
-  Window.reset(created);
-  CreateControls();
+TQxMsgBox::TQxMsgBox(HWND owner, platform::ILocale& locale, platform::ISystemColors& systemColors)
+    : Owner(OwnerForm(owner)), Danish(locale.CountryCode() == uimodel::kDanishCountryCode) {
+  TWindowClass windowClass;
+  windowClass.Name = kClassName;
+  windowClass.IconId = 1;
+  TWindowSpec spec;
+  spec.ExStyle = kExStyle;
+  spec.Style = kStyle;
+  spec.Parent = Owner;
+  Create(windowClass, spec);
+  CreateFont();
+  CreateControls(systemColors);
   LoadKindImage();
 }
 
 // The window goes while the object is still whole: its last messages still reach WindowProc.
 TQxMsgBox::~TQxMsgBox() {
-  Window.reset();
+  Destroy();
 }
 
-void TQxMsgBox::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  if (::GetClassInfoExW(instance, kClassName, &windowClass) != FALSE)
-    return;
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &TWindowThunk<TQxMsgBox>::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  if (::RegisterClassExW(&windowClass) == 0)
-    ThrowLastError("Registering the message box class failed");
+void TQxMsgBox::CreateFont() {
+  Font.reset(::CreateFontW(-Scaled(kFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                           L"Arial"));
 }
 
-void TQxMsgBox::CreateControls() {
+void TQxMsgBox::CreateControls(platform::ISystemColors& systemColors) {
   for (std::size_t i = 0; i < kMsgButtons.size(); ++i) {
     const TMsgButtonInfo& info = kMsgButtons[i];
     auto button = std::make_unique<TQxButton>(Hwnd, kFirstButtonId + static_cast<int>(i),
-                                              Danish ? info.DanishCaption : info.Caption);
+                                              Danish ? info.DanishCaption : info.Caption, systemColors);
     button->setFont(Font.get());
     button->setEnabled(false);
     button->OnClick = [this, result = info.Result] { ButtonClick(result); };
     Buttons[i] = std::move(button);
   }
-  const std::wstring caption = win32::Wide(Danish ? kDanishCheckBoxCaption : kCheckBoxCaption);
+  const std::wstring caption =
+      win32::Wide(Danish ? uimodel::kDanishCheckBoxCaption : uimodel::kCheckBoxCaption);
   // A check box's own label toggles it when clicked.
   CheckBox = ::CreateWindowExW(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0,
                                0, 0, Hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCheckBoxId)),
                                ::GetModuleHandleW(nullptr), nullptr);
   if (CheckBox == nullptr)
-    ThrowLastError("Creating the message box's check box failed");
+    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                            "Creating the message box's check box failed");
   ::SendMessageW(CheckBox, WM_SETFONT, reinterpret_cast<WPARAM>(Font.get()), FALSE);
+}
+
+// A move to a monitor of another DPI: new font, image and fit.
+void TQxMsgBox::ScaleChanged() {
+  CreateFont();
+  for (const auto& button : Buttons)
+    button->setFont(Font.get());
+  ::SendMessageW(CheckBox, WM_SETFONT, reinterpret_cast<WPARAM>(Font.get()), FALSE);
+  LoadKindImage();
+  if (Shown)
+    FitToText();
 }
 
 LRESULT TQxMsgBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -91,12 +87,12 @@ LRESULT TQxMsgBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NCHITTEST: {
       // The box is never resized from its border.
-      const LRESULT hit = ::DefWindowProcW(Hwnd, message, wParam, lParam);
+      const LRESULT hit = Default(message, wParam, lParam);
       return (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) || hit == HTSIZE ? HTCLIENT : hit;
     }
     case WM_TIMER:
-      if (wParam == kTimer1)
-        Timer1Timer();
+      if (wParam == kTopmostTimer)
+        TopmostTimerTimer();
       return 0;
     case WM_ACTIVATE:
       FormActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -108,17 +104,10 @@ LRESULT TQxMsgBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       ButtonClick(platform::TMsgResult::Cancel);  // ends the modal loop, which then destroys the window
       return 0;
-    case WM_NCDESTROY: {
-      const HWND window = std::exchange(Hwnd, nullptr);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      Window.release();  // already being destroyed
-      ButtonClick(platform::TMsgResult::Cancel);
-      return ::DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
       break;
   }
-  return ::DefWindowProcW(Hwnd, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 void TQxMsgBox::ButtonClick(platform::TMsgResult result) {
@@ -127,8 +116,8 @@ void TQxMsgBox::ButtonClick(platform::TMsgResult result) {
 }
 
 // One tick only: topmost without taking the focus or changing the bounds.
-void TQxMsgBox::Timer1Timer() {
-  ::KillTimer(Hwnd, kTimer1);
+void TQxMsgBox::TopmostTimerTimer() {
+  ::KillTimer(Hwnd, kTopmostTimer);
   ::SetWindowPos(Hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 
@@ -169,7 +158,7 @@ void TQxMsgBox::setText(std::u16string_view text) {
 }
 
 void TQxMsgBox::AddButton(std::uint32_t button) {
-  const int index = MsgButtonIndex(button);
+  const int index = uimodel::MsgButtonIndex(button);
   if (index < 0 || (Added & button) != 0)
     return;
   Added |= button;

@@ -14,27 +14,29 @@
 #include "graphics/Qxbitmap.h"
 #include "platform/Locale.h"
 #include "platform/Messagebox.h"
+#include "platform/Systemcolors.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win.h"
 #include "ui/Dibcanvas.h"
+#include "ui/Modal.h"
 #include "ui/Qxbutton.h"
-#include "ui/Qxmsgbxlayout.h"
-#include "ui/Windowthunk.h"
+#include "ui/Window.h"
+#include "uimodel/Msgboxlayout.h"
 
 namespace tolvane::ui {
 
-class TQxMsgBox {
+using uimodel::kMsgButtons;
+using uimodel::TMsgBoxLayout;
+using uimodel::TMsgButtonInfo;
+
+class TQxMsgBox final : public TWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TQxMsgBox";
 
   // Creates the box hidden. The owner form may be null; the locale's country code chooses the captions'
   // language. Throws std::system_error when the windows cannot be created.
-  TQxMsgBox(HWND owner, platform::ILocale& locale);
-  TQxMsgBox(const TQxMsgBox&) = delete;
-  TQxMsgBox& operator=(const TQxMsgBox&) = delete;
-  ~TQxMsgBox();
-
-  HWND Handle() const { return Hwnd; }
+  TQxMsgBox(HWND owner, platform::ILocale& locale, platform::ISystemColors& systemColors);
+  ~TQxMsgBox() override;
 
   // The window to centre on when there is no owner.
   void setMainWindow(HWND mainWindow) { MainWindow = mainWindow; }
@@ -62,26 +64,26 @@ class TQxMsgBox {
   const TMsgBoxLayout& Geometry() const { return Layout; }
 
  private:
-  static constexpr UINT_PTR kTimer1 = 1;
+  static constexpr UINT_PTR kTopmostTimer = 1;
 
   // Creation and properties (Qxmsgbx.cpp).
-  static void RegisterWindowClass(HINSTANCE instance);
-  friend struct TWindowThunk<TQxMsgBox>;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateControls();
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ScaleChanged() override;
+  void CreateFont();
+  void CreateControls(platform::ISystemColors& systemColors);
   void ButtonClick(platform::TMsgResult result);
-  void Timer1Timer();
+  void TopmostTimerTimer();
   void FormActivate(bool active);
   TQxButton* FocusedButton() const;
 
   // Showing (Qxmsgbxshow.cpp).
   void ChooseDefaultButton();
   void FitToText();
-  SIZE MeasureText(int wrapWidth) const;
+  TSize MeasureText(int wrapWidth) const;
   void PlaceControls();
   void PlaceBox();
-  RECT ReferenceRect() const;
-  void RunModalLoop();
+  TRect ReferenceRect() const;
+  void BoxShown();
   void StartMouseSnap();
 
   // Painting (Qxmsgbxpaint.cpp).
@@ -89,18 +91,14 @@ class TQxMsgBox {
   void LoadKindImage();
 
   // Keyboard (Qxmsgbxkeys.cpp).
-  bool PreTranslateKey(const MSG& message);
-  bool FormKeyDown(WPARAM key);
-  bool FormAccelerator(wchar_t character);
+  TModalHooks KeyHooks();
+  bool FormAccelerator(const MSG& message);
+  void ClickDefaultButton();
   void FormEscape();
-  void MoveFocus(int step, bool buttonsOnly);
 
-  HWND Hwnd = nullptr;  // valid from WM_NCCREATE, before Window takes ownership
-  win32::unique_hwnd Window;
   HWND Owner = nullptr;
   HWND MainWindow = nullptr;
   bool Danish = false;
-  int Ppi = 96;
   win32::unique_hfont Font;
   std::array<std::unique_ptr<TQxButton>, kMsgButtons.size()> Buttons;  // in kMsgButtons' order
   std::uint32_t Added = 0;

@@ -3,8 +3,8 @@
 
 #include <utility>
 
+#include "ui/Geometrywin.h"
 #include "ui/Qxmsgbx.h"
-#include "ui/Screenscale.h"
 #include "ui/Uihandles.h"
 #include "ui/Uiresources.h"
 
@@ -26,20 +26,20 @@ void TQxMsgBox::FormPaint() {
     return;
   graphics::TQxBitmap& canvas = Canvas.Bitmap();
   canvas.Fill(SystemPixel(COLOR_WINDOW));
-  const int panelTop = CheckBoxShown ? Layout.CheckPanel.top : Layout.ButtonPanel.top;
+  const int panelTop = CheckBoxShown ? Layout.CheckPanel.Top : Layout.ButtonPanel.Top;
   canvas.Fill(TRect{0, panelTop, client.right, client.bottom}, SystemPixel(COLOR_BTNFACE));
   canvas.Fill(TRect{0, panelTop, client.right, panelTop + 1}, SystemPixel(COLOR_3DLIGHT));
   if (!Image.Empty()) {
-    const RECT& box = Layout.ImageBox;
-    canvas.AlphaBlend(Image, Image.Bounds(), box.left + (box.right - box.left - Image.Width()) / 2,
-                      box.top + (box.bottom - box.top - Image.Height()) / 2);
+    const TRect& box = Layout.ImageBox;
+    canvas.AlphaBlend(Image, Image.Bounds(), box.Left + (box.Width() - Image.Width()) / 2,
+                      box.Top + (box.Height() - Image.Height()) / 2);
   }
 
   const HDC dc = Canvas.Dc();
   const win32::TSelectGuard font(dc, Font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-  RECT text = Layout.Text;
+  RECT text = ToRECT(Layout.Text);
   const std::wstring wide = win32::Wide(Text);
   ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
               DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS | (Layout.TextWrapWidth > 0 ? DT_WORDBREAK : 0));
@@ -53,8 +53,8 @@ void TQxMsgBox::LoadKindImage() {
     return;
   }
   // The images are drawn for 144 pixels per inch.
-  const int width = ScaleFromDesign(source.Width(), Ppi);
-  const int height = ScaleFromDesign(source.Height(), Ppi);
+  const int width = Scaled(source.Width());
+  const int height = Scaled(source.Height());
   if (width == source.Width() && height == source.Height()) {
     Image = std::move(source);
     return;

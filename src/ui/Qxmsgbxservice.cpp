@@ -25,7 +25,7 @@ platform::TMsgResult ShowRequest(platform::IMessageBox& box, std::u16string_view
 
 platform::TMsgResult TQxMsgBoxService::Show(const platform::TMsgRequest& request) {
   try {
-    TQxMsgBox box(reinterpret_cast<HWND>(request.Owner), Locale);
+    TQxMsgBox box(reinterpret_cast<HWND>(request.Owner), Locale, SystemColors);
     box.setMainWindow(MainWindow);
     box.setButtonColors(Colors);
     box.setCaption(request.Caption);

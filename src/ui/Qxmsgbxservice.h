@@ -5,7 +5,7 @@
 
 #include "platform/Locale.h"
 #include "platform/Messagebox.h"
-#include "platform/win32/Locale.h"
+#include "platform/Systemcolors.h"
 #include "platform/win32/Messagebox.h"
 #include "platform/win32/Win.h"
 #include "ui/Qxbutton.h"
@@ -14,9 +14,9 @@ namespace tolvane::ui {
 
 class TQxMsgBoxService final : public platform::IMessageBox {
  public:
-  // Captions follow the system's user locale.
-  TQxMsgBoxService() : Locale(SystemLocale) {}
-  explicit TQxMsgBoxService(platform::ILocale& locale) : Locale(locale) {}
+  // The locale's country chooses the captions' language; both services must outlive the box.
+  TQxMsgBoxService(platform::ILocale& locale, platform::ISystemColors& systemColors)
+      : Locale(locale), SystemColors(systemColors) {}
   TQxMsgBoxService(const TQxMsgBoxService&) = delete;
   TQxMsgBoxService& operator=(const TQxMsgBoxService&) = delete;
 
@@ -29,8 +29,8 @@ class TQxMsgBoxService final : public platform::IMessageBox {
   platform::TMsgResult Show(const platform::TMsgRequest& request) override;
 
  private:
-  win32::TLocale SystemLocale;
   platform::ILocale& Locale;
+  platform::ISystemColors& SystemColors;
   HWND MainWindow = nullptr;
   TButtonColors Colors;
   win32::TMessageBox Fallback;

@@ -4,39 +4,34 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win.h"
-#include "ui/Windowthunk.h"
+#include "ui/Appcontext.h"
+#include "ui/Window.h"
 
 namespace tolvane::ui {
 
-class TForm1 {
+class TForm1 final : public TWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TForm1";
   static constexpr const wchar_t* kCaption = L"Tolvane";
 
   // Creates the window hidden, docked on the primary monitor. The owner keeps the bar off the taskbar.
   // Throws std::system_error when the window cannot be created.
-  TForm1(HINSTANCE instance, HWND owner);
-  TForm1(const TForm1&) = delete;
-  TForm1& operator=(const TForm1&) = delete;
-  ~TForm1();
+  TForm1(TAppContext& context, HWND owner);
+  ~TForm1() override;
 
-  HWND Handle() const { return Window.get(); }
   void Show();
 
  private:
-  static void RegisterWindowClass(HINSTANCE instance);
-  friend struct TWindowThunk<TForm1>;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ScaleChanged() override;
 
   // Re-reads the menu font for the DPI and moves the bar to the top of the monitor's work area.
   void DockToMonitor(HMONITOR monitor);
   void FormPaint();
   void FormDestroy();
 
-  HWND Hwnd = nullptr;  // valid from WM_NCCREATE, before Window takes ownership
-  win32::unique_hwnd Window;
+  TAppContext& Context;
   win32::unique_hfont MenuFont;
-  UINT Dpi = 0;
   int RowHeight = 0;
 };
 

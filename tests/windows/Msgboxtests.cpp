@@ -8,11 +8,11 @@
 
 #include "Testsupport.h"
 #include "platform/win32/Locale.h"
+#include "platform/win32/Systemcolors.h"
+#include "ui/Geometrywin.h"
 #include "ui/Qxbutton.h"
 #include "ui/Qxmsgbx.h"
-#include "ui/Qxmsgbxlayout.h"
 #include "ui/Qxmsgbxservice.h"
-#include "ui/Screenscale.h"
 #include "ui/Uihandles.h"
 
 namespace tolvane::ui {
@@ -21,6 +21,11 @@ namespace {
 namespace button = platform::msgbutton;
 using platform::TMsgKind;
 using platform::TMsgResult;
+
+platform::ISystemColors& Colors() {
+  static win32::TSystemColors colors;
+  return colors;
+}
 
 // The system's locale with a country code of the test's choosing.
 class TCountryLocale final : public platform::ILocale {
@@ -193,117 +198,10 @@ TBoxDriver::TStep Keys(std::vector<WORD> keys, bool alt = false) {
   };
 }
 
-TMsgBoxLayoutInput LayoutInput(int ppi, int buttons, SIZE text) {
-  TMsgBoxLayoutInput input;
-  input.Ppi = ppi;
-  input.ButtonCount = buttons;
-  input.MeasureText = [text](int) { return text; };
-  return input;
-}
-
-TEST(MsgBoxLayout, WidensForTheFifthAndFurtherButtons) {
-  for (const int ppi : {96, 144, 192}) {
-    const int base = LayoutMsgBox(LayoutInput(ppi, 1, SIZE{0, 0})).ClientWidth;
-    const int slot = ScaleFromDesign(132, ppi) + 2 * ScaleFromDesign(9, ppi);
-    for (int count = 1; count <= 9; ++count) {
-      const TMsgBoxLayout layout = LayoutMsgBox(LayoutInput(ppi, count, SIZE{0, 0}));
-      EXPECT_EQ(layout.ClientWidth, base + std::max(0, count - 4) * slot) << ppi << " ppi, " << count;
-      ASSERT_EQ(layout.Buttons.size(), static_cast<std::size_t>(count));
-      EXPECT_GE(layout.Buttons.front().left, 0);
-      EXPECT_LE(layout.Buttons.back().right, layout.ClientWidth);
-      for (std::size_t i = 1; i < layout.Buttons.size(); ++i)
-        EXPECT_GT(layout.Buttons[i].left, layout.Buttons[i - 1].right) << count;
-      EXPECT_GE(layout.Buttons.front().top, layout.ButtonPanel.top);
-      EXPECT_LE(layout.Buttons.front().bottom, layout.ClientHeight);
-    }
-  }
-}
-
-TEST(MsgBoxLayout, FitsTheTextByWideningAndHeightening) {
-  const TMsgBoxLayout base = LayoutMsgBox(LayoutInput(144, 2, SIZE{10, 10}));
-  const int room = base.ClientWidth - base.Text.left - 24;
-  const int textHeightRoom = base.ClientHeight - 72 - 60;
-
-  const TMsgBoxLayout fits = LayoutMsgBox(LayoutInput(144, 2, SIZE{room, textHeightRoom}));
-  EXPECT_EQ(fits.ClientWidth, base.ClientWidth);
-  EXPECT_EQ(fits.ClientHeight, base.ClientHeight);
-
-  const TMsgBoxLayout wide = LayoutMsgBox(LayoutInput(144, 2, SIZE{room + 100, 20}));
-  EXPECT_EQ(wide.ClientWidth, base.ClientWidth + 100);
-  EXPECT_EQ(wide.ClientHeight, base.ClientHeight);
-  EXPECT_EQ(wide.TextWrapWidth, 0);
-  EXPECT_EQ(wide.Text.right - wide.Text.left, room + 100);
-
-  const TMsgBoxLayout tall = LayoutMsgBox(LayoutInput(144, 2, SIZE{20, textHeightRoom + 50}));
-  EXPECT_EQ(tall.ClientWidth, base.ClientWidth);
-  EXPECT_EQ(tall.ClientHeight, base.ClientHeight + 50);
-  EXPECT_LE(tall.Text.bottom, tall.ButtonPanel.top);
-
-  TMsgBoxLayoutInput withCheckBox = LayoutInput(144, 2, SIZE{20, textHeightRoom});
-  withCheckBox.CheckPanelVisible = true;
-  const TMsgBoxLayout checked = LayoutMsgBox(withCheckBox);
-  EXPECT_EQ(checked.ClientHeight, base.ClientHeight + 42);
-  EXPECT_EQ(checked.CheckPanel.bottom, checked.ButtonPanel.top);
-  EXPECT_LE(checked.Text.bottom, checked.CheckPanel.top);
-}
-
-TEST(MsgBoxLayout, WrapsOnlyWhereTheWorkAreaEnds) {
-  std::vector<int> wrapWidths;
-  TMsgBoxLayoutInput input = LayoutInput(96, 5, SIZE{0, 0});
-  input.MaxClientWidth = 800;
-  input.MaxClientHeight = 600;
-  input.MeasureText = [&wrapWidths](int wrapWidth) {
-    wrapWidths.push_back(wrapWidth);
-    return wrapWidth == 0 ? SIZE{5000, 14} : SIZE{wrapWidth, 2000};
-  };
-  const TMsgBoxLayout layout = LayoutMsgBox(input);
-  EXPECT_EQ(layout.ClientWidth, 800);
-  EXPECT_EQ(layout.ClientHeight, 600);
-  ASSERT_EQ(wrapWidths.size(), 2u);
-  EXPECT_EQ(wrapWidths[1], layout.TextWrapWidth);
-  EXPECT_EQ(layout.Text.right - layout.Text.left, layout.TextWrapWidth);
-  EXPECT_LE(layout.Buttons.back().right, layout.ClientWidth);
-  EXPECT_LE(layout.Text.bottom, layout.ButtonPanel.top);
-}
-
-TEST(MsgBoxPlacement, MovesIntoTheWorkAreaRightAndBottomFirst) {
-  const RECT work{0, 0, 1000, 700};
-  const struct {
-    RECT Box, Expected;
-  } cases[] = {
-      {{100, 100, 400, 300}, {100, 100, 400, 300}},    // inside already
-      {{900, 650, 1200, 850}, {700, 500, 1000, 700}},  // over the right and bottom edges
-      {{-50, -20, 250, 180}, {0, 0, 300, 200}},        // over the left and top edges
-      {{-10, 600, 290, 800}, {0, 500, 300, 700}},      // left and bottom
-      {{200, 100, 1400, 900}, {0, 0, 1200, 800}},      // larger than the area: the top-left corner shows
-  };
-  for (const auto& c : cases) {
-    const RECT moved = MoveIntoWorkArea(c.Box, work);
-    EXPECT_TRUE(::EqualRect(&moved, &c.Expected) != FALSE)
-        << c.Box.left << "," << c.Box.top << " -> " << moved.left << "," << moved.top;
-  }
-}
-
-TEST(MsgBoxDefault, FollowsTheButtonOrder) {
-  const struct {
-    std::uint32_t Shown, Default;
-  } cases[] = {{button::Yes | button::No, button::Yes},
-               {button::Ok | button::Yes, button::Ok},
-               {button::No | button::All, button::All},
-               {button::Abort | button::Retry | button::Ignore, button::Retry},
-               {button::Abort | button::Ignore, button::Ignore},
-               {button::No | button::None | button::Abort, button::No},
-               {button::None | button::Abort | button::Cancel, button::None},
-               {button::Abort | button::Cancel, button::Abort},
-               {button::Cancel, button::Cancel},
-               {0, 0}};
-  for (const auto& c : cases)
-    EXPECT_EQ(DefaultMsgButton(c.Shown), c.Default) << c.Shown;
-}
-
 TEST(QxButton, AcceleratorIsTheLetterAfterTheAmpersand) {
   const win32::testing::TTestWindow window(win32::testing::TTestWindow::TVisibility::Hidden);
-  TQxButton button(window.Handle(), 1, u"");
+  win32::TSystemColors colors;
+  TQxButton button(window.Handle(), 1, u"", colors);
   const struct {
     std::u16string_view Caption;
     char16_t Accelerator;
@@ -317,7 +215,8 @@ TEST(QxButton, AcceleratorIsTheLetterAfterTheAmpersand) {
 
 TEST(QxButton, ClicksOnlyWhenReleasedOverItAndEnabled) {
   win32::testing::TTestWindow window;
-  TQxButton button(window.Handle(), 7, u"&Go");
+  win32::TSystemColors colors;
+  TQxButton button(window.Handle(), 7, u"&Go", colors);
   button.SetBounds(10, 10, 100, 30);
   button.setVisible(true);
   int clicks = 0;
@@ -364,7 +263,8 @@ TEST(QxButton, ClicksOnlyWhenReleasedOverItAndEnabled) {
 
 TEST(QxMsgBox, QuestionBoxMakesYesTheDefaultAndPutsThePointerOnIt) {
   TCountryLocale locale(1);
-  TQxMsgBoxService service(locale);
+  win32::TSystemColors colors;
+  TQxMsgBoxService service(locale, colors);
   RECT boundsAtStart{};
   const TBoxDriver driver({[&](HWND box) {
                              const HWND yes = ChildWithText(box, u"&Yes");
@@ -413,7 +313,7 @@ TEST(QxMsgBox, ChoosesButtonsByKeyboard) {
       {"Esc without either", button::Yes | button::No, {VK_ESCAPE}, false, TMsgResult::Cancel}};
   TCountryLocale locale(1);
   for (const auto& c : cases) {
-    TQxMsgBox box(nullptr, locale);
+    TQxMsgBox box(nullptr, locale, Colors());
     box.setCaption(u"Keyboard");
     box.setText(u"Which one?");
     for (const TMsgButtonInfo& info : kMsgButtons) {
@@ -427,7 +327,7 @@ TEST(QxMsgBox, ChoosesButtonsByKeyboard) {
 
 // The captions of all buttons and the check box, sorted.
 std::vector<std::u16string> Captions(platform::ILocale& locale) {
-  TQxMsgBox box(nullptr, locale);
+  TQxMsgBox box(nullptr, locale, Colors());
   std::vector<std::u16string> captions;
   for (const HWND child : Children(box.Handle(), false))
     captions.push_back(WindowText(child));
@@ -455,9 +355,10 @@ TEST(QxMsgBox, ShowsDanishCaptionsForCountryCode45) {
 // Meaningful when Wine runs with a Danish environment (LC_ALL=da_DK.UTF-8), which it reports as country 45.
 TEST(QxMsgBox, UsesTheDanishCaptionsOfADanishUserLocale) {
   win32::TLocale system;
-  if (system.CountryCode() != kDanishCountryCode)
+  if (system.CountryCode() != uimodel::kDanishCountryCode)
     GTEST_SKIP() << "the user locale's country code is " << system.CountryCode();
-  TQxMsgBoxService service;
+  win32::TSystemColors colors;
+  TQxMsgBoxService service(system, colors);
   const TBoxDriver driver({[](HWND box) {
     EXPECT_NE(ChildWithText(box, u"&Ja"), nullptr);
     EXPECT_NE(ChildWithText(box, u"&Nej"), nullptr);
@@ -469,7 +370,7 @@ TEST(QxMsgBox, UsesTheDanishCaptionsOfADanishUserLocale) {
 
 TEST(QxMsgBox, WidensForALongLineInsteadOfWrapping) {
   TCountryLocale locale(1);
-  TQxMsgBox box(nullptr, locale);
+  TQxMsgBox box(nullptr, locale, Colors());
   box.setText(u"Short.");
   box.AddButton(button::Ok);
   const std::u16string longLine(70, u'W');
@@ -500,7 +401,7 @@ TEST(QxMsgBox, StaysInsideTheWorkAreaNearTheScreenCorner) {
   ::SetWindowPos(owner.Handle(), nullptr, work.right - 150, work.bottom - 100, 400, 300,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   TCountryLocale locale(1);
-  TQxMsgBox box(owner.Edit(), locale);  // a control's form is the owner
+  TQxMsgBox box(owner.Edit(), locale, Colors());  // a control's form is the owner
   box.setText(u"In the corner.");
   RECT bounds{};
   const TBoxDriver driver({[&](HWND window) {
@@ -519,7 +420,7 @@ TEST(QxMsgBox, StaysInsideTheWorkAreaNearTheScreenCorner) {
 
 TEST(QxMsgBox, PositioningHandlerReplacesThePlacement) {
   TCountryLocale locale(1);
-  TQxMsgBox box(nullptr, locale);
+  TQxMsgBox box(nullptr, locale, Colors());
   int calls = 0;
   box.OnPosition = [&calls](HWND window) {
     ++calls;
@@ -539,7 +440,7 @@ TEST(QxMsgBox, PositioningHandlerReplacesThePlacement) {
 
 TEST(QxMsgBox, CheckBoxPanelIsHiddenUntilShownAndItsLabelTogglesIt) {
   TCountryLocale locale(1);
-  TQxMsgBox box(nullptr, locale);
+  TQxMsgBox box(nullptr, locale, Colors());
   box.setText(u"Copied.");
   const HWND checkBox = ChildWithText(box.Handle(), u"Don't show this again");
   ASSERT_NE(checkBox, nullptr);
@@ -567,14 +468,14 @@ TEST(QxMsgBox, DrawsTheImageOfEachKindCentred) {
   TCountryLocale locale(1);
   for (const TMsgKind kind :
        {TMsgKind::Question, TMsgKind::Exclamation, TMsgKind::Error, TMsgKind::Information}) {
-    TQxMsgBox box(nullptr, locale);
+    TQxMsgBox box(nullptr, locale, Colors());
     box.setKind(kind);
     box.setText(u"Kind");
     int inside = 0;
     int outside = 0;
     const TBoxDriver driver({[&](HWND window) {
-      const RECT image = box.Geometry().ImageBox;
-      const int side = ScaleFromDesign(48, ScreenPixelsPerInch());
+      const RECT image = ToRECT(box.Geometry().ImageBox);
+      const int side = box.Scale()(48);
       const int left = image.left + (image.right - image.left - side) / 2;
       const int top = image.top + (image.bottom - image.top - side) / 2;
       const TWindowDc dc(window);

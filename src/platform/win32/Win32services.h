@@ -30,6 +30,9 @@ class TWin32Services {
   TWin32Services(const TWin32Services&) = delete;
   TWin32Services& operator=(const TWin32Services&) = delete;
 
+  // Puts the program's own message box in place of the system's from now on; the box must outlive this
+  // object. For a box that needs services of this set itself.
+  void UseMessageBox(platform::IMessageBox& messageBox) { MessageBoxOverride = &messageBox; }
   // References into this object; valid while it lives.
   platform::TServices Services();
 

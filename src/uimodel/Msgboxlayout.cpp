@@ -1,10 +1,8 @@
-#include "ui/Qxmsgbxlayout.h"
+#include "uimodel/Msgboxlayout.h"
 
 #include <algorithm>
 
-#include "ui/Screenscale.h"
-
-namespace tolvane::ui {
+namespace tolvane::uimodel {
 
 namespace {
 
@@ -30,22 +28,22 @@ constexpr std::uint32_t kDefaultOrder[] = {button::Ok,    button::Yes,    button
                                            button::None,  button::Abort,  button::Cancel};
 
 void PlaceButtons(const TMsgBoxLayoutInput& input, TMsgBoxLayout& layout) {
-  const auto scale = [&](int value) { return ScaleFromDesign(value, input.Ppi); };
+  const TScale& scale = input.Scale;
   const int slot = scale(kButtonWidth) + 2 * scale(kButtonMargin);
-  const int top = layout.ButtonPanel.top + (scale(kButtonPanelHeight) - scale(kButtonHeight)) / 2;
+  const int top = layout.ButtonPanel.Top + (scale(kButtonPanelHeight) - scale(kButtonHeight)) / 2;
   int left = (layout.ClientWidth - input.ButtonCount * slot) / 2 + scale(kButtonMargin);
   for (int i = 0; i < input.ButtonCount; ++i, left += slot)
-    layout.Buttons.push_back(RECT{left, top, left + scale(kButtonWidth), top + scale(kButtonHeight)});
+    layout.Buttons.push_back(TRect::Sized(left, top, scale(kButtonWidth), scale(kButtonHeight)));
 }
 
 // Widens the box for the text's longest line, up to the work area; returns the text's size as drawn.
-SIZE FitWidth(const TMsgBoxLayoutInput& input, TMsgBoxLayout& layout) {
-  const auto scale = [&](int value) { return ScaleFromDesign(value, input.Ppi); };
-  const SIZE text = input.MeasureText(0);
+TSize FitWidth(const TMsgBoxLayoutInput& input, TMsgBoxLayout& layout) {
+  const TScale& scale = input.Scale;
+  const TSize text = input.MeasureText(0);
   const int room = layout.ClientWidth - scale(kTextLeft) - scale(kTextRightSpace);
-  if (text.cx <= room)
+  if (text.Width <= room)
     return text;
-  const int wanted = layout.ClientWidth + text.cx - room;
+  const int wanted = layout.ClientWidth + text.Width - room;
   const int limit = input.MaxClientWidth > 0 ? std::max(input.MaxClientWidth, layout.ClientWidth) : wanted;
   layout.ClientWidth = std::min(wanted, limit);
   if (wanted <= limit)
@@ -54,22 +52,22 @@ SIZE FitWidth(const TMsgBoxLayoutInput& input, TMsgBoxLayout& layout) {
   return input.MeasureText(layout.TextWrapWidth);
 }
 
-void PlaceParts(const TMsgBoxLayoutInput& input, SIZE text, int panels, TMsgBoxLayout& layout) {
-  const auto scale = [&](int value) { return ScaleFromDesign(value, input.Ppi); };
+void PlaceParts(const TMsgBoxLayoutInput& input, TSize text, int panels, TMsgBoxLayout& layout) {
+  const TScale& scale = input.Scale;
   const int messageHeight = layout.ClientHeight - panels;
   layout.ButtonPanel =
-      RECT{0, layout.ClientHeight - scale(kButtonPanelHeight), layout.ClientWidth, layout.ClientHeight};
+      TRect{0, layout.ClientHeight - scale(kButtonPanelHeight), layout.ClientWidth, layout.ClientHeight};
   if (input.CheckPanelVisible)
-    layout.CheckPanel = RECT{0, messageHeight, layout.ClientWidth, layout.ButtonPanel.top};
+    layout.CheckPanel = TRect{0, messageHeight, layout.ClientWidth, layout.ButtonPanel.Top};
   const int imageTop =
       std::max(0, (std::min(messageHeight, scale(kBaseMessageHeight)) - scale(kImageBox)) / 2);
   layout.ImageBox =
-      RECT{scale(kImageLeft), imageTop, scale(kImageLeft) + scale(kImageBox), imageTop + scale(kImageBox)};
+      TRect{scale(kImageLeft), imageTop, scale(kImageLeft) + scale(kImageBox), imageTop + scale(kImageBox)};
   // Centred in the room between the margins above and below.
   const int margin = scale(kTextVerticalSpace) / 2;
-  const int textTop = margin + std::max(0, (messageHeight - 2 * margin - static_cast<int>(text.cy)) / 2);
-  layout.Text = RECT{scale(kTextLeft), textTop, layout.ClientWidth - scale(kTextRightSpace),
-                     std::min(textTop + static_cast<int>(text.cy), messageHeight)};
+  const int textTop = margin + std::max(0, (messageHeight - 2 * margin - text.Height) / 2);
+  layout.Text = TRect{scale(kTextLeft), textTop, layout.ClientWidth - scale(kTextRightSpace),
+                      std::min(textTop + text.Height, messageHeight)};
   PlaceButtons(input, layout);
 }
 
@@ -92,41 +90,40 @@ std::uint32_t DefaultMsgButton(std::uint32_t shown) {
 }
 
 TMsgBoxLayout LayoutMsgBox(const TMsgBoxLayoutInput& input) {
-  const auto scale = [&](int value) { return ScaleFromDesign(value, input.Ppi); };
+  const TScale& scale = input.Scale;
   TMsgBoxLayout layout;
   layout.ClientWidth = scale(kClientWidth);
   layout.ClientHeight = scale(kClientHeight);
   if (input.ButtonCount >= 5)
     layout.ClientWidth += (input.ButtonCount - 4) * (scale(kButtonWidth) + 2 * scale(kButtonMargin));
-  const SIZE text = FitWidth(input, layout);
+  const TSize text = FitWidth(input, layout);
   const int panels = scale(kButtonPanelHeight) + (input.CheckPanelVisible ? scale(kCheckPanelHeight) : 0);
   const int textRoom = layout.ClientHeight - panels - scale(kTextVerticalSpace);
-  if (text.cy > textRoom)
-    layout.ClientHeight += text.cy - textRoom;
+  if (text.Height > textRoom)
+    layout.ClientHeight += text.Height - textRoom;
   if (input.MaxClientHeight > 0 && layout.ClientHeight > input.MaxClientHeight)
     layout.ClientHeight = std::max(input.MaxClientHeight, scale(kClientHeight));
   PlaceParts(input, text, panels, layout);
   return layout;
 }
 
-RECT CentredOn(const RECT& reference, int width, int height) {
-  const int left = reference.left + (reference.right - reference.left - width) / 2;
-  const int top = reference.top + (reference.bottom - reference.top - height) / 2;
-  return RECT{left, top, left + width, top + height};
+TRect CentredOn(const TRect& reference, TSize size) {
+  return TRect::Sized(reference.Left + (reference.Width() - size.Width) / 2,
+                      reference.Top + (reference.Height() - size.Height) / 2, size.Width, size.Height);
 }
 
-RECT MoveIntoWorkArea(const RECT& box, const RECT& workArea) {
+TRect MoveIntoWorkArea(const TRect& box, const TRect& workArea) {
   int dx = 0;
   int dy = 0;
-  if (box.right > workArea.right)
-    dx = workArea.right - box.right;
-  if (box.bottom > workArea.bottom)
-    dy = workArea.bottom - box.bottom;
-  if (box.left + dx < workArea.left)
-    dx = workArea.left - box.left;
-  if (box.top + dy < workArea.top)
-    dy = workArea.top - box.top;
-  return RECT{box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
+  if (box.Right > workArea.Right)
+    dx = workArea.Right - box.Right;
+  if (box.Bottom > workArea.Bottom)
+    dy = workArea.Bottom - box.Bottom;
+  if (box.Left + dx < workArea.Left)
+    dx = workArea.Left - box.Left;
+  if (box.Top + dy < workArea.Top)
+    dy = workArea.Top - box.Top;
+  return box.Offset(dx, dy);
 }
 
-}  // namespace tolvane::ui
+}  // namespace tolvane::uimodel

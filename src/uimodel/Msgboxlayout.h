@@ -8,10 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Geometry.h"
 #include "platform/Messagebox.h"
-#include "platform/win32/Win.h"
+#include "uimodel/Scale.h"
 
-namespace tolvane::ui {
+namespace tolvane::uimodel {
 
 struct TMsgButtonInfo {
   std::uint32_t Button;  // a platform::msgbutton value
@@ -46,25 +47,25 @@ int MsgButtonIndex(std::uint32_t button);
 std::uint32_t DefaultMsgButton(std::uint32_t shown);
 
 struct TMsgBoxLayoutInput {
-  int Ppi = 144;
+  TScale Scale{DesignPpi};
   int ButtonCount = 0;
   bool CheckPanelVisible = false;
   // The room the monitor's work area leaves for the client area; 0 for no limit.
   int MaxClientWidth = 0;
   int MaxClientHeight = 0;
   // The text's size on one line per line break (wrapWidth 0), or wrapped at wrapWidth.
-  std::function<SIZE(int wrapWidth)> MeasureText;
+  std::function<TSize(int wrapWidth)> MeasureText;
 };
 
 struct TMsgBoxLayout {
   int ClientWidth = 0;
   int ClientHeight = 0;
-  RECT ImageBox{};
-  RECT Text{};
+  TRect ImageBox;
+  TRect Text;
   int TextWrapWidth = 0;  // 0: the text is not wrapped
-  RECT CheckPanel{};      // empty when hidden
-  RECT ButtonPanel{};
-  std::vector<RECT> Buttons;  // ButtonCount buttons, left to right
+  TRect CheckPanel;       // empty when hidden
+  TRect ButtonPanel;
+  std::vector<TRect> Buttons;  // ButtonCount buttons, left to right
 };
 
 // The box is widened for a fifth and further button and for a long line, and heightened for many lines.
@@ -73,10 +74,10 @@ struct TMsgBoxLayout {
 TMsgBoxLayout LayoutMsgBox(const TMsgBoxLayoutInput& input);
 
 // A rectangle of the given size centred on the reference.
-RECT CentredOn(const RECT& reference, int width, int height);
+TRect CentredOn(const TRect& reference, TSize size);
 
 // Moves the box by the least amount that puts it inside the work area: the right and bottom edges first,
 // then the left and top, so a box larger than the area shows its top-left part.
-RECT MoveIntoWorkArea(const RECT& box, const RECT& workArea);
+TRect MoveIntoWorkArea(const TRect& box, const TRect& workArea);
 
-}  // namespace tolvane::ui
+}  // namespace tolvane::uimodel

@@ -1,0 +1,48 @@
+#pragma once
+// TEdit: a single-line edit or a multi-line memo.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ui/Control.h"
+
+namespace tolvane::ui {
+
+struct TEditOptions {
+  bool Multiline = false;  // a memo: line breaks, vertical scroll bar, Enter types a line break
+  bool ReadOnly = false;
+  bool DigitsOnly = false;
+  int MaxLength = 0;  // in UTF-16 units; 0 for no limit
+};
+
+struct TTextSelection {
+  int Start = 0;
+  int End = 0;
+
+  bool operator==(const TTextSelection&) const = default;
+};
+
+class TEdit : public TControl {
+ public:
+  TEdit(TWindow& parent, int id, const TEditOptions& options = {});
+
+  std::u16string Text() const { return ControlText(); }
+  void SetText(std::u16string_view text);
+  void SetReadOnly(bool readOnly);
+  bool ReadOnly() const;
+  // UTF-16 positions; End is just behind the selection.
+  TTextSelection Selection() const;
+  void SetSelection(TTextSelection selection);
+  void SelectAll();
+
+  // The user changed the text (typing, pasting, cutting).
+  std::function<void()> OnChange;
+
+ private:
+  bool Command(UINT code) override;
+
+  bool Setting = false;
+};
+
+}  // namespace tolvane::ui
