@@ -4,9 +4,9 @@
 #include <set>
 
 #include "Testsupport.h"
+#include "actions/Itemactions.h"
 #include "common/Unicode.h"
 #include "execution/Browser.h"
-#include "execution/Itemactions.h"
 #include "execution/Qxknownfolders.h"
 #include "execution/Shellhlpr.h"
 #include "platform/recording/Recordingmessagebox.h"
@@ -226,14 +226,14 @@ TEST(ItemActions, AClipIsPastedIntoTheWindowThatWasInFrontBefore) {
   TWin32Services win32;
   recording::TRecorder recorder;
   recording::TRecordingMessageBox messageBox(recorder);
-  const execution::TActionHost host{.Services = WithMessageBox(win32.Services(), messageBox),
-                                    .History = history,
-                                    .FocusTimeForeground = HandleOf(bar.Handle()),
-                                    .MainWindow = HandleOf(bar.Handle())};
+  const actions::TActionHost host{.Services = WithMessageBox(win32.Services(), messageBox),
+                                  .History = history,
+                                  .FocusTimeForeground = HandleOf(bar.Handle()),
+                                  .MainWindow = HandleOf(bar.Handle())};
   storage::TItem item;
   item.ItemType = storage::ItemTypeClip;
   item.Code = u"Pasted by a clip\r\nline two";
-  execution::PerformItem(item, 0, host);
+  actions::PerformItem(item, 0, host);
   EXPECT_TRUE(PumpUntil([&] { return target.EditText() == item.Code; })) << Utf16ToUtf8(target.EditText());
   EXPECT_EQ(::GetForegroundWindow(), target.Handle());
   EXPECT_TRUE(messageBox.Requests().empty());

@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "actions/Itemactions.h"
 #include "common/Unicode.h"
-#include "execution/Itemactions.h"
 #include "platform/native/Nativecodepages.h"
 #include "platform/native/Nativelocale.h"
 #include "platform/recording/Recordingservices.h"
 
-namespace tolvane::execution {
+namespace tolvane::actions {
 namespace {
 
 using platform::TShellOpenRequest;
@@ -56,7 +56,7 @@ class ItemActionsTest : public ::testing::Test {
   native::TNativeLocale Locale{"en_US"};
   native::TNativeCodePages CodePages;
   recording::TRecordingServices Doubles{Locale, CodePages};
-  TForegroundHistory History;
+  execution::TForegroundHistory History;
   bool AutoPaste = true;
   int BarBroughtToFront = 0;
 };
@@ -265,4 +265,4 @@ TEST_F(ItemActionsTest, ABlockedPasteKeystrokeIsReported) {
 }
 
 }  // namespace
-}  // namespace tolvane::execution
+}  // namespace tolvane::actions

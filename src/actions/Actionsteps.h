@@ -3,10 +3,10 @@
 
 #include <string_view>
 
-#include "execution/Itemactions.h"
+#include "actions/Itemactions.h"
 #include "platform/Shell.h"
 
-namespace tolvane::execution::actions {
+namespace tolvane::actions::steps {
 
 // The live Ctrl key: held while the action runs, it pastes the item's main text instead.
 bool CtrlHeld(const TActionHost& host);
@@ -28,4 +28,4 @@ void PerformMail(const storage::TItem& item, const TActionHost& host);
 void PerformMacro(const storage::TItem& item, const TActionHost& host);
 void PerformClipModifier(const storage::TItem& item, const TActionHost& host);
 
-}  // namespace tolvane::execution::actions
+}  // namespace tolvane::actions::steps

@@ -2,12 +2,12 @@
 #include <string>
 #include <vector>
 
-#include "execution/Actionsteps.h"
+#include "actions/Actionsteps.h"
 #include "execution/Macroplayer.h"
 #include "execution/Shellhlpr.h"
 #include "modifier/Qxcliptxt.h"
 
-namespace tolvane::execution::actions {
+namespace tolvane::actions::steps {
 namespace {
 
 // Lines end at CR LF, CR or LF; a break at the very end opens no further line.
@@ -28,10 +28,10 @@ std::vector<std::u16string> ScriptLines(std::u16string_view text) {
 
 void PerformMacro(const storage::TItem& item, const TActionHost& host) {
   RestoreTarget(host);
-  TQxInputList list(item.KeyMacro);
-  if (!PlayInputList(list, item.RepeatCount, host.Services.Keyboard, host.Services.Time))
-    ShowMessageOk(host.Services.MessageBox, u"Error Playing Macro",
-                  u"The system did not let all keystrokes through, so the macro was stopped.");
+  execution::TQxInputList list(item.KeyMacro);
+  if (!execution::PlayInputList(list, item.RepeatCount, host.Services.Keyboard, host.Services.Time))
+    execution::ShowMessageOk(host.Services.MessageBox, u"Error Playing Macro",
+                             u"The system did not let all keystrokes through, so the macro was stopped.");
 }
 
 void PerformClipModifier(const storage::TItem& item, const TActionHost& host) {
@@ -48,4 +48,4 @@ void PerformClipModifier(const storage::TItem& item, const TActionHost& host) {
     host.BringBarToFront();
 }
 
-}  // namespace tolvane::execution::actions
+}  // namespace tolvane::actions::steps

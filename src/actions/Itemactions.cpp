@@ -1,12 +1,12 @@
-#include "execution/Itemactions.h"
+#include "actions/Itemactions.h"
 
 #include <exception>
 
+#include "actions/Actionsteps.h"
 #include "common/Unicode.h"
-#include "execution/Actionsteps.h"
 #include "execution/Shellhlpr.h"
 
-namespace tolvane::execution {
+namespace tolvane::actions {
 namespace {
 
 constexpr int ControlKey = 0x11;
@@ -47,22 +47,22 @@ void Dispatch(storage::TItem& item, int modifierMask, const TActionHost& host) {
       (void)PasteText(ClipText(item, modifierMask), host);
       return;
     case storage::ItemTypeProgram:
-      if (!actions::PastedForCtrl(item, host))
-        actions::PerformProgram(item, host);
+      if (!steps::PastedForCtrl(item, host))
+        steps::PerformProgram(item, host);
       return;
     case storage::ItemTypeWebSite:
-      actions::PerformWebsite(item, host);
+      steps::PerformWebsite(item, host);
       return;
     case storage::ItemTypeMail:
-      if (!actions::PastedForCtrl(item, host))
-        actions::PerformMail(item, host);
+      if (!steps::PastedForCtrl(item, host))
+        steps::PerformMail(item, host);
       return;
     case storage::ItemTypeKeyMacro:
-      if (!actions::PastedForCtrl(item, host))
-        actions::PerformMacro(item, host);
+      if (!steps::PastedForCtrl(item, host))
+        steps::PerformMacro(item, host);
       return;
     case storage::ItemTypeClipModifier:
-      actions::PerformClipModifier(item, host);
+      steps::PerformClipModifier(item, host);
       return;
     default:
       return;  // folders and unknown types do nothing
@@ -71,7 +71,7 @@ void Dispatch(storage::TItem& item, int modifierMask, const TActionHost& host) {
 
 }  // namespace
 
-namespace actions {
+namespace steps {
 
 bool CtrlHeld(const TActionHost& host) {
   return host.Services.Keyboard.IsKeyDown(ControlKey);
@@ -84,16 +84,16 @@ bool PastedForCtrl(const storage::TItem& item, const TActionHost& host) {
   return true;
 }
 
-}  // namespace actions
+}  // namespace steps
 
 void PerformItem(storage::TItem& item, int modifierMask, const TActionHost& host) {
   // The caller is a window procedure, which no exception may cross.
   try {
     Dispatch(item, modifierMask, host);
   } catch (const std::exception& error) {
-    ShowMessageOk(host.Services.MessageBox, u"Error Performing Item",
-                  u"The message is:\r\n" + Utf8ToUtf16(error.what()));
+    execution::ShowMessageOk(host.Services.MessageBox, u"Error Performing Item",
+                             u"The message is:\r\n" + Utf8ToUtf16(error.what()));
   }
 }
 
-}  // namespace tolvane::execution
+}  // namespace tolvane::actions

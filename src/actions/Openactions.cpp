@@ -1,10 +1,10 @@
 #include <exception>
 
+#include "actions/Actionsteps.h"
 #include "common/Unicode.h"
-#include "execution/Actionsteps.h"
 #include "execution/Shellhlpr.h"
 
-namespace tolvane::execution::actions {
+namespace tolvane::actions::steps {
 namespace {
 
 using platform::TShellOpenRequest;
@@ -13,7 +13,8 @@ using platform::TShowCommand;
 constexpr std::u16string_view MailErrorCaption = u"Error Activating Mailprogram";
 
 void ShowMailError(const TActionHost& host, std::u16string_view message) {
-  ShowMessageOk(host.Services.MessageBox, MailErrorCaption, u"The message is:\r\n" + std::u16string(message));
+  execution::ShowMessageOk(host.Services.MessageBox, MailErrorCaption,
+                           u"The message is:\r\n" + std::u16string(message));
 }
 
 }  // namespace
@@ -23,8 +24,8 @@ void OpenWithShell(const TShellOpenRequest& request, const TActionHost& host,
   if (host.Services.Shell.Open(request))
     return;
   // A program that was moved or deleted would otherwise just not start, with nothing to tell the user why.
-  (void)ReportSystemError(host.Services.MessageBox, host.Services.Shell.LastError(), failureCaption,
-                          u"Could not open:\r\n" + request.File, u"");
+  (void)execution::ReportSystemError(host.Services.MessageBox, host.Services.Shell.LastError(),
+                                     failureCaption, u"Could not open:\r\n" + request.File, u"");
 }
 
 // Environment variables in the fields are left to the shell; the program's current folder applies.
@@ -45,7 +46,7 @@ void PerformProgram(const storage::TItem& item, const TActionHost& host) {
 
 void PerformWebsite(storage::TItem& item, const TActionHost& host) {
   if (item.Url.empty()) {
-    ShowMessageAlt(host.Services.MessageBox, u"Information to you", u"There is no URL to open");
+    execution::ShowMessageAlt(host.Services.MessageBox, u"Information to you", u"There is no URL to open");
     return;
   }
   if (PastedForCtrl(item, host))
@@ -66,15 +67,15 @@ void PerformWebsite(storage::TItem& item, const TActionHost& host) {
 void PerformMail(const storage::TItem& item, const TActionHost& host) {
   try {
     TShellOpenRequest request;
-    request.File = BuildMailtoUrl(item.Email, item.Cc, item.Bcc, item.Subject, item.Code);
+    request.File = execution::BuildMailtoUrl(item.Email, item.Cc, item.Bcc, item.Subject, item.Code);
     request.Show = TShowCommand::Normal;
     if (!host.Services.Shell.Open(request))
       ShowMailError(host, host.Services.Shell.LastError().Message);
-  } catch (const EQxMailToEmptyToField&) {
-    ShowMailError(host, MailToEmptyToFieldMessage);
+  } catch (const execution::EQxMailToEmptyToField&) {
+    ShowMailError(host, execution::MailToEmptyToFieldMessage);
   } catch (const std::exception& error) {
     ShowMailError(host, Utf8ToUtf16(error.what()));
   }
 }
 
-}  // namespace tolvane::execution::actions
+}  // namespace tolvane::actions::steps

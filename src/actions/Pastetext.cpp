@@ -1,10 +1,10 @@
-#include "execution/Actionsteps.h"
+#include "actions/Actionsteps.h"
 #include "execution/Pastekeys.h"
 #include "execution/Shellhlpr.h"
 #include "execution/Targetwindow.h"
 
-namespace tolvane::execution {
-namespace actions {
+namespace tolvane::actions {
+namespace steps {
 namespace {
 
 constexpr int ClipboardAttempts = 5;
@@ -15,14 +15,15 @@ constexpr std::uint32_t ClipboardRetryMs = 50;
 bool PutOnClipboard(std::u16string_view text, const TActionHost& host) {
   platform::IClipboard& clipboard = host.Services.Clipboard;
   for (int attempt = 1; attempt <= ClipboardAttempts; ++attempt) {
-    if (SetClipboardText(clipboard, text))
+    if (execution::SetClipboardText(clipboard, text))
       return true;
     if (attempt < ClipboardAttempts)
       host.Services.Time.Sleep(ClipboardRetryMs);
   }
   // Sending Ctrl+V now would paste whatever the clipboard held before.
-  (void)ReportSystemError(host.Services.MessageBox, clipboard.LastError(), u"Error Writing Clipboard",
-                          u"The text could not be put on the clipboard, so nothing was pasted.", u"");
+  (void)execution::ReportSystemError(
+      host.Services.MessageBox, clipboard.LastError(), u"Error Writing Clipboard",
+      u"The text could not be put on the clipboard, so nothing was pasted.", u"");
   return false;
 }
 
@@ -34,20 +35,21 @@ void RestoreTarget(const TActionHost& host) {
 }
 
 bool SendPaste(const TActionHost& host) {
-  if (SendPasteKeys(host.AutoPaste, host.Services.Keyboard))
+  if (execution::SendPasteKeys(host.AutoPaste, host.Services.Keyboard))
     return true;
-  ShowMessageOk(host.Services.MessageBox, u"Error Pasting Text",
-                u"The system did not let the paste keystroke through.\r\nThe text is on the clipboard.");
+  execution::ShowMessageOk(
+      host.Services.MessageBox, u"Error Pasting Text",
+      u"The system did not let the paste keystroke through.\r\nThe text is on the clipboard.");
   return false;
 }
 
-}  // namespace actions
+}  // namespace steps
 
 bool PasteText(std::u16string_view text, const TActionHost& host) {
-  if (!actions::PutOnClipboard(text, host))
+  if (!steps::PutOnClipboard(text, host))
     return false;
-  actions::RestoreTarget(host);
-  return actions::SendPaste(host);
+  steps::RestoreTarget(host);
+  return steps::SendPaste(host);
 }
 
-}  // namespace tolvane::execution
+}  // namespace tolvane::actions

@@ -10,7 +10,7 @@
 #include "platform/Services.h"
 #include "storage/Item.h"
 
-namespace tolvane::execution {
+namespace tolvane::actions {
 
 // The modifier keys held when an item was picked, or-ed.
 inline constexpr int ModifierCtrl = 1;
@@ -21,7 +21,7 @@ inline constexpr int ModifierAlt = 4;
 struct TActionHost {
   platform::TServices Services;
   // Where pasted and typed text goes: see RestoreTargetWindow.
-  const TForegroundHistory& History;
+  const execution::TForegroundHistory& History;
   platform::TWindowHandle FocusTimeForeground = 0;
   bool Closing = false;
   bool AutoPaste = true;
@@ -43,4 +43,4 @@ void PerformItem(storage::TItem& item, int modifierMask, const TActionHost& host
 // the keystroke was blocked.
 bool PasteText(std::u16string_view text, const TActionHost& host);
 
-}  // namespace tolvane::execution
+}  // namespace tolvane::actions
