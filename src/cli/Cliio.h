@@ -9,7 +9,7 @@
 
 #include "cli/Cli.h"
 #include "platform/Files.h"
-#include "platform/recording/Streammessagebox.h"
+#include "platform/portable/Streammessagebox.h"
 
 namespace tolvane::cli {
 
@@ -29,6 +29,6 @@ std::optional<std::string> ReadInputFile(platform::IFiles& files, const std::str
 // The program's own text for the standard streams: UTF-8, line breaks unchanged.
 void WriteText(std::ostream& out, std::u16string_view text);
 
-using recording::EscapedLine;
+using portable::EscapedLine;
 
 }  // namespace tolvane::cli

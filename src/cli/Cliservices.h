@@ -12,8 +12,8 @@
 #include <string>
 
 #include "platform/Services.h"
+#include "platform/portable/Streammessagebox.h"
 #include "platform/recording/Recordingservices.h"
-#include "platform/recording/Streammessagebox.h"
 #include "platform/recording/Tracedtime.h"
 
 namespace tolvane::cli {
@@ -72,7 +72,7 @@ class TCliServices {
 
  private:
   struct THost;
-  recording::TStreamMessageBox StreamBox;
+  portable::TStreamMessageBox StreamBox;
   std::unique_ptr<THost> Host;
   std::unique_ptr<recording::TRecordingServices> Doubles;
   TTracedMessageBox TracedBox;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording/Fixedsystemcolors.h"
+#include "platform/portable/Fixedsystemcolors.h"
 
 namespace tolvane::graphics {
 namespace {
@@ -14,7 +14,7 @@ class ButtonShadesTest : public ::testing::Test {
     Shades.OnRepaint = [this] { ++Repaints; };
   }
 
-  recording::TFixedSystemColors Colors;
+  portable::TFixedSystemColors Colors;
   TQxButtonShades Shades{Colors};
   int Repaints = 0;
 };

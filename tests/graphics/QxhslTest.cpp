@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording/Fixedsystemcolors.h"
+#include "platform/portable/Fixedsystemcolors.h"
 
 namespace tolvane::graphics {
 namespace {
@@ -87,7 +87,7 @@ TEST(Qxhsl, ColourValuesSwapRedAndBlueIntoPixels) {
 }
 
 TEST(Qxhsl, SystemColoursAreResolvedBeforeConversion) {
-  recording::TFixedSystemColors colors;
+  portable::TFixedSystemColors colors;
   colors.SetColor(15, RgbColor(255, 0, 0));
   EXPECT_EQ(SystemColorToHsl(colors, 0xFF00000Fu), (TQxHsl{0, 100, 49, 0}));
   EXPECT_EQ(SystemColorToHsl(colors, RgbColor(0, 0, 255)), (TQxHsl{240, 100, 49, 0}));

@@ -13,8 +13,6 @@ namespace tolvane::native {
 namespace {
 
 using platform::TKnownFolder;
-using platform::TMsgResult;
-namespace mb = platform::msgbutton;
 
 TEST(NativeServices, WiresTheConfiguredLocaleAndCodePage) {
   std::ostringstream messages;
@@ -25,26 +23,6 @@ TEST(NativeServices, WiresTheConfiguredLocaleAndCodePage) {
   services.MessageBox.Show({u"Caption", u"Text"});
   EXPECT_EQ(messages.str(), "Caption: Text\n");
   EXPECT_EQ(&services.Keyboard, &native.Keyboard);
-}
-
-TEST(NativeMessageBox, WritesOneLineAndAnswersAsNobodyClicking) {
-  std::ostringstream out;
-  recording::TStreamMessageBox box(out);
-  EXPECT_EQ(
-      box.Show({u"Error Reading Clipboard", u"The system say:  \r\nBusy\r\n", platform::TMsgKind::Error}),
-      TMsgResult::Ok);
-  EXPECT_EQ(box.Show({u"Delete",
-                      U16("\xC3\x86"
-                          "ble?"),
-                      platform::TMsgKind::Question, mb::Yes | mb::No}),
-            TMsgResult::Yes);
-  EXPECT_EQ(box.Show({u"Locked", u"Retry?", platform::TMsgKind::Exclamation, mb::Retry | mb::Cancel}),
-            TMsgResult::Retry);
-  EXPECT_EQ(out.str(),
-            "Error Reading Clipboard: The system say:  \\r\\nBusy\\r\\n\n"
-            "Delete: \xC3\x86"
-            "ble?\n"
-            "Locked: Retry?\n");
 }
 
 TEST(NativeShell, StartsTheOpenerOrReportsWhyNot) {

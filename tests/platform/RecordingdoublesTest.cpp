@@ -4,7 +4,6 @@
 #include "common/Version.h"
 #include "platform/native/Nativecodepages.h"
 #include "platform/native/Nativelocale.h"
-#include "platform/recording/Defaultanswer.h"
 #include "platform/recording/Recordingservices.h"
 
 namespace tolvane::recording {
@@ -80,17 +79,6 @@ TEST_F(RecordingDoublesTest, VirtualTimeAdvancesOnlyBySleepsAndWaits) {
   const platform::TDateTime fixed{2023, 5, 17, 9, 4, 3, 2, 3};
   Doubles.Time.SetNow(fixed);
   EXPECT_EQ(Services.Time.Now(), fixed);
-}
-
-TEST(DefaultAnswer, PrefersOkThenYesThenTheBoxOrder) {
-  EXPECT_EQ(DefaultAnswer(mb::Ok), TMsgResult::Ok);
-  EXPECT_EQ(DefaultAnswer(mb::Ok | mb::Cancel), TMsgResult::Ok);
-  EXPECT_EQ(DefaultAnswer(mb::Yes | mb::No | mb::Cancel), TMsgResult::Yes);
-  EXPECT_EQ(DefaultAnswer(mb::No | mb::Cancel), TMsgResult::No);
-  EXPECT_EQ(DefaultAnswer(mb::Abort | mb::Retry | mb::Ignore), TMsgResult::Abort);
-  EXPECT_EQ(DefaultAnswer(mb::Retry | mb::Cancel), TMsgResult::Retry);
-  EXPECT_EQ(DefaultAnswer(mb::Cancel), TMsgResult::Cancel);
-  EXPECT_EQ(DefaultAnswer(0), TMsgResult::Ok);
 }
 
 TEST_F(RecordingDoublesTest, MessageBoxAnswersFromItsScriptFirst) {

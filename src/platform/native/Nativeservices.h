@@ -19,8 +19,8 @@
 #include "platform/native/Nativeshelllinks.h"
 #include "platform/native/Nativetime.h"
 #include "platform/native/Nativeversionstrings.h"
-#include "platform/recording/Fixedsystemcolors.h"
-#include "platform/recording/Streammessagebox.h"
+#include "platform/portable/Fixedsystemcolors.h"
+#include "platform/portable/Streammessagebox.h"
 
 namespace tolvane::native {
 
@@ -50,9 +50,9 @@ struct TNativeServices {
   TNativeCodePages CodePages;
   TNativeFiles Files;
   TNativeTime Time;
-  recording::TStreamMessageBox MessageBox;
+  portable::TStreamMessageBox MessageBox;
   TNativeProgramInfo Program;
-  recording::TFixedSystemColors SystemColors;
+  portable::TFixedSystemColors SystemColors;
   TNativeShellLinks ShellLinks;
   TNativeFonts Fonts;
   TNativeVersionStrings VersionStrings;

@@ -1,6 +1,6 @@
 #include "platform/recording/Recordingmessagebox.h"
 
-#include "platform/recording/Defaultanswer.h"
+#include "platform/portable/Defaultanswer.h"
 
 namespace tolvane::recording {
 
@@ -8,7 +8,7 @@ platform::TMsgResult TRecordingMessageBox::Show(const platform::TMsgRequest& req
   Shown.push_back(request);
   Recorder.Record(TMessageAction{request.Caption, request.Text, request.Kind, request.Buttons});
   if (Answers.empty())
-    return DefaultAnswer(request.Buttons);
+    return portable::DefaultAnswer(request.Buttons);
   const platform::TMsgResult answer = Answers.front();
   Answers.pop_front();
   return answer;

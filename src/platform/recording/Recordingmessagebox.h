@@ -8,7 +8,7 @@
 
 namespace tolvane::recording {
 
-// Answers boxes from a script; once the script is used up, with DefaultAnswer.
+// Answers boxes from a script; once the script is used up, with portable::DefaultAnswer.
 class TRecordingMessageBox final : public platform::IMessageBox {
  public:
   explicit TRecordingMessageBox(TRecorder& recorder) : Recorder(recorder) {}

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/portable/Fixedsystemcolors.h"
 #include "platform/recording/Fixedfonts.h"
 #include "platform/recording/Fixedknownfolders.h"
 #include "platform/recording/Fixedprograminfo.h"
-#include "platform/recording/Fixedsystemcolors.h"
 #include "platform/recording/Fixedversionstrings.h"
 #include "platform/recording/Memoryfiles.h"
 #include "platform/recording/Memoryregistry.h"
@@ -42,7 +42,7 @@ struct TRecordingServices {
   TRecordingTime Time{Recorder};
   TRecordingMessageBox MessageBox{Recorder};
   TFixedProgramInfo Program;
-  TFixedSystemColors SystemColors;
+  portable::TFixedSystemColors SystemColors;
   TRecordingShellLinks ShellLinks;
   TFixedFonts Fonts;
   TFixedVersionStrings VersionStrings;

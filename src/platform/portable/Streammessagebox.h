@@ -6,7 +6,7 @@
 
 #include "platform/Messagebox.h"
 
-namespace tolvane::recording {
+namespace tolvane::portable {
 
 // The text as UTF-8 on one line: CR and LF (and TAB when asked) written as \r, \n and \t.
 std::string EscapedLine(std::u16string_view text, bool escapeTabs = false);
@@ -23,4 +23,4 @@ class TStreamMessageBox final : public platform::IMessageBox {
   std::ostream& Output;
 };
 
-}  // namespace tolvane::recording
+}  // namespace tolvane::portable

@@ -4,10 +4,10 @@
 
 #include "platform/Systemcolors.h"
 
-namespace tolvane::recording {
+namespace tolvane::portable {
 
 // The classic default scheme, with colours a test may change. Linux has no system colour scheme, so the
-// native service set uses this too.
+// native service set answers with this; the recording set does too.
 class TFixedSystemColors final : public platform::ISystemColors {
  public:
   std::uint32_t Color(int index) override;
@@ -17,4 +17,4 @@ class TFixedSystemColors final : public platform::ISystemColors {
   std::map<int, std::uint32_t> Overrides;
 };
 
-}  // namespace tolvane::recording
+}  // namespace tolvane::portable

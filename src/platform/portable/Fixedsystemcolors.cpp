@@ -1,6 +1,6 @@
-#include "platform/recording/Fixedsystemcolors.h"
+#include "platform/portable/Fixedsystemcolors.h"
 
-namespace tolvane::recording {
+namespace tolvane::portable {
 
 std::uint32_t TFixedSystemColors::Color(int index) {
   if (const auto found = Overrides.find(index); found != Overrides.end())
@@ -10,4 +10,4 @@ std::uint32_t TFixedSystemColors::Color(int index) {
   return platform::DefaultSystemColors[static_cast<std::size_t>(index)];
 }
 
-}  // namespace tolvane::recording
+}  // namespace tolvane::portable

@@ -1,9 +1,9 @@
-#include "platform/recording/Defaultanswer.h"
+#include "platform/portable/Defaultanswer.h"
 
 #include <array>
 #include <utility>
 
-namespace tolvane::recording {
+namespace tolvane::portable {
 
 platform::TMsgResult DefaultAnswer(std::uint32_t buttons) {
   namespace mb = platform::msgbutton;
@@ -26,4 +26,4 @@ platform::TMsgResult DefaultAnswer(std::uint32_t buttons) {
   return TMsgResult::Ok;  // a box without buttons still has its Ok button on screen
 }
 
-}  // namespace tolvane::recording
+}  // namespace tolvane::portable

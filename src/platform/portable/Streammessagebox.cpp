@@ -1,11 +1,11 @@
-#include "platform/recording/Streammessagebox.h"
+#include "platform/portable/Streammessagebox.h"
 
 #include <string>
 
 #include "common/Unicode.h"
-#include "platform/recording/Defaultanswer.h"
+#include "platform/portable/Defaultanswer.h"
 
-namespace tolvane::recording {
+namespace tolvane::portable {
 std::string EscapedLine(std::u16string_view text, bool escapeTabs) {
   std::string line;
   for (const char c : Utf16ToUtf8(text)) {
@@ -28,4 +28,4 @@ platform::TMsgResult TStreamMessageBox::Show(const platform::TMsgRequest& reques
   return DefaultAnswer(request.Buttons);
 }
 
-}  // namespace tolvane::recording
+}  // namespace tolvane::portable
