@@ -1,0 +1,2 @@
+#include "platform/Files.h"
+#include "platform/recording/Recorder.h"

@@ -1,0 +1,2 @@
+#include "storage/Item.h"
+#include "ui/Window.h"
