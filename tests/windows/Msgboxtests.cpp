@@ -21,6 +21,8 @@ namespace {
 namespace button = platform::msgbutton;
 using platform::TMsgKind;
 using platform::TMsgResult;
+using win32::testing::ClickAt;
+using win32::testing::PressKeys;
 
 platform::ISystemColors& Colors() {
   static win32::TSystemColors colors;
@@ -92,35 +94,6 @@ SIZE ClientSize(HWND window) {
   RECT client{};
   ::GetClientRect(window, &client);
   return SIZE{client.right, client.bottom};
-}
-
-void SendKey(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  ::SendInput(1, &input, sizeof(input));
-}
-
-// Presses the keys one after the other; with alt, each while Alt is held.
-void PressKeys(const std::vector<WORD>& keys, bool alt = false) {
-  if (alt)
-    SendKey(VK_MENU, false);
-  for (const WORD key : keys) {
-    SendKey(key, false);
-    SendKey(key, true);
-  }
-  if (alt)
-    SendKey(VK_MENU, true);
-}
-
-void ClickAt(POINT point) {
-  ::SetCursorPos(point.x, point.y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, input, sizeof(INPUT));
 }
 
 // Runs steps against the thread's message box from inside its modal loop, one step per timer tick, once the
@@ -366,6 +339,29 @@ TEST(QxMsgBox, UsesTheDanishCaptionsOfADanishUserLocale) {
     return true;
   }});
   EXPECT_FALSE(QuestionBox(service, u"Spørgsmål", u"Slet punktet?"));
+}
+
+// Moved to a monitor of twice the pixels per inch, the box lays itself out again at the new scale.
+TEST(QxMsgBox, RefitsAtTheScaleOfANewMonitor) {
+  TCountryLocale locale(1);
+  TQxMsgBox box(nullptr, locale, Colors());
+  box.setText(u"Scaled.");
+  box.AddButton(button::Ok);
+  int widthBefore = 0;
+  uimodel::TScale scaleBefore;
+  const TBoxDriver driver({[&](HWND window) {
+    widthBefore = box.Geometry().ClientWidth;
+    scaleBefore = box.Scale();
+    RECT suggested = ScreenRect(window);
+    (void)::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(box.Scale().Ppi(), 192);
+    EXPECT_EQ(box.Geometry().ClientWidth, uimodel::TScale(192)(630));
+    EXPECT_EQ(ClientSize(window).cx, box.Geometry().ClientWidth);
+    PressKeys({VK_RETURN});
+    return true;
+  }});
+  EXPECT_EQ(box.ShowModal(), TMsgResult::Ok);
+  EXPECT_EQ(widthBefore, scaleBefore(630));
 }
 
 TEST(QxMsgBox, WidensForALongLineInsteadOfWrapping) {

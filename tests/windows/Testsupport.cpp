@@ -121,4 +121,36 @@ std::wstring ReadRawClipboardText() {
   return lock ? std::wstring(static_cast<const wchar_t*>(lock.get())) : L"<no text>";
 }
 
+namespace {
+
+void SendKey(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  ::SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+void PressKeys(const std::vector<WORD>& keys, bool alt) {
+  if (alt)
+    SendKey(VK_MENU, false);
+  for (const WORD key : keys) {
+    SendKey(key, false);
+    SendKey(key, true);
+  }
+  if (alt)
+    SendKey(VK_MENU, true);
+}
+
+void ClickAt(POINT point) {
+  ::SetCursorPos(point.x, point.y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, input, sizeof(INPUT));
+}
+
 }  // namespace tolvane::win32::testing

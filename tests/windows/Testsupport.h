@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Foreground.h"
 #include "platform/win32/Foreground.h"
@@ -42,6 +43,11 @@ class TTestWindow {
   HWND EditControl = nullptr;  // a child, destroyed with the window
   unique_hwnd Window;
 };
+
+// Synthetic input as a user makes it: keys pressed one after the other (with alt, each while Alt is held),
+// and a left click at a screen point.
+void PressKeys(const std::vector<WORD>& keys, bool alt = false);
+void ClickAt(POINT point);
 
 // Handles messages until the condition holds or the time is up; the condition's last answer.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
