@@ -1,5 +1,6 @@
-// UTF-8 -> UTF-16 decoding of the program's own converter against glibc's iconv (the baseline), on text
-// shaped like menu files: mostly ASCII markup with some Latin-1 and a few characters outside the BMP.
+// UTF-8 <-> UTF-16 conversion of the program's own converter against glibc's iconv (the baseline of each
+// direction), on text shaped like menu files: mostly ASCII markup with some Latin-1 and a few characters
+// outside the BMP.
 
 #include <benchmark/benchmark.h>
 #include <iconv.h>
@@ -51,5 +52,30 @@ void BM_Utf8ToUtf16Strict(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_Utf8ToUtf16Strict);
+
+void BM_Baseline_IconvEncode(benchmark::State& state) {
+  const std::u16string text = tolvane::Utf8ToUtf16(SampleText());
+  iconv_t cd = iconv_open("UTF-8", "UTF-16LE");
+  std::string out(text.size() * 3, '\0');
+  for (auto _ : state) {
+    char* in = reinterpret_cast<char*>(const_cast<char16_t*>(text.data()));
+    std::size_t inLeft = text.size() * 2;
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    benchmark::DoNotOptimize(out.data());
+  }
+  iconv_close(cd);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size() * 2));
+}
+BENCHMARK(BM_Baseline_IconvEncode);
+
+void BM_Utf16ToUtf8(benchmark::State& state) {
+  const std::u16string text = tolvane::Utf8ToUtf16(SampleText());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(tolvane::Utf16ToUtf8(text));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size() * 2));
+}
+BENCHMARK(BM_Utf16ToUtf8);
 
 }  // namespace

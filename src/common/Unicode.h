@@ -1,7 +1,9 @@
 #pragma once
-// UTF-8 <-> UTF-16 conversion for the program's own text edges (standard streams, Linux file names, tests).
-// Code pages of stored files go through the platform's ICodePages instead.
+// UTF-8 <-> UTF-16 conversion for the program's own text edges (standard streams, Linux file names, tests)
+// and for menu files stored as UTF-8. Code pages of stored files go through the platform's ICodePages
+// instead.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,19 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 std::optional<std::u16string> Utf8ToUtf16Strict(std::string_view bytes);
 // Unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+void AppendUtf8(std::string& bytes, std::u16string_view text);
+
+struct TUtf8Sequence {
+  char32_t CodePoint;  // U+FFFD for an invalid sequence
+  std::size_t Length;  // bytes taken; for an invalid sequence its maximal invalid subpart
+  bool Valid;
+};
+// The sequence starting at bytes[pos] (pos < bytes.size()).
+TUtf8Sequence DecodeUtf8Sequence(std::string_view bytes, std::size_t pos);
+
+// Converts UTF-8 as Utf8ToUtf16 does into target, which has room for bytes.size() units (no sequence gives
+// more units than it has bytes); returns the number of units written.
+std::size_t DecodeUtf8Into(char16_t* target, std::string_view bytes);
 
 // Shorthand for literals in code and tests: u8 text to UTF-16.
 inline std::u16string U16(std::string_view utf8) {

@@ -60,34 +60,6 @@ std::u16string Utf16Window(std::string_view window, bool bigEndian) {
   return text;
 }
 
-// Whether the eight units are all ASCII (checked without branching on each).
-bool IsAsciiRun8(const char16_t* units) {
-  char16_t any = 0;
-  for (int i = 0; i < 8; ++i)
-    any |= units[i];
-  return any < 0x80;
-}
-
-// Writes the UTF-8 form of c (at most 4 bytes) and returns its length.
-std::size_t EncodeUtf8(char32_t c, char* out) {
-  if (c < 0x800) {
-    out[0] = static_cast<char>(0xC0 | (c >> 6));
-    out[1] = static_cast<char>(0x80 | (c & 0x3F));
-    return 2;
-  }
-  if (c < 0x10000) {
-    out[0] = static_cast<char>(0xE0 | (c >> 12));
-    out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[2] = static_cast<char>(0x80 | (c & 0x3F));
-    return 3;
-  }
-  out[0] = static_cast<char>(0xF0 | (c >> 18));
-  out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-  out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  out[3] = static_cast<char>(0x80 | (c & 0x3F));
-  return 4;
-}
-
 TXmlText NewText(std::size_t capacity) {
   return {std::make_unique_for_overwrite<char16_t[]>(std::max<std::size_t>(capacity, 1)), 0};
 }
@@ -159,37 +131,6 @@ std::optional<TXmlText> DecodeXmlBytes(platform::ICodePages& codePages, std::uin
   text.Size = decoded->size();
   std::ranges::copy(*decoded, text.Units.get());
   return text;
-}
-
-void AppendUtf8(std::string& bytes, std::u16string_view text) {
-  // Encoded through a small buffer, so the output string grows by whole pieces.
-  char buffer[4096];
-  std::size_t used = 0;
-  for (std::size_t pos = 0; pos < text.size(); ++pos) {
-    if (used + 8 > sizeof buffer) {
-      bytes.append(buffer, used);
-      used = 0;
-    }
-    if (pos + 8 <= text.size() && IsAsciiRun8(text.data() + pos)) {
-      for (int i = 0; i < 8; ++i)
-        buffer[used + i] = static_cast<char>(text[pos + i]);
-      used += 8;
-      pos += 7;
-      continue;
-    }
-    char32_t c = text[pos];
-    if (c < 0x80) {
-      buffer[used++] = static_cast<char>(c);
-      continue;
-    }
-    if (c >= 0xD800 && c <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
-        text[pos + 1] <= 0xDFFF)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++pos] - 0xDC00);
-    else if (c >= 0xD800 && c <= 0xDFFF)
-      c = 0xFFFD;  // an unpaired surrogate
-    used += EncodeUtf8(c, buffer + used);
-  }
-  bytes.append(buffer, used);
 }
 
 }  // namespace tolvane::storage

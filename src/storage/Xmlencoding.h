@@ -52,7 +52,4 @@ struct TXmlText {
 std::optional<TXmlText> DecodeXmlBytes(platform::ICodePages& codePages, std::uint32_t codePage,
                                        std::string_view bytes);
 
-// UTF-16 appended to bytes as UTF-8; an unpaired surrogate becomes U+FFFD.
-void AppendUtf8(std::string& bytes, std::u16string_view text);
-
 }  // namespace tolvane::storage

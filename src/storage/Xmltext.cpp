@@ -1,91 +1,17 @@
 #include "storage/Xmltext.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include "storage/Xmlchars.h"
 
 namespace tolvane::storage {
 namespace {
 
-constexpr char32_t Replacement = 0xFFFD;
-
 bool IsNameUnit(char16_t unit, bool start) {
   return start ? IsNameStartChar(unit) : IsNameChar(unit);
 }
 
-// Whether the eight bytes at pos are all ASCII; texts are mostly ASCII, so they are taken eight at a time.
-bool IsAsciiWord(std::string_view bytes, std::size_t pos) {
-  if (pos + 8 > bytes.size())
-    return false;
-  std::uint64_t word;
-  std::memcpy(&word, bytes.data() + pos, 8);
-  return (word & 0x8080808080808080U) == 0;
-}
-
 }  // namespace
-
-TUtf8Sequence DecodeUtf8Sequence(std::string_view bytes, std::size_t pos) {
-  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const unsigned char lead = byteAt(pos);
-  if (lead < 0x80)
-    return {lead, 1};
-  std::size_t need = 0;
-  char32_t value = 0;
-  unsigned char low = 0x80, high = 0xBF;  // the allowed range of the first continuation byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    need = 1, value = lead & 0x1Fu;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    need = 2, value = lead & 0x0Fu;
-    low = lead == 0xE0 ? 0xA0 : 0x80;
-    high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    need = 3, value = lead & 0x07u;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing above U+10FFFF
-  } else {
-    return {Replacement, 1};
-  }
-  for (std::size_t i = 1; i <= need; ++i) {
-    if (pos + i >= bytes.size())
-      return {Replacement, i};
-    const unsigned char c = byteAt(pos + i);
-    if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF))
-      return {Replacement, i};
-    value = (value << 6) | (c & 0x3Fu);
-  }
-  return {value, need + 1};
-}
-
-std::size_t DecodeUtf8Into(char16_t* target, std::string_view bytes) {
-  std::size_t written = 0;
-  for (std::size_t pos = 0; pos < bytes.size();) {
-    if (IsAsciiWord(bytes, pos)) {
-      for (int i = 0; i < 8; ++i)
-        target[written + i] = static_cast<char16_t>(bytes[pos + i]);
-      written += 8;
-      pos += 8;
-      continue;
-    }
-    const unsigned c = UnitValue(bytes[pos]);
-    if (c < 0x80) {
-      target[written++] = static_cast<char16_t>(c);
-      ++pos;
-      continue;
-    }
-    const TUtf8Sequence sequence = DecodeUtf8Sequence(bytes, pos);
-    pos += sequence.Length;
-    if (sequence.CodePoint < 0x10000) {
-      target[written++] = static_cast<char16_t>(sequence.CodePoint);
-    } else {
-      const char32_t offset = sequence.CodePoint - 0x10000;
-      target[written++] = static_cast<char16_t>(0xD800 + (offset >> 10));
-      target[written++] = static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
-    }
-  }
-  return written;
-}
 
 std::size_t WideNameCharLength(std::string_view text, std::size_t pos, bool start) {
   // A character beyond the BMP is a surrogate pair in UTF-16, and surrogates are never name characters.

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Unicode.h"
 #include "storage/Xmlchars.h"
 
 namespace tolvane::storage {
@@ -29,17 +30,6 @@ bool HasAsciiAt(std::basic_string_view<TChar> text, std::size_t pos, std::string
   }
   return true;
 }
-
-struct TUtf8Sequence {
-  char32_t CodePoint;  // U+FFFD for an invalid sequence
-  std::size_t Length;  // bytes taken; for an invalid sequence its maximal invalid subpart
-};
-// The sequence starting at bytes[pos] (pos < bytes.size()).
-TUtf8Sequence DecodeUtf8Sequence(std::string_view bytes, std::size_t pos);
-
-// Converts UTF-8 into target, which has room for bytes.size() units (no sequence gives more units than it
-// has bytes); returns the number of units written.
-std::size_t DecodeUtf8Into(char16_t* target, std::string_view bytes);
 
 // The length of the name character at pos (a NameStartChar when start is set); 0 when there is none.
 inline std::size_t NameCharLength(std::u16string_view text, std::size_t pos, bool start) {

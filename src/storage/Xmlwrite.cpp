@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/Unicode.h"
 #include "storage/Xmlchars.h"
 #include "storage/Xmlencoding.h"
 #include "storage/Xmltag.h"

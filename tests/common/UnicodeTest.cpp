@@ -58,11 +58,49 @@ TEST(Utf8ToUtf16, EveryTruncatedPrefixOfMultiByteTextFails) {
   }
 }
 
+TEST(Utf8ToUtf16, AcceptsAnEncodedReplacementCharacterAsValid) {
+  EXPECT_EQ(Utf8ToUtf16Strict("a\xEF\xBF\xBD"), (std::u16string{u'a', Fffd}));
+}
+
+// ASCII is taken eight bytes at a time: every place a sequence can take within and across those words.
+TEST(Utf8ToUtf16, DecodesSequencesAtEveryPlaceAroundTheAsciiWords) {
+  const struct {
+    std::string Bytes;
+    std::u16string Units;
+    bool Valid;
+  } sequences[] = {
+      {"\xC3\xA6", u"\u00E6", true},
+      {"\xF0\x9F\x98\x80", u"\U0001F600", true},
+      {"\xFF", std::u16string(1, Fffd), false},
+      {"\xE2\x82", std::u16string(1, Fffd), false},
+  };
+  for (const auto& sequence : sequences) {
+    for (std::size_t at = 0; at <= 24; ++at) {
+      const std::string bytes = std::string(at, 'x') + sequence.Bytes + std::string(24 - at, 'y');
+      const std::u16string units = std::u16string(at, u'x') + sequence.Units + std::u16string(24 - at, u'y');
+      EXPECT_EQ(Utf8ToUtf16(bytes), units) << "at " << at;
+      EXPECT_EQ(Utf8ToUtf16Strict(bytes).has_value(), sequence.Valid) << "at " << at;
+    }
+  }
+}
+
 TEST(Utf16ToUtf8, EncodesPairsAndReplacesUnpairedSurrogates) {
   EXPECT_EQ(Utf16ToUtf8(u"a\u00E6\u20AC\U0001F600"), "a\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80");
   EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD83D}), "\xEF\xBF\xBD");
   EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDE00, u'x'}), "\xEF\xBF\xBDx");
   EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD83D, 0xD83D, 0xDE00}), "\xEF\xBF\xBD\xF0\x9F\x98\x80");
+}
+
+TEST(Utf16ToUtf8, EncodesAroundTheAsciiRunsAndPastItsBuffer) {
+  for (std::size_t at = 0; at <= 24; ++at) {
+    const std::u16string text = std::u16string(at, u'x') + u"\u20AC" + std::u16string(24 - at, u'y');
+    EXPECT_EQ(Utf16ToUtf8(text), std::string(at, 'x') + "\xE2\x82\xAC" + std::string(24 - at, 'y')) << at;
+  }
+  // More than one buffer of output, ending in a character that needs a new piece.
+  const std::u16string longText = std::u16string(10001, u'a') + u"\U0001F600";
+  std::string bytes = "kept";
+  AppendUtf8(bytes, longText);
+  EXPECT_EQ(bytes, "kept" + std::string(10001, 'a') + "\xF0\x9F\x98\x80");
 }
 
 TEST(Utf16ToUtf8, RoundTripsEveryBoundaryScalar) {
