@@ -1,35 +1,24 @@
 #include "execution/Shellhlpr.h"
 
 namespace tolvane::execution {
-namespace {
-
-platform::TMsgResult Show(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
-                          platform::TMsgKind kind, std::uint32_t buttons, platform::TWindowHandle owner) {
-  platform::TMsgRequest request;
-  request.Caption = caption;
-  request.Text = text;
-  request.Kind = kind;
-  request.Buttons = buttons;
-  request.Owner = owner;
-  return box.Show(request);
-}
-
-}  // namespace
 
 void ShowMessageOk(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
                    platform::TWindowHandle owner) {
-  (void)Show(box, caption, text, platform::TMsgKind::Error, platform::msgbutton::Ok, owner);
+  (void)platform::ShowMessageBox(box, caption, text, platform::TMsgKind::Error, platform::msgbutton::Ok,
+                                 owner);
 }
 
 void ShowMessageAlt(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
                     platform::TWindowHandle owner) {
-  (void)Show(box, caption, text, platform::TMsgKind::Information, platform::msgbutton::Ok, owner);
+  (void)platform::ShowMessageBox(box, caption, text, platform::TMsgKind::Information, platform::msgbutton::Ok,
+                                 owner);
 }
 
 bool AskYesNo(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
               platform::TWindowHandle owner) {
   const std::uint32_t buttons = platform::msgbutton::Yes | platform::msgbutton::No;
-  return Show(box, caption, text, platform::TMsgKind::Question, buttons, owner) == platform::TMsgResult::Yes;
+  return platform::ShowMessageBox(box, caption, text, platform::TMsgKind::Question, buttons, owner) ==
+         platform::TMsgResult::Yes;
 }
 
 std::u16string ReportSystemError(platform::IMessageBox& box, const platform::TSystemError& error,

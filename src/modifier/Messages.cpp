@@ -46,12 +46,8 @@ void TRunMessages::ParameterError(std::u16string_view text) {
 }
 
 void TRunMessages::Error(std::u16string_view caption, std::u16string_view text) {
-  platform::TMsgRequest request;
-  request.Caption = caption;
-  request.Text = text;
-  request.Kind = platform::TMsgKind::Error;
-  request.Buttons = platform::msgbutton::Ok;
-  (void)MessageBox.Show(request);  // OK is the only answer
+  (void)platform::ShowMessageBox(MessageBox, caption, text,
+                                 platform::TMsgKind::Error);  // OK is the only answer
 }
 
 }  // namespace tolvane::modifier

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/Platformtypes.h"
 
@@ -39,5 +40,12 @@ class IMessageBox {
   // Shows the box modally and returns the button the user chose (Cancel or None when closed otherwise).
   virtual TMsgResult Show(const TMsgRequest& request) = 0;
 };
+
+// Builds the request and shows it.
+inline TMsgResult ShowMessageBox(IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+                                 TMsgKind kind, std::uint32_t buttons = msgbutton::Ok,
+                                 TWindowHandle owner = 0) {
+  return box.Show({std::u16string(caption), std::u16string(text), kind, buttons, owner});
+}
 
 }  // namespace tolvane::platform

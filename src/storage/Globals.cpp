@@ -47,11 +47,7 @@ std::optional<std::u16string> AppDataFolder(platform::IKnownFolders& knownFolder
 }
 
 void ShowSettingsError(platform::IMessageBox& messageBox, std::u16string_view caption, std::u16string text) {
-  platform::TMsgRequest request;
-  request.Caption = caption;
-  request.Text = std::move(text);
-  request.Kind = platform::TMsgKind::Error;
-  (void)messageBox.Show(request);
+  (void)platform::ShowMessageBox(messageBox, caption, text, platform::TMsgKind::Error);
 }
 
 }  // namespace tolvane::storage

@@ -65,11 +65,7 @@ std::u16string WithMenuFileExtension(std::u16string_view fileName) {
 }
 
 void TMenuFile::ShowMessage(std::u16string_view caption, std::u16string text, platform::TMsgKind kind) {
-  platform::TMsgRequest request;
-  request.Caption = caption;
-  request.Text = std::move(text);
-  request.Kind = kind;
-  (void)Services.MessageBox.Show(request);
+  (void)platform::ShowMessageBox(Services.MessageBox, caption, text, kind);
 }
 
 void TMenuFile::SetProgramItem(std::unique_ptr<TItem> item) {

@@ -12,13 +12,8 @@ namespace {
 platform::TMsgResult ShowRequest(platform::IMessageBox& box, std::u16string_view caption,
                                  std::u16string_view text, platform::TMsgKind kind, std::uint32_t buttons,
                                  HWND owner) {
-  platform::TMsgRequest request;
-  request.Caption = caption;
-  request.Text = text;
-  request.Kind = kind;
-  request.Buttons = buttons;
-  request.Owner = reinterpret_cast<platform::TWindowHandle>(owner);
-  return box.Show(request);
+  return platform::ShowMessageBox(box, caption, text, kind, buttons,
+                                  reinterpret_cast<platform::TWindowHandle>(owner));
 }
 
 }  // namespace
