@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "common/Decimaltext.h"
+
 namespace tolvane::execution {
 namespace {
 
@@ -30,11 +32,6 @@ std::int64_t AddDigit(std::int64_t magnitude, char16_t digit) {
 int Clamped(std::int64_t value) {
   return static_cast<int>(
       std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-std::u16string DecimalText(int value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "common/Decimaltext.h"
+
 namespace tolvane::modifier {
 namespace {
 
@@ -77,9 +79,7 @@ std::u16string Field(char16_t letter, std::size_t count, const platform::TDateTi
 }  // namespace
 
 std::u16string PaddedNumber(int value, int width) {
-  std::u16string digits;
-  for (const char c : std::to_string(value))
-    digits += static_cast<char16_t>(c);
+  std::u16string digits = DecimalText(value);
   if (static_cast<int>(digits.size()) < width)
     digits.insert(0, static_cast<std::size_t>(width) - digits.size(), u'0');
   return digits;

@@ -4,20 +4,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/Decimaltext.h"
 #include "modifier/Functionids.h"
 #include "modifier/Functionregistry.h"
 #include "modifier/Parameters.h"
 #include "modifier/Template.h"
 
 namespace tolvane::modifier {
-namespace {
-
-std::u16string IdText(std::int32_t id) {
-  const std::string digits = std::to_string(id);
-  return std::u16string(digits.begin(), digits.end());
-}
-
-}  // namespace
 
 bool TQxClipTxt::RunScript(const std::vector<std::u16string>& scriptLines) {
   for (std::size_t i = 0; i < scriptLines.size(); ++i) {
@@ -81,7 +74,7 @@ bool TQxClipTxt::ExecuteFunction(std::int32_t id, std::u16string_view paramText)
   }
   const TFunc* func = FindFunction(Functions, id);
   if (func == nullptr) {
-    Messages.UnknownFunction(IdText(id));
+    Messages.UnknownFunction(DecimalText(id));
     return false;
   }
   TArgs args = func->Params;  // the table's slots hold the fresh values

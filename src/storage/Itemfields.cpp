@@ -128,11 +128,6 @@ void UnpackZVals(std::u16string_view zvals, TItem& item) {
   item.RepeatCount = !zvals.empty() && zvals[0] == u'-' ? -count : count;
 }
 
-std::u16string DecimalText(int value) {
-  const std::string text = std::to_string(value);
-  return std::u16string(text.begin(), text.end());
-}
-
 void FinishReadItem(TItem& item) {
   item.RepeatCount = std::max(item.RepeatCount, 1);
   if (item.ItemType >= ItemTypeProgramOwn)

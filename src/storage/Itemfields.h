@@ -42,7 +42,6 @@ void UnpackZVals(std::u16string_view zvals, TItem& item);
 
 inline constexpr std::u16string_view NestedTooDeeply = u"The menu is nested too deeply";
 
-std::u16string DecimalText(int value);
 // What every item read from a file goes through last: a repeat count of at least 1, and no type of the
 // program's own, since a received or hand-edited file could otherwise plant program commands in the menus.
 // Such an item becomes a folder when it holds items and a text clip otherwise, so none of its text is lost.

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/Decimaltext.h"
 #include "storage/Itemfields.h"
 
 namespace tolvane::storage {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/Decimaltext.h"
 #include "storage/Item.h"
 #include "storage/Itemfields.h"
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "common/Decimaltext.h"
 #include "storage/Conversionerror.h"
 #include "storage/Qxmemini.h"
 
@@ -96,8 +97,7 @@ TQxIniVal& TQxIniSection::WriteString(std::u16string_view key, std::u16string_vi
 }
 
 TQxIniVal& TQxIniSection::WriteInteger(std::u16string_view key, int value) {
-  const std::string digits = std::to_string(value);
-  return WriteString(key, std::u16string(digits.begin(), digits.end()));
+  return WriteString(key, DecimalText(value));
 }
 
 TQxIniVal& TQxIniSection::WriteBool(std::u16string_view key, bool value) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "common/Decimaltext.h"
+
 namespace tolvane::storage {
 namespace {
 
@@ -23,11 +25,6 @@ constexpr std::array<std::u16string_view, 7> TypeNames{
 bool Contains(const TSearchRecord& record, std::u16string_view lowerTerm) {
   return std::any_of(SearchedValues.begin(), SearchedValues.end(),
                      [&](auto value) { return (record.*value).find(lowerTerm) != std::u16string::npos; });
-}
-
-void AppendNumber(std::u16string& text, std::uint64_t number) {
-  for (const char digit : std::to_string(number))
-    text += static_cast<char16_t>(digit);
 }
 
 TDetailLine Line(std::u16string_view label, std::u16string_view value, std::uint32_t color) {
@@ -173,9 +170,9 @@ void TSearchEngine::Show(const TRecordList& records, std::uint32_t milliseconds)
 
 std::u16string TSearchEngine::Caption() const {
   std::u16string caption = u"Tolvane Search - Found ";
-  AppendNumber(caption, ShownRows.size());
+  caption += DecimalText(ShownRows.size());
   caption += u" Items in ";
-  AppendNumber(caption, ShownMilliseconds);
+  caption += DecimalText(ShownMilliseconds);
   caption += u" milliseconds";
   return caption;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "common/Decimaltext.h"
 #include "storage/Conversionerror.h"
 #include "storage/Pathnames.h"
 #include "storage/Settingskeys.h"
@@ -110,8 +111,7 @@ std::u16string StoppedAtKey(std::u16string_view key) {
 std::u16string BrokenHeader(const TQxMemIni& ini) {
   const std::u16string_view rest = ini.UnparsedText;
   const std::u16string_view header = rest.substr(0, rest.find_first_of(u"\r\n"));
-  const std::string line = std::to_string(ini.UnparsedLine);
-  return u"The section header in line " + std::u16string(line.begin(), line.end()) +
+  return u"The section header in line " + DecimalText(ini.UnparsedLine) +
          u" cannot be read; a header is a name between \"[\" and \"]\" on one line: " +
          VisibleExcerpt(header) +
          u"\r\nThe settings from there on are not used; the file keeps them as they are.";

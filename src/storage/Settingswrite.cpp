@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "common/Decimaltext.h"
 #include "storage/Settingskeys.h"
 
 namespace tolvane::storage {
@@ -15,11 +16,6 @@ constexpr std::u16string_view NotReplaced =
 constexpr std::u16string_view MrusSection = u"Mrus";
 constexpr int AutoHideTop = -2;
 constexpr TSettingsColor RgbMask = 0x00FFFFFF;
-
-std::u16string Decimal(int value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
 
 void WriteForm(const TSettings& settings, TQxIniSection& form) {
   form.WriteInteger(u"FormHeight", settings.FormHeight);
@@ -95,7 +91,7 @@ void WritePaths(const TSettings& settings, TQxIniSection& paths) {
 void WriteMrus(const TSettings& settings, TQxIniSection& mrus) {
   for (int i = 0; i < settings.MruList.Count(); ++i) {
     const TMruItem& item = settings.MruList.getItem(i);
-    TQxIniSection::SetComment(mrus.WriteString(u"File_" + Decimal(i), item.Name), item.FileName);
+    TQxIniSection::SetComment(mrus.WriteString(u"File_" + DecimalText(i), item.Name), item.FileName);
   }
 }
 
@@ -129,8 +125,8 @@ void MergeReadKeys(const TQxMemIni& written, TSettingsFileState& state) {
 }  // namespace
 
 std::u16string FormatWindowBounds(const TRect& bounds) {
-  return Decimal(bounds.Left) + u"," + Decimal(bounds.Top) + u"," + Decimal(bounds.Right) + u"," +
-         Decimal(bounds.Bottom);
+  return DecimalText(bounds.Left) + u"," + DecimalText(bounds.Top) + u"," + DecimalText(bounds.Right) + u"," +
+         DecimalText(bounds.Bottom);
 }
 
 void FillSettingsIni(const TSettings& settings, TQxMemIni& ini) {
