@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "common/Asciicase.h"
 #include "common/Decimaltext.h"
 
 namespace tolvane::execution {
@@ -12,10 +13,6 @@ namespace {
 
 bool IsDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
-}
-
-char16_t AsciiLower(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
 bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
+#include "common/Asciicase.h"
 #include "modifier/Datepicture.h"
 
 namespace tolvane::modifier {
 namespace {
-
-char16_t AsciiLower(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-}
 
 bool IsAsciiLetter(char16_t c) {
   const char16_t lower = AsciiLower(c);
@@ -200,7 +197,7 @@ std::u16string FormatNow(std::u16string_view format, const platform::TDateTime& 
                          platform::ILocale& locale) {
   // The keywords are ASCII; a locale's own lower-casing (the Turkish dotless i) could miss them.
   std::u16string keyword(format);
-  std::transform(keyword.begin(), keyword.end(), keyword.begin(), AsciiLower);
+  std::transform(keyword.begin(), keyword.end(), keyword.begin(), AsciiLower<char16_t>);
   std::u16string_view pattern = format;
   if (keyword == u"shortdate")
     pattern = u"ddddd";

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/Asciicase.h"
 #include "storage/Pathnames.h"
 
 namespace tolvane::storage {
@@ -121,8 +122,7 @@ void ReadCommandLine(TSettings& settings, const TSettingsServices& services,
     if (argument.size() <= 2 || argument[0] != u'-')
       continue;
     const char16_t letter = argument[1];
-    const char16_t option =
-        letter >= u'A' && letter <= u'Z' ? static_cast<char16_t>(letter - u'A' + u'a') : letter;
+    const char16_t option = AsciiLower(letter);
     const std::u16string_view value = TrimOptionValue(std::u16string_view(argument).substr(2));
     if (!value.empty())
       ApplyOption(settings, services, option, value);

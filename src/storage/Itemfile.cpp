@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "common/Asciicase.h"
 #include "storage/Itemreader.h"
 #include "storage/Itemwriter.h"
 #include "storage/Xmlfile.h"
@@ -27,16 +28,12 @@ static_assert(MaxItemLevel == 999, "the message names the limit");
 constexpr std::u16string_view BranchRootName = u"SavedBranch";
 constexpr int RootImageIndex = 15;
 
-char16_t LowerAscii(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
 bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
   if (text.size() < suffix.size())
     return false;
   const std::u16string_view tail = text.substr(text.size() - suffix.size());
   for (std::size_t i = 0; i < suffix.size(); ++i) {
-    if (LowerAscii(tail[i]) != LowerAscii(suffix[i]))
+    if (AsciiLower(tail[i]) != AsciiLower(suffix[i]))
       return false;
   }
   return true;

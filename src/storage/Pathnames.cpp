@@ -1,11 +1,9 @@
 #include "storage/Pathnames.h"
 
+#include "common/Asciicase.h"
+
 namespace tolvane::storage {
 namespace {
-
-char16_t LowerAscii(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
 
 // Length of the folder part: up to and including the last separator, else a drive prefix.
 std::size_t FolderLength(std::u16string_view path) {
@@ -47,7 +45,7 @@ bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) 
     return false;
   const std::u16string_view tail = text.substr(text.size() - suffix.size());
   for (std::size_t i = 0; i < suffix.size(); ++i) {
-    if (LowerAscii(tail[i]) != LowerAscii(suffix[i]))
+    if (AsciiLower(tail[i]) != AsciiLower(suffix[i]))
       return false;
   }
   return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "common/Asciicase.h"
 #include "common/Unicode.h"
 
 namespace tolvane::storage {
@@ -23,9 +24,8 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
 
 bool MentionsUtf8(std::string_view window) {
   constexpr std::string_view Name = "utf-8";
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   const auto found = std::search(window.begin(), window.end(), Name.begin(), Name.end(),
-                                 [&lower](char a, char b) { return lower(a) == b; });
+                                 [](char a, char b) { return AsciiLower(a) == b; });
   return found != window.end();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/Asciicase.h"
 #include "storage/Xmltext.h"
 
 namespace tolvane::storage {
@@ -35,14 +36,10 @@ bool HasPrefix(std::string_view bytes, std::string_view prefix) {
   return bytes.substr(0, prefix.size()) == prefix;
 }
 
-char UpperAscii(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // The window as upper-cased single-byte text up to its first zero byte.
 std::string SingleByteWindow(std::string_view window) {
   std::string text(window.substr(0, window.find('\0')));
-  std::transform(text.begin(), text.end(), text.begin(), UpperAscii);
+  std::transform(text.begin(), text.end(), text.begin(), AsciiUpper<char>);
   return text;
 }
 
@@ -55,7 +52,7 @@ std::u16string Utf16Window(std::string_view window, bool bigEndian) {
     const char16_t unit = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
     if (unit == 0)
       break;
-    text.push_back(unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - u'a' + u'A') : unit);
+    text.push_back(AsciiUpper(unit));
   }
   return text;
 }
