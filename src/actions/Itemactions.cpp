@@ -5,11 +5,10 @@
 #include "actions/Actionsteps.h"
 #include "common/Unicode.h"
 #include "execution/Shellhlpr.h"
+#include "platform/Virtualkeys.h"
 
 namespace tolvane::actions {
 namespace {
-
-constexpr int ControlKey = 0x11;
 
 // Ctrl alone picks the hint, Shift alone all three texts; any other mask the first text that is not empty.
 std::u16string ClipText(const storage::TItem& item, int modifierMask) {
@@ -74,7 +73,7 @@ void Dispatch(storage::TItem& item, int modifierMask, const TActionHost& host) {
 namespace steps {
 
 bool CtrlHeld(const TActionHost& host) {
-  return host.Services.Keyboard.IsKeyDown(ControlKey);
+  return host.Services.Keyboard.IsKeyDown(platform::vk::Control);
 }
 
 bool PastedForCtrl(const storage::TItem& item, const TActionHost& host) {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "platform/Virtualkeys.h"
+
 namespace tolvane::execution {
 namespace {
-
-constexpr std::uint16_t EnterKey = 0x0D;
 
 void AppendKey(std::uint16_t code, bool extended, bool up, std::vector<platform::TKeyRecord>& records,
                TKeyState& keyState) {
@@ -67,7 +67,7 @@ TMacroBatches BuildBatches(std::span<const TInputItem> items) {
       openedBy = item.Kind;
     }
     AppendRecords(item, built.Batches.back().Events, built.KeyState);
-    afterEnter = item.Kind == TInputKind::KeyUp && item.Code == EnterKey;
+    afterEnter = item.Kind == TInputKind::KeyUp && item.Code == platform::vk::Enter;
   }
   return built;
 }

@@ -3,18 +3,16 @@
 #include <array>
 
 #include "execution/Keyinjection.h"
+#include "platform/Virtualkeys.h"
 
 namespace tolvane::execution {
 namespace {
 
-constexpr std::uint16_t ControlKey = 0x11;
-constexpr std::uint16_t VKey = 0x56;
-
 constexpr std::array<platform::TKeyRecord, 4> PasteKeys = {{
-    {ControlKey, 0, 0},
-    {VKey, 0, 0},
-    {VKey, 0, platform::KeyFlagUp},
-    {ControlKey, 0, platform::KeyFlagUp},
+    {platform::vk::Control, 0, 0},
+    {platform::vk::V, 0, 0},
+    {platform::vk::V, 0, platform::KeyFlagUp},
+    {platform::vk::Control, 0, platform::KeyFlagUp},
 }};
 
 }  // namespace

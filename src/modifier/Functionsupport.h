@@ -5,19 +5,11 @@
 #include <string>
 
 #include "modifier/Qxcliptxt.h"
+#include "platform/Virtualkeys.h"
 
 namespace tolvane::modifier::functions {
 
-namespace vk {
-inline constexpr std::uint16_t Enter = 0x0D;
-inline constexpr std::uint16_t Control = 0x11;
-inline constexpr std::uint16_t End = 0x23;
-inline constexpr std::uint16_t Home = 0x24;
-inline constexpr std::uint16_t Left = 0x25;
-inline constexpr std::uint16_t Down = 0x28;
-inline constexpr std::uint16_t Insert = 0x2D;
-inline constexpr std::uint16_t C = 0x43;
-}  // namespace vk
+namespace vk = platform::vk;
 
 template <class TChange>
 void ForEachLine(TQxClipTxt& clip, TChange change) {
