@@ -8,6 +8,7 @@
 
 #include "common/Geometry.h"
 #include "platform/Services.h"
+#include "storage/Buttoncolors.h"
 #include "storage/Qxmrulist.h"
 
 namespace tolvane::storage {
@@ -52,12 +53,12 @@ struct TSettings {
   int Width = 800;
   // Colors
   TSettingsColor FormBottomColor = 0x00D8B4A3;
-  TSettingsColor ButDimmedLight = 0x00F2F1E3;
-  TSettingsColor ButDimmedDark = 0x00E2C7C1;
-  TSettingsColor ButHotLight = 0x00FDF6BA;
-  TSettingsColor ButHotDark = 0x00F5A997;
-  TSettingsColor ButDisabLight = 0x00E4E4E4;
-  TSettingsColor ButDisabDark = 0x00ACACAC;
+  TSettingsColor ButDimmedLight = buttoncolor::DimmedLight;
+  TSettingsColor ButDimmedDark = buttoncolor::DimmedDark;
+  TSettingsColor ButHotLight = buttoncolor::HotLight;
+  TSettingsColor ButHotDark = buttoncolor::HotDark;
+  TSettingsColor ButDisabLight = buttoncolor::DisabledLight;
+  TSettingsColor ButDisabDark = buttoncolor::DisabledDark;
   TSettingsColor DisabledColor = 0x00E2E7E7;
   TSettingsColor FrameColor = 0x0090006F;
   TSettingsColor MainMenuBottom = 0x00C8C8C8;

@@ -11,6 +11,7 @@
 #include "graphics/Qxcolor.h"
 #include "platform/Systemcolors.h"
 #include "platform/win32/Win.h"
+#include "storage/Buttoncolors.h"
 #include "ui/Dibcanvas.h"
 #include "ui/Window.h"
 
@@ -18,12 +19,12 @@ namespace tolvane::ui {
 
 // The six button colours of the settings ("ButDimmedLight" …); the defaults are the settings' defaults.
 struct TButtonColors {
-  graphics::TColor DimmedLight = 0x00F2F1E3;
-  graphics::TColor DimmedDark = 0x00E2C7C1;
-  graphics::TColor HotLight = 0x00FDF6BA;
-  graphics::TColor HotDark = 0x00F5A997;
-  graphics::TColor DisabLight = 0x00E4E4E4;
-  graphics::TColor DisabDark = 0x00ACACAC;
+  graphics::TColor DimmedLight = storage::buttoncolor::DimmedLight;
+  graphics::TColor DimmedDark = storage::buttoncolor::DimmedDark;
+  graphics::TColor HotLight = storage::buttoncolor::HotLight;
+  graphics::TColor HotDark = storage::buttoncolor::HotDark;
+  graphics::TColor DisabLight = storage::buttoncolor::DisabledLight;
+  graphics::TColor DisabDark = storage::buttoncolor::DisabledDark;
 };
 
 class TQxButton final : public TWindow {
