@@ -90,8 +90,8 @@ void PerformItem(storage::TItem& item, int modifierMask, const TActionHost& host
   try {
     Dispatch(item, modifierMask, host);
   } catch (const std::exception& error) {
-    execution::ShowMessageOk(host.Services.MessageBox, u"Error Performing Item",
-                             u"The message is:\r\n" + Utf8ToUtf16(error.what()));
+    execution::ShowErrorMessage(host.Services.MessageBox, u"Error Performing Item",
+                                u"The message is:\r\n" + Utf8ToUtf16(error.what()));
   }
 }
 

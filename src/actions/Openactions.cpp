@@ -13,8 +13,8 @@ using platform::TShowCommand;
 constexpr std::u16string_view MailErrorCaption = u"Error Activating Mailprogram";
 
 void ShowMailError(const TActionHost& host, std::u16string_view message) {
-  execution::ShowMessageOk(host.Services.MessageBox, MailErrorCaption,
-                           u"The message is:\r\n" + std::u16string(message));
+  execution::ShowErrorMessage(host.Services.MessageBox, MailErrorCaption,
+                              u"The message is:\r\n" + std::u16string(message));
 }
 
 }  // namespace
@@ -46,7 +46,8 @@ void PerformProgram(const storage::TItem& item, const TActionHost& host) {
 
 void PerformWebsite(storage::TItem& item, const TActionHost& host) {
   if (item.Url.empty()) {
-    execution::ShowMessageAlt(host.Services.MessageBox, u"Information to you", u"There is no URL to open");
+    execution::ShowInformationMessage(host.Services.MessageBox, u"Information to you",
+                                      u"There is no URL to open");
     return;
   }
   if (PastedForCtrl(item, host))

@@ -37,7 +37,7 @@ void RestoreTarget(const TActionHost& host) {
 bool SendPaste(const TActionHost& host) {
   if (execution::SendPasteKeys(host.AutoPaste, host.Services.Keyboard))
     return true;
-  execution::ShowMessageOk(
+  execution::ShowErrorMessage(
       host.Services.MessageBox, u"Error Pasting Text",
       u"The system did not let the paste keystroke through.\r\nThe text is on the clipboard.");
   return false;

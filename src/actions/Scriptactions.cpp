@@ -30,8 +30,8 @@ void PerformMacro(const storage::TItem& item, const TActionHost& host) {
   RestoreTarget(host);
   execution::TQxInputList list(item.KeyMacro);
   if (!execution::PlayInputList(list, item.RepeatCount, host.Services.Keyboard, host.Services.Time))
-    execution::ShowMessageOk(host.Services.MessageBox, u"Error Playing Macro",
-                             u"The system did not let all keystrokes through, so the macro was stopped.");
+    execution::ShowErrorMessage(host.Services.MessageBox, u"Error Playing Macro",
+                                u"The system did not let all keystrokes through, so the macro was stopped.");
 }
 
 void PerformClipModifier(const storage::TItem& item, const TActionHost& host) {

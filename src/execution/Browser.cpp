@@ -66,7 +66,7 @@ int ListInstalledBrowsers(TBrowserList& list, bool addDefault, platform::IRegist
   for (const std::u16string& name : *names)
     list.push_back({name, std::nullopt});
   if (!AttachPaths(list, registry)) {
-    ShowMessageOk(messageBox, u"Registry Error !!", u"The message is:\r\n" + registry.LastError().Message);
+    ShowErrorMessage(messageBox, u"Registry Error !!", u"The message is:\r\n" + registry.LastError().Message);
     return -1;
   }
   if (addDefault)

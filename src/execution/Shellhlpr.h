@@ -43,11 +43,11 @@ std::u16string FileVersionString(platform::IVersionStrings& versions, std::u16st
 std::vector<std::u16string> ListFixedPitchFonts(platform::IFonts& fonts);
 std::vector<std::u16string> ListTrueTypeFonts(platform::IFonts& fonts);
 
-// Modal boxes with an Ok button: an error box and an information box.
-void ShowMessageOk(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
-                   platform::TWindowHandle owner = 0);
-void ShowMessageAlt(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
-                    platform::TWindowHandle owner = 0);
+// Modal boxes with an Ok button.
+void ShowErrorMessage(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+                      platform::TWindowHandle owner = 0);
+void ShowInformationMessage(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+                            platform::TWindowHandle owner = 0);
 // A question with Yes and No; true exactly when Yes was chosen.
 bool AskYesNo(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
               platform::TWindowHandle owner = 0);

@@ -2,14 +2,14 @@
 
 namespace tolvane::execution {
 
-void ShowMessageOk(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
-                   platform::TWindowHandle owner) {
+void ShowErrorMessage(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+                      platform::TWindowHandle owner) {
   (void)platform::ShowMessageBox(box, caption, text, platform::TMsgKind::Error, platform::msgbutton::Ok,
                                  owner);
 }
 
-void ShowMessageAlt(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
-                    platform::TWindowHandle owner) {
+void ShowInformationMessage(platform::IMessageBox& box, std::u16string_view caption, std::u16string_view text,
+                            platform::TWindowHandle owner) {
   (void)platform::ShowMessageBox(box, caption, text, platform::TMsgKind::Information, platform::msgbutton::Ok,
                                  owner);
 }
@@ -29,7 +29,7 @@ std::u16string ReportSystemError(platform::IMessageBox& box, const platform::TSy
   std::u16string text(before);
   text.append(u"\r\n").append(std::u16string_view(error.Message).substr(0, MaxSystemText));
   text.append(u"\r\n").append(after);
-  ShowMessageOk(box, caption, text, owner);
+  ShowErrorMessage(box, caption, text, owner);
   return text;
 }
 

@@ -153,8 +153,8 @@ TEST_F(ServiceHelpersTest, FontListsDropVerticalVariantsAndDuplicates) {
 }
 
 TEST_F(ServiceHelpersTest, MessageHelpers) {
-  ShowMessageOk(Doubles.MessageBox, u"C1", u"T1");
-  ShowMessageAlt(Doubles.MessageBox, u"C2", u"T2", 7);
+  ShowErrorMessage(Doubles.MessageBox, u"C1", u"T1");
+  ShowInformationMessage(Doubles.MessageBox, u"C2", u"T2", 7);
   Doubles.MessageBox.QueueAnswer(platform::TMsgResult::No);
   EXPECT_FALSE(AskYesNo(Doubles.MessageBox, u"C3", u"T3"));
   Doubles.MessageBox.QueueAnswer(platform::TMsgResult::Yes);
