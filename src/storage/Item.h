@@ -33,6 +33,10 @@ inline constexpr int MaxItemLevel = XmlMaxDepth - 1;
 class TItem;
 using TItemVector = TQxPtrVector<TItem>;
 
+// The editor's tree-view item of an item (an HTREEITEM on Windows), opaque here; None while the item has no
+// node. Wide enough for a pointer.
+enum class TTreeNode : std::uintptr_t { None = 0 };
+
 // One entry of the menu tree: a folder or an action, with the texts its type needs. Each item owns its
 // children; an item is known only by its place in the tree.
 class TItem {
@@ -103,8 +107,8 @@ class TItem {
   int ItemType = ItemTypeClip;
   int Level = 0;
   TItem* Parent = nullptr;
-  TRect ItemRect;               // never stored
-  std::uintptr_t TreeNode = 0;  // the editor's tree node, opaque here; never stored
+  TRect ItemRect;                        // never stored
+  TTreeNode TreeNode = TTreeNode::None;  // never stored
   TItemVector Children;
   int MaxChildWidth = 0;  // never stored
 
