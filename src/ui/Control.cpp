@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <system_error>
 
 #include "ui/Controlfont.h"
@@ -32,7 +33,7 @@ wchar_t CharacterOfKey(WORD key) {
 
 }  // namespace
 
-TControl::TControl(TWindow& parent, int id, const TControlClass& controlClass) : Parent(parent) {
+TControl::TControl(TWindow& parent, int id, const TControlClass& controlClass) : ParentWindow(parent) {
   const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
   Hwnd = ::CreateWindowExW(controlClass.ExStyle, controlClass.Name, L"",
                            WS_CHILD | WS_VISIBLE | controlClass.Style, 0, 0, 0, 0, parent.Handle(), menu,
@@ -42,7 +43,7 @@ TControl::TControl(TWindow& parent, int id, const TControlClass& controlClass) :
                             "Creating a control failed");
   Window.reset(Hwnd);
   ::SetWindowSubclass(Hwnd, &TControl::SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  Parent.AddControl(Hwnd, *this);
+  ParentWindow.AddControl(Hwnd, *this);
   SetFont(ControlFont(parent.Scale()));
 }
 
@@ -51,7 +52,7 @@ TControl::~TControl() {
   if (Hwnd == nullptr)
     return;
   ::RemoveWindowSubclass(Hwnd, &TControl::SubclassProcedure, kSubclassId);
-  Parent.RemoveControl(Hwnd);
+  ParentWindow.RemoveControl(Hwnd);
   Hwnd = nullptr;
   Window.reset();
 }
@@ -139,35 +140,44 @@ bool TControl::BeforeMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRE
 
 bool TControl::KeyDown(WORD key) {
   KeptCharacter = 0;
-  if (!OnKeyDown || !OnKeyDown(key))
+  if (!OnKeyDown)
     return false;
-  KeptCharacter = CharacterOfKey(key);
-  return true;
+  const std::weak_ptr<bool> alive = Lifetime;
+  const bool kept = OnKeyDown(key);
+  // A handler that closed the form took the control and its wrapper with it.
+  if (alive.expired())
+    return true;
+  if (kept)
+    KeptCharacter = CharacterOfKey(key);
+  return kept;
 }
 
 LRESULT CALLBACK TControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR /*id*/, DWORD_PTR self) {
   LRESULT result = 0;
   const HWND form = ::GetAncestor(window, GA_ROOT);
-  if (!GuardedCall(form,
-                   [&] { result = reinterpret_cast<TControl*>(self)->Filter(message, wParam, lParam); }))
+  if (!GuardedCall(
+          form, [&] { result = reinterpret_cast<TControl*>(self)->Filter(window, message, wParam, lParam); }))
     return 0;
   return result;
 }
 
-LRESULT TControl::Filter(UINT message, WPARAM wParam, LPARAM lParam) {
-  const HWND window = Hwnd;
+// Callbacks may destroy the wrapper (a key that closes the form); nothing of it is touched after that.
+LRESULT TControl::Filter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY)
     Closing = true;
   if (message == WM_NCDESTROY) {
     Gone();
     return ::DefSubclassProc(window, message, wParam, lParam);
   }
+  const std::weak_ptr<bool> alive = Lifetime;
   LRESULT result = 0;
   if (!Closing && BeforeMessage(message, wParam, lParam, result))
     return result;
+  if (alive.expired())
+    return 0;
   result = ::DefSubclassProc(window, message, wParam, lParam);
-  if (!Closing)
+  if (!alive.expired() && !Closing)
     AfterMessage(message, wParam, lParam);
   return result;
 }
@@ -175,7 +185,7 @@ LRESULT TControl::Filter(UINT message, WPARAM wParam, LPARAM lParam) {
 // The parent destroyed the control: the wrapper lets go of it and is only an empty shell from now on.
 void TControl::Gone() {
   ::RemoveWindowSubclass(Hwnd, &TControl::SubclassProcedure, kSubclassId);
-  Parent.RemoveControl(Hwnd);
+  ParentWindow.RemoveControl(Hwnd);
   (void)Window.release();
   Hwnd = nullptr;
 }

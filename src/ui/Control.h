@@ -8,6 +8,7 @@
 // TWindow object it was created on. Exceptions from callbacks are shown on the form, like those of handlers.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -66,18 +67,19 @@ class TControl : protected TControlNotifications {
   // After the control's own procedure handled the message.
   virtual void AfterMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {}
 
-  TWindow& Parent;
+  TWindow& ParentWindow;
 
  private:
   static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR id, DWORD_PTR self);
-  LRESULT Filter(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Filter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool KeyDown(WORD key);
   void Gone();
 
   HWND Hwnd = nullptr;
   win32::unique_hwnd Window;
   bool Closing = false;
+  std::shared_ptr<bool> Lifetime = std::make_shared<bool>(true);  // expires with the wrapper
   wchar_t KeptCharacter =
       0;  // the character of a key OnKeyDown kept, which must not reach the control either
 };

@@ -4,13 +4,17 @@
 
 namespace tolvane::ui {
 
+namespace {
+
+DWORD ComboStyle(TComboKind kind) {
+  const DWORD list = kind == TComboKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+  return WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | list;
+}
+
+}  // namespace
+
 TComboBox::TComboBox(TWindow& parent, int id, TComboKind kind, int visibleLines)
-    : TControl(parent, id,
-               {L"COMBOBOX",
-                WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL |
-                    (kind == TComboKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN),
-                0}),
-      VisibleLines(std::max(visibleLines, 1)) {}
+    : TControl(parent, id, {L"COMBOBOX", ComboStyle(kind), 0}), VisibleLines(std::max(visibleLines, 1)) {}
 
 int TComboBox::Add(std::u16string_view text, std::intptr_t data) {
   const auto index =

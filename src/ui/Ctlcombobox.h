@@ -1,5 +1,6 @@
 #pragma once
-// TComboBox: a drop-down list (choose one line) or an editable combo box (type, or choose a line).
+// TComboBox: a drop-down list (choose one line) or an editable combo box (type, or choose a line). Keys typed
+// into an editable box go to its inner edit and do not reach OnKeyDown.
 
 #include <cstdint>
 #include <functional>

@@ -4,23 +4,27 @@ namespace tolvane::ui {
 
 namespace {
 
-DWORD EditStyle(const TEditOptions& options) {
-  DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
-  if (options.Multiline)
-    style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
-  if (options.ReadOnly)
-    style |= ES_READONLY;
-  if (options.DigitsOnly)
-    style |= ES_NUMBER;
-  return style;
+DWORD EditStyle(unsigned style) {
+  DWORD windowStyle = WS_TABSTOP | ES_AUTOHSCROLL;
+  if ((style & editstyle::Multiline) != 0)
+    windowStyle |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+  if ((style & editstyle::ReadOnly) != 0)
+    windowStyle |= ES_READONLY;
+  if ((style & editstyle::DigitsOnly) != 0)
+    windowStyle |= ES_NUMBER;
+  return windowStyle;
 }
 
 }  // namespace
 
-TEdit::TEdit(TWindow& parent, int id, const TEditOptions& options)
-    : TControl(parent, id, {L"EDIT", EditStyle(options), WS_EX_CLIENTEDGE}) {
-  // Without a limit the system stops the user at 32767 units; a memo must take whatever it was given.
-  Send(EM_SETLIMITTEXT, static_cast<WPARAM>(options.MaxLength > 0 ? options.MaxLength : 0x7FFFFFFE));
+TEdit::TEdit(TWindow& parent, int id, unsigned style)
+    : TControl(parent, id, {L"EDIT", EditStyle(style), WS_EX_CLIENTEDGE}) {
+  SetMaxLength(0);
+}
+
+// Without a limit of its own the control stops the user at 32767 units.
+void TEdit::SetMaxLength(int length) {
+  Send(EM_SETLIMITTEXT, static_cast<WPARAM>(length > 0 ? length : 0x7FFFFFFE));
 }
 
 void TEdit::SetText(std::u16string_view text) {

@@ -9,12 +9,13 @@
 
 namespace tolvane::ui {
 
-struct TEditOptions {
-  bool Multiline = false;  // a memo: line breaks, vertical scroll bar, Enter types a line break
-  bool ReadOnly = false;
-  bool DigitsOnly = false;
-  int MaxLength = 0;  // in UTF-16 units; 0 for no limit
-};
+// Or-ed into the style of a TEdit.
+namespace editstyle {
+inline constexpr unsigned Multiline =
+    1;  // a memo: line breaks, vertical scroll bar, Enter types a line break
+inline constexpr unsigned ReadOnly = 2;
+inline constexpr unsigned DigitsOnly = 4;
+}  // namespace editstyle
 
 struct TTextSelection {
   int Start = 0;
@@ -25,12 +26,14 @@ struct TTextSelection {
 
 class TEdit : public TControl {
  public:
-  TEdit(TWindow& parent, int id, const TEditOptions& options = {});
+  TEdit(TWindow& parent, int id, unsigned style = 0);
 
   std::u16string Text() const { return ControlText(); }
   void SetText(std::u16string_view text);
   void SetReadOnly(bool readOnly);
   bool ReadOnly() const;
+  // How much the user may type, in UTF-16 units; 0 for no limit.
+  void SetMaxLength(int length);
   // UTF-16 positions; End is just behind the selection.
   TTextSelection Selection() const;
   void SetSelection(TTextSelection selection);

@@ -124,6 +124,17 @@ void TListView::PressKey(WORD key) {
   Send(WM_KEYUP, key, 0xC0000001);
 }
 
+// Enter is taken here: the system's list announces it differently from version to version.
+bool TListView::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (TControl::BeforeMessage(message, wParam, lParam, result))
+    return true;
+  if (message != WM_KEYDOWN || wParam != VK_RETURN || !OnActivate)
+    return false;
+  if (const int row = Selected(); row >= 0)
+    OnActivate(row);
+  return true;
+}
+
 bool TListView::Notify(const NMHDR& header, LRESULT& /*result*/) {
   if (!Notifying())
     return false;

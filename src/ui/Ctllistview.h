@@ -6,9 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include <commctrl.h>
-
 #include "ui/Control.h"
+
+// After the Windows headers that Control.h brings.
+#include <commctrl.h>
 
 namespace tolvane::ui {
 
@@ -43,11 +44,12 @@ class TListView : public TControl {
   void PressKey(WORD key);
 
   std::function<void(int row)> OnSelChanged;
-  // A double click or Enter on a row.
+  // A double click on a row, or Enter while a row is selected.
   std::function<void(int row)> OnActivate;
 
  private:
   bool Notify(const NMHDR& header, LRESULT& result) override;
+  bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool SetCell(int row, int column, const TListCell& cell);
 };
 

@@ -11,13 +11,14 @@ namespace tolvane::ui {
 namespace {
 
 // Loaded on first use and kept: the control class lives in the library.
-const TControlClass& RichEditClass(const TRichEditOptions& options, TControlClass& controlClass) {
+TControlClass RichEditClass(unsigned style) {
   static const win32::unique_hmodule library(::LoadLibraryW(L"msftedit.dll"));
+  TControlClass controlClass;
   controlClass.Name = MSFTEDIT_CLASS;
   controlClass.Style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
-  if (!options.WordWrap)
+  if ((style & richstyle::NoWordWrap) != 0)
     controlClass.Style |= WS_HSCROLL | ES_AUTOHSCROLL;
-  if (options.ReadOnly)
+  if ((style & richstyle::ReadOnly) != 0)
     controlClass.Style |= ES_READONLY;
   controlClass.ExStyle = WS_EX_CLIENTEDGE;
   return controlClass;
@@ -32,12 +33,11 @@ CHARFORMAT2W EmptyFormat(DWORD mask) {
 
 }  // namespace
 
-TRichEdit::TRichEdit(TWindow& parent, int id, const TRichEditOptions& options)
-    : TControl(parent, id, RichEditClass(options, *std::make_unique<TControlClass>())) {
+TRichEdit::TRichEdit(TWindow& parent, int id, unsigned style) : TControl(parent, id, RichEditClass(style)) {
   // The text mode can only change while the control is empty.
-  if (options.PlainText)
+  if ((style & richstyle::PlainText) != 0)
     Send(EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE);
-  if (!options.WordWrap)
+  if ((style & richstyle::NoWordWrap) != 0)
     Send(EM_SETTARGETDEVICE, 0, 1);
   // The default stops at 32767 units, also for text that is set, which would cut long texts short.
   Send(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);

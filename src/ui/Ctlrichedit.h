@@ -13,16 +13,17 @@
 
 namespace tolvane::ui {
 
-struct TRichEditOptions {
-  bool ReadOnly = false;
-  bool WordWrap = true;
-  bool PlainText = false;  // one font and colour for all text
-};
+// Or-ed into the style of a TRichEdit.
+namespace richstyle {
+inline constexpr unsigned ReadOnly = 1;
+inline constexpr unsigned NoWordWrap = 2;  // long lines scroll sideways
+inline constexpr unsigned PlainText = 4;   // one font and colour for all text
+}  // namespace richstyle
 
 class TRichEdit : public TControl {
  public:
   // Throws std::system_error when the rich edit library or the control cannot be had.
-  TRichEdit(TWindow& parent, int id, const TRichEditOptions& options = {});
+  TRichEdit(TWindow& parent, int id, unsigned style = 0);
 
   std::u16string Text() const;
   // The text as it is: one that looks like rich text format is not interpreted.

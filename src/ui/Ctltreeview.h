@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include <commctrl.h>
-
 #include "ui/Control.h"
+
+// After the Windows headers that Control.h brings.
+#include <commctrl.h>
 
 namespace tolvane::ui {
 
@@ -62,6 +63,7 @@ class TTreeView : public TControl {
   bool IsInside(TTreeItem item, TTreeItem ancestor) const;
 
   bool Expanded(TTreeItem item) const;
+  // Opening and closing by the program does not ask OnItemExpanding.
   void Expand(TTreeItem item, bool expand = true);
   // Every item of the tree.
   void ExpandAll(bool expand);
@@ -81,7 +83,7 @@ class TTreeView : public TControl {
   TTreeItem HitTest(TPoint point) const;
 
   std::function<void(TTreeItem selected)> OnSelChanged;
-  // Before an item opens or closes; answering false keeps it as it is.
+  // Before the user opens or closes an item; answering false keeps it as it is.
   std::function<bool(TTreeItem item, bool expanding)> OnItemExpanding;
   // The user started dragging the item with the left button; the point in client pixels.
   std::function<void(TTreeItem item, TPoint point)> OnBeginDrag;
@@ -96,6 +98,8 @@ class TTreeView : public TControl {
   TTreeItem CopyBranch(TTreeItem item, TTreeItem parent, HTREEITEM after);
   void ExpandBranch(TTreeItem first, bool expand);
   TPoint CursorInClient() const;
+
+  bool ExpandingByProgram = false;
 };
 
 }  // namespace tolvane::ui

@@ -38,8 +38,11 @@ bool TTreeView::Expanded(TTreeItem item) const {
   return (Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item.Handle), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
+// The system asks the parent only the first time the program opens an item, so the wrapper never asks.
 void TTreeView::Expand(TTreeItem item, bool expand) {
+  ExpandingByProgram = true;
   Send(TVM_EXPAND, expand ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(item.Handle));
+  ExpandingByProgram = false;
 }
 
 void TTreeView::ExpandAll(bool expand) {
@@ -113,8 +116,9 @@ bool TTreeView::Notify(const NMHDR& header, LRESULT& result) {
       return true;
     case TVN_ITEMEXPANDINGW:
       // Nonzero keeps the item as it is.
-      result = OnItemExpanding && !OnItemExpanding({tree.itemNew.hItem},
-                                                   (tree.action & (TVE_EXPAND | TVE_COLLAPSE)) == TVE_EXPAND);
+      result =
+          !ExpandingByProgram && OnItemExpanding &&
+          !OnItemExpanding({tree.itemNew.hItem}, (tree.action & (TVE_EXPAND | TVE_COLLAPSE)) == TVE_EXPAND);
       return true;
     case TVN_BEGINDRAGW:
       if (OnBeginDrag)
