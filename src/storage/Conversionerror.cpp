@@ -26,7 +26,10 @@ std::u16string VisibleExcerpt(std::u16string_view text) {
 }
 
 std::u16string NotAnIntegerMessage(std::u16string_view value) {
-  return u"'" + VisibleExcerpt(value) + u"' is not a valid integer value";
+  // Appended step by step: gcc 12 warns of overlapping copies (-Wrestrict) in the chained form at -O3.
+  std::u16string message = u"'";
+  message.append(VisibleExcerpt(value)).append(u"' is not a valid integer value");
+  return message;
 }
 
 }  // namespace tolvane::storage

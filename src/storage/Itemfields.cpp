@@ -34,7 +34,7 @@ std::optional<int> ParseInteger(std::u16string_view text) {
 
 }  // namespace
 
-const std::array<TFieldSpec, 14> StoredFields{{
+const std::array<TStoredField, 14> StoredFields{{
     {u"Name", &TItem::Name, TFieldForm::Plain},
     {u"Code", &TItem::Code, TFieldForm::Framed},
     {u"Tip", &TItem::Tip, TFieldForm::Framed},

@@ -17,14 +17,14 @@ enum class TFieldForm {
   CData,   // always CDATA
 };
 
-struct TFieldSpec {
+struct TStoredField {
   std::u16string_view Element;
   std::u16string TItem::*Member;
   TFieldForm Form;
 };
 
 // In file order; "Name" is written even when empty, the others only when not empty.
-extern const std::array<TFieldSpec, 14> StoredFields;
+extern const std::array<TStoredField, 14> StoredFields;
 
 // What a field's element holds: the text (as it is to be stored before escaping) and whether it is CDATA.
 struct TStoredValue {

@@ -23,10 +23,10 @@ void WriteField(std::u16string_view element, TStoredValue stored, int level, TXm
 
 // The elements inside an item's element, which stands at level - 1.
 void WriteContent(const TItem& item, int level, TXmlTextSink& sink) {
-  for (const TFieldSpec& spec : StoredFields) {
-    const std::u16string& value = item.*spec.Member;
-    if (!value.empty() || spec.Member == &TItem::Name)
-      WriteField(spec.Element, StoredValue(spec.Form, value), level, sink);
+  for (const TStoredField& field : StoredFields) {
+    const std::u16string& value = item.*field.Member;
+    if (!value.empty() || field.Member == &TItem::Name)
+      WriteField(field.Element, StoredValue(field.Form, value), level, sink);
   }
   if (NeedsZVals(item))
     WriteField(u"ZVals", {PackZVals(item), false}, level, sink);
@@ -58,8 +58,8 @@ std::size_t TItemRootWriter::EstimatedSize() const {
     const auto [item, level] = pending.back();
     pending.pop_back();
     size += ItemMarkup + 2 * level;
-    for (const TFieldSpec& spec : StoredFields) {
-      const std::size_t length = (item->*spec.Member).size();
+    for (const TStoredField& field : StoredFields) {
+      const std::size_t length = (item->*field.Member).size();
       if (length > 0)
         size += FieldMarkup + 2 * level + length + length / 4;
     }

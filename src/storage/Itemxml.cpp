@@ -53,12 +53,12 @@ void TItem::WriteToXmlAsItem(TQxXmlTag& tag) const {
 }
 
 void TItem::WriteFields(TQxXmlTag& tag) const {
-  for (const TFieldSpec& spec : StoredFields) {
-    const std::u16string& value = this->*spec.Member;
-    if (value.empty() && spec.Member != &TItem::Name)
+  for (const TStoredField& field : StoredFields) {
+    const std::u16string& value = this->*field.Member;
+    if (value.empty() && field.Member != &TItem::Name)
       continue;
-    const TStoredValue stored = StoredValue(spec.Form, value);
-    tag.AddChild(spec.Element, stored.Text, stored.CData ? xtElementCData : xtElement);
+    const TStoredValue stored = StoredValue(field.Form, value);
+    tag.AddChild(field.Element, stored.Text, stored.CData ? xtElementCData : xtElement);
   }
   if (NeedsZVals(*this))
     tag.AddChild(u"ZVals", PackZVals(*this), xtElement);

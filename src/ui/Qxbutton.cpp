@@ -9,12 +9,12 @@ TQxButton::TQxButton(HWND parent, int id, std::u16string_view caption, platform:
   const std::wstring text = win32::Wide(caption);
   TWindowClass windowClass;
   windowClass.Name = kClassName;
-  TWindowSpec spec;
-  spec.Style = WS_CHILD | WS_TABSTOP;
-  spec.Caption = text.c_str();
-  spec.Parent = parent;
-  spec.ControlId = id;
-  Create(windowClass, spec);
+  TWindowParams params;
+  params.Style = WS_CHILD | WS_TABSTOP;
+  params.Caption = text.c_str();
+  params.Parent = parent;
+  params.ControlId = id;
+  Create(windowClass, params);
   ShadeSet.OnRepaint = [this] { Invalidate(); };
   setColors(TButtonColors{});
   setParentColor(SystemColors.Color(COLOR_BTNFACE));

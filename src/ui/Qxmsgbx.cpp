@@ -24,11 +24,11 @@ TQxMsgBox::TQxMsgBox(HWND owner, platform::ILocale& locale, platform::ISystemCol
   TWindowClass windowClass;
   windowClass.Name = kClassName;
   windowClass.IconId = 1;
-  TWindowSpec spec;
-  spec.ExStyle = kExStyle;
-  spec.Style = kStyle;
-  spec.Parent = Owner;
-  Create(windowClass, spec);
+  TWindowParams params;
+  params.ExStyle = kExStyle;
+  params.Style = kStyle;
+  params.Parent = Owner;
+  Create(windowClass, params);
   CreateFont();
   CreateControls(systemColors);
   LoadKindImage();

@@ -18,12 +18,12 @@ TForm1::TForm1(TAppContext& context, HWND owner) : Context(context) {
   windowClass.Name = kClassName;
   windowClass.Style = CS_DBLCLKS;
   windowClass.IconId = 1;
-  TWindowSpec spec;
-  spec.Style = WS_POPUP | WS_CLIPCHILDREN;
-  spec.Caption = kCaption;
-  spec.Parent = owner;
+  TWindowParams params;
+  params.Style = WS_POPUP | WS_CLIPCHILDREN;
+  params.Caption = kCaption;
+  params.Parent = owner;
   // Zero size at first: DockToMonitor sets the real bounds once the window exists.
-  Create(windowClass, spec);
+  Create(windowClass, params);
   DockToMonitor(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
 }
 

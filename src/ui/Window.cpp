@@ -76,19 +76,19 @@ TWindow::~TWindow() {
   Destroy();
 }
 
-void TWindow::Create(const TWindowClass& windowClass, const TWindowSpec& spec) {
+void TWindow::Create(const TWindowClass& windowClass, const TWindowParams& params) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   RegisterOnce(instance, windowClass, &TWindow::Procedure);
-  const bool child = (spec.Style & WS_CHILD) != 0;
-  const RECT requested = ToRECT(spec.Bounds);
+  const bool child = (params.Style & WS_CHILD) != 0;
+  const RECT requested = ToRECT(params.Bounds);
   // Handlers of the creation messages already size things at the scale the window will have.
-  WindowScale = child && spec.Parent != nullptr
-                    ? uimodel::TScale(static_cast<int>(WindowDpi(spec.Parent)))
+  WindowScale = child && params.Parent != nullptr
+                    ? uimodel::TScale(static_cast<int>(WindowDpi(params.Parent)))
                     : MonitorScale(::MonitorFromRect(&requested, MONITOR_DEFAULTTONEAREST));
-  const auto menu = child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.ControlId)) : nullptr;
-  const HWND created = ::CreateWindowExW(spec.ExStyle, windowClass.Name, spec.Caption, spec.Style,
-                                         spec.Bounds.Left, spec.Bounds.Top, spec.Bounds.Width(),
-                                         spec.Bounds.Height(), spec.Parent, menu, instance, this);
+  const auto menu = child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.ControlId)) : nullptr;
+  const HWND created = ::CreateWindowExW(params.ExStyle, windowClass.Name, params.Caption, params.Style,
+                                         params.Bounds.Left, params.Bounds.Top, params.Bounds.Width(),
+                                         params.Bounds.Height(), params.Parent, menu, instance, this);
   if (created == nullptr)
     ThrowLastError("Creating a window failed");
   Owned.reset(created);

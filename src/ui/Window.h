@@ -25,7 +25,7 @@ struct TWindowClass {
   const wchar_t* Cursor = IDC_ARROW;
 };
 
-struct TWindowSpec {
+struct TWindowParams {
   DWORD ExStyle = 0;
   DWORD Style = 0;
   const wchar_t* Caption = L"";
@@ -66,7 +66,7 @@ class TWindow {
 
  protected:
   // Registers the class (once per process) and creates the window; throws std::system_error on failure.
-  void Create(const TWindowClass& windowClass, const TWindowSpec& spec);
+  void Create(const TWindowClass& windowClass, const TWindowParams& params);
   // Destroys the window now, while the derived object is whole.
   void Destroy();
 

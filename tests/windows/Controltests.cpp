@@ -755,7 +755,7 @@ class TBareWindow final : public TWindow {
   TBareWindow() {
     TWindowClass windowClass;
     windowClass.Name = L"TolvaneBareTestWindow";
-    TWindowSpec creation;
+    TWindowParams creation;
     creation.Style = WS_POPUP;
     creation.Bounds = TRect::Sized(900, 40, 200, 100);
     Create(windowClass, creation);

@@ -35,7 +35,7 @@ TControl* TTestControls::ById(int id) {
 TControlTestWindow::TControlTestWindow(const TRect& bounds) {
   TWindowClass windowClass;
   windowClass.Name = kClassName;
-  TWindowSpec creation;
+  TWindowParams creation;
   creation.Style = WS_POPUP | WS_CLIPCHILDREN;
   creation.Caption = L"Tolvane control test";
   creation.Bounds = bounds;

@@ -29,12 +29,12 @@ class TProbeWindow final : public TWindow {
   explicit TProbeWindow(DWORD style = WS_POPUP, HWND parent = nullptr, int id = 0) {
     TWindowClass windowClass;
     windowClass.Name = kClassName;
-    TWindowSpec spec;
-    spec.Style = style;
-    spec.Bounds = TRect::Sized(40, 40, 300, 200);
-    spec.Parent = parent;
-    spec.ControlId = id;
-    Create(windowClass, spec);
+    TWindowParams params;
+    params.Style = style;
+    params.Bounds = TRect::Sized(40, 40, 300, 200);
+    params.Parent = parent;
+    params.ControlId = id;
+    Create(windowClass, params);
   }
   ~TProbeWindow() override { Destroy(); }
 
