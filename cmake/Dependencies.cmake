@@ -1,8 +1,9 @@
 # Third-party libraries. Natively they come from Debian's -dev packages; for Windows, zlib comes from
-# libz-mingw-w64-dev and libpng is cross-built from Debian's source package into the build tree (cached).
+# libz-mingw-w64-dev and libpng is cross-built from Debian's source package into this build tree's deps/
+# (cached there, so removing the build tree removes it too).
 
 if(WIN32)
-  set(TOLVANE_DEPS_PREFIX ${PROJECT_SOURCE_DIR}/build/deps/${CMAKE_SYSTEM_PROCESSOR})
+  set(TOLVANE_DEPS_PREFIX ${CMAKE_BINARY_DIR}/deps)
   if(NOT EXISTS ${TOLVANE_DEPS_PREFIX}/lib/libpng16.a)
     message(STATUS "Cross-building libpng for ${CMAKE_SYSTEM_PROCESSOR}")
     execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/build-libpng-mingw ${CMAKE_SYSTEM_PROCESSOR}
