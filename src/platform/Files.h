@@ -15,10 +15,19 @@ class IFileWriter {
  public:
   virtual ~IFileWriter() = default;
 
+  // Writes at the current position, overwriting what is there and extending the file where needed.
   [[nodiscard]] virtual bool Write(std::string_view bytes) = 0;
+  // Ends the file at the current position, dropping whatever an earlier, longer content left behind.
+  [[nodiscard]] virtual bool SetEnd() = 0;
   // Pushes everything written so far to the disk (FlushFileBuffers / fsync).
   [[nodiscard]] virtual bool Flush() = 0;
   [[nodiscard]] virtual bool Close() = 0;
+};
+
+// A file made under a name of its own; Writer is never null.
+struct TTemporaryFile {
+  std::unique_ptr<IFileWriter> Writer;
+  std::u16string Path;
 };
 
 struct TFolderEntry {
@@ -39,7 +48,15 @@ class IFiles {
   virtual std::optional<std::string> ReadAll(std::u16string_view path) = 0;
   // Creates or truncates the file; null on failure.
   virtual std::unique_ptr<IFileWriter> Create(std::u16string_view path) = 0;
+  // Opens an existing file for writing from its start, keeping its content until it is overwritten, and
+  // keeping the file itself (attributes, permissions, links to it); null when it is missing or not writable.
+  virtual std::unique_ptr<IFileWriter> OpenForOverwrite(std::u16string_view path) = 0;
+  // Creates a new file in the system's folder for temporary files, under a name that starts with nameStart
+  // (a name part without separators) and that no other file has; nullopt on failure.
+  virtual std::optional<TTemporaryFile> CreateTemporary(std::u16string_view nameStart) = 0;
   // Moves replacement over target in one step (target may be missing); the target is untouched on failure.
+  // An existing target's attributes (hidden, system) carry over to the new content, and so do its access
+  // rights: its security on Windows (not under Wine), its permission bits on Linux.
   [[nodiscard]] virtual bool Replace(std::u16string_view target, std::u16string_view replacement) = 0;
   [[nodiscard]] virtual bool Delete(std::u16string_view path) = 0;
   // The folder's entries without "." and "..", in no particular order; nullopt when it cannot be listed.
@@ -48,6 +65,12 @@ class IFiles {
   [[nodiscard]] virtual bool CreateFolder(std::u16string_view path) = 0;
   // True when the existing file can be opened for writing while denying other writers.
   virtual bool CanOpenForWriting(std::u16string_view path) = 0;
+  // Where writing the path really writes: the file a symbolic link leads to, through any chain of links;
+  // the path itself when it is no link or the link cannot be followed.
+  virtual std::u16string FinalPath(std::u16string_view path) = 0;
+  // True when the error is this system's refusal for want of permission, as opposed to a missing path, a
+  // file in use or a full disk.
+  virtual bool IsAccessDenied(const TSystemError& error) const = 0;
   virtual TSystemError LastError() const = 0;
 };
 

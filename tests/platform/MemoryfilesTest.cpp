@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tolvane::recording {
 namespace {
@@ -137,6 +138,116 @@ TEST_F(MemoryFilesTest, AnotherProgramCanHoldAFile) {
   EXPECT_EQ(Files.ReadAll(u"C:\\a.txt"), "a");
   Files.SetLockedByOtherProgram(u"C:\\a.txt", false);
   EXPECT_TRUE(Files.CanOpenForWriting(u"C:\\a.txt"));
+}
+
+TEST_F(MemoryFilesTest, OverwritesFromTheStartAndEndsTheFileOnRequest) {
+  Files.AddFile(u"C:\\a.txt", "old content");
+  auto writer = Files.OpenForOverwrite(u"C:\\A.TXT");
+  ASSERT_NE(writer, nullptr);
+  EXPECT_EQ(Files.Content(u"C:\\a.txt"), "old content");
+  ASSERT_TRUE(writer->Write("NEW"));
+  EXPECT_EQ(Files.Content(u"C:\\a.txt"), "NEW content");
+  ASSERT_TRUE(writer->Write(" and longer than before"));
+  ASSERT_TRUE(writer->Close());
+  EXPECT_EQ(Files.Content(u"C:\\a.txt"), "NEW and longer than before");
+
+  writer = Files.OpenForOverwrite(u"C:\\a.txt");
+  ASSERT_TRUE(writer->Write("short"));
+  ASSERT_TRUE(writer->SetEnd());
+  ASSERT_TRUE(writer->Close());
+  EXPECT_EQ(Files.Content(u"C:\\a.txt"), "short");
+  EXPECT_EQ(Files.Calls(TFileOperation::Create), 2u);
+  EXPECT_EQ(Files.Calls(TFileOperation::Write), 4u);
+
+  EXPECT_EQ(Files.OpenForOverwrite(u"C:\\missing.txt"), nullptr);
+  EXPECT_EQ(Files.LastError().Code, 2u);
+  EXPECT_FALSE(Files.FileExists(u"C:\\missing.txt"));
+  Files.SetLockedByOtherProgram(u"C:\\a.txt", true);
+  EXPECT_EQ(Files.OpenForOverwrite(u"C:\\a.txt"), nullptr);
+  EXPECT_EQ(Files.LastError().Code, 32u);
+}
+
+TEST_F(MemoryFilesTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeWritten) {
+  Files.AddFile(u"C:\\Locked\\menu.TvXml", "menu");
+  Files.AddFile(u"C:\\Open\\other.txt", "other");
+  Files.SetRefusesNewFiles(u"c:/locked", true);
+
+  EXPECT_EQ(Files.Create(u"C:\\Locked\\new.txt"), nullptr);
+  EXPECT_EQ(Files.LastError().Code, 5u);
+  EXPECT_TRUE(Files.IsAccessDenied(Files.LastError()));
+  EXPECT_FALSE(Files.Replace(u"C:\\Locked\\menu.TvXml", u"C:\\Open\\other.txt"));
+  EXPECT_EQ(Files.LastError().Code, 5u);
+  EXPECT_EQ(Files.Content(u"C:\\Locked\\menu.TvXml"), "menu");
+
+  EXPECT_TRUE(Files.CanOpenForWriting(u"C:\\Locked\\menu.TvXml"));
+  auto writer = Files.Create(u"C:\\Locked\\menu.TvXml");
+  ASSERT_NE(writer, nullptr);
+  ASSERT_TRUE(writer->Write("rewritten"));
+  ASSERT_TRUE(writer->Close());
+  EXPECT_EQ(Files.Content(u"C:\\Locked\\menu.TvXml"), "rewritten");
+  EXPECT_NE(Files.Create(u"C:\\Open\\new.txt"), nullptr);
+
+  Files.SetRefusesNewFiles(u"C:\\Locked", false);
+  EXPECT_NE(Files.Create(u"C:\\Locked\\new.txt"), nullptr);
+  EXPECT_THROW(Files.SetRefusesNewFiles(u"C:\\Nowhere", true), std::invalid_argument);
+}
+
+TEST_F(MemoryFilesTest, TemporaryFilesGetNamesOfTheirOwnInTheTemporaryFolder) {
+  auto first = Files.CreateTemporary(u"menu.TvXml.");
+  auto second = Files.CreateTemporary(u"menu.TvXml.");
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first->Path, second->Path);
+  for (const std::u16string& path : {first->Path, second->Path}) {
+    EXPECT_TRUE(path.starts_with(std::u16string(TMemoryFiles::TemporaryFolder) + u"\\menu.TvXml."));
+    EXPECT_TRUE(Files.FileExists(path));
+  }
+  ASSERT_TRUE(first->Writer->Write("backup"));
+  ASSERT_TRUE(first->Writer->Close());
+  EXPECT_EQ(Files.Content(first->Path), "backup");
+  EXPECT_EQ(Files.Calls(TFileOperation::Create), 2u);
+
+  Files.FailCall(TFileOperation::Create, 1, DiskFull);
+  EXPECT_EQ(Files.CreateTemporary(u"x."), std::nullopt);
+  EXPECT_EQ(Files.LastError(), DiskFull);
+  Files.SetRefusesNewFiles(TMemoryFiles::TemporaryFolder, true);
+  EXPECT_EQ(Files.CreateTemporary(u"x."), std::nullopt);
+  EXPECT_EQ(Files.LastError().Code, 5u);
+}
+
+TEST_F(MemoryFilesTest, LinksAreFollowedForContentButReplacedAndDeletedThemselves) {
+  Files.AddFile(u"C:\\Real\\menu.TvXml", "real");
+  Files.AddLink(u"C:\\Links\\menu.TvXml", u"C:\\Links\\second");
+  Files.AddLink(u"C:\\Links\\second", u"C:\\Real\\menu.TvXml");
+  EXPECT_EQ(Files.FinalPath(u"c:/links/MENU.TvXml"), u"C:\\Real\\menu.TvXml");
+  EXPECT_EQ(Files.FinalPath(u"c:/real/MENU.TvXml"), u"c:/real/MENU.TvXml");
+  EXPECT_TRUE(Files.FileExists(u"C:\\Links\\menu.TvXml"));
+  EXPECT_EQ(Files.ReadAll(u"C:\\Links\\menu.TvXml"), "real");
+  EXPECT_EQ(Files.FilePaths(), std::vector<std::u16string>{u"C:\\Real\\menu.TvXml"});
+
+  auto writer = Files.Create(u"C:\\Links\\menu.TvXml");
+  ASSERT_TRUE(writer->Write("through the link"));
+  EXPECT_FALSE(Files.CanOpenForWriting(u"C:\\Real\\menu.TvXml"));
+  ASSERT_TRUE(writer->Close());
+  EXPECT_EQ(Files.Content(u"C:\\Real\\menu.TvXml"), "through the link");
+
+  Files.AddFile(u"C:\\Links\\new", "new");
+  ASSERT_TRUE(Files.Replace(u"C:\\Links\\menu.TvXml", u"C:\\Links\\new"));
+  EXPECT_EQ(Files.LinkTarget(u"C:\\Links\\menu.TvXml"), std::nullopt);
+  EXPECT_EQ(Files.Content(u"C:\\Real\\menu.TvXml"), "through the link");
+  ASSERT_TRUE(Files.Delete(u"C:\\Links\\second"));
+  EXPECT_TRUE(Files.FileExists(u"C:\\Real\\menu.TvXml"));
+}
+
+TEST_F(MemoryFilesTest, WritingThroughALinkToAMissingFileCreatesThatFile) {
+  Files.AddLink(u"C:\\menu.TvXml", u"C:\\Real\\menu.TvXml");
+  EXPECT_FALSE(Files.FileExists(u"C:\\menu.TvXml"));
+  EXPECT_EQ(Files.Create(u"C:\\menu.TvXml"), nullptr) << "the linked file's folder is missing";
+  EXPECT_EQ(Files.LastError().Code, 3u);
+  ASSERT_TRUE(Files.CreateFolder(u"C:\\Real"));
+  EXPECT_EQ(Files.FinalPath(u"C:\\menu.TvXml"), u"C:\\Real\\menu.TvXml");
+  ASSERT_NE(Files.Create(u"C:\\menu.TvXml"), nullptr);
+  EXPECT_EQ(Files.FilePaths(), std::vector<std::u16string>{u"C:\\Real\\menu.TvXml"});
+  EXPECT_EQ(Files.LinkTarget(u"C:\\MENU.TvXml"), u"C:\\Real\\menu.TvXml");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/native/Nativefiles.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -122,6 +123,74 @@ TEST_F(NativeFilesTest, CanOpenForWritingSeesAnotherWritersLock) {
   EXPECT_NE(Files.LastError().Code, 0u);
   ::close(fd);
   EXPECT_TRUE(Files.CanOpenForWriting(Path("locked")));
+}
+
+TEST_F(NativeFilesTest, OverwritesAnExistingFileInPlaceAndCutsItToTheNewEnd) {
+  ASSERT_TRUE(WriteFile(Path("menu.TvXml"), "the old and longer content"));
+  struct stat before {};
+  ASSERT_EQ(::stat((Root / "menu.TvXml").c_str(), &before), 0);
+  auto writer = Files.OpenForOverwrite(Path("menu.TvXml"));
+  ASSERT_TRUE(writer);
+  ASSERT_TRUE(writer->Write("new"));
+  EXPECT_EQ(Files.ReadAll(Path("menu.TvXml")), "new old and longer content");
+  ASSERT_TRUE(writer->SetEnd());
+  ASSERT_TRUE(writer->Flush());
+  ASSERT_TRUE(writer->Close());
+  EXPECT_EQ(Files.ReadAll(Path("menu.TvXml")), "new");
+  struct stat after {};
+  ASSERT_EQ(::stat((Root / "menu.TvXml").c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, not a new one";
+
+  EXPECT_EQ(Files.OpenForOverwrite(Path("missing")), nullptr);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ENOENT));
+  EXPECT_FALSE(fs::exists(Root / "missing"));
+}
+
+TEST_F(NativeFilesTest, TemporaryFilesAreNewPrivateFilesInTmpdir) {
+  const char* previous = std::getenv("TMPDIR");
+  const std::string saved = previous != nullptr ? previous : "";
+  ASSERT_EQ(::setenv("TMPDIR", Root.c_str(), 1), 0);
+  auto first = Files.CreateTemporary(u"menu.TvXml.");
+  auto second = Files.CreateTemporary(u"menu.TvXml.");
+  if (previous != nullptr)
+    ::setenv("TMPDIR", saved.c_str(), 1);
+  else
+    ::unsetenv("TMPDIR");
+
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first->Path, second->Path);
+  const fs::path file = Utf16ToUtf8(first->Path);
+  EXPECT_EQ(file.parent_path(), Root);
+  EXPECT_TRUE(file.filename().string().starts_with("menu.TvXml."));
+  ASSERT_TRUE(first->Writer->Write("backup"));
+  ASSERT_TRUE(first->Writer->Close());
+  EXPECT_EQ(Files.ReadAll(first->Path), "backup");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(NativeFilesTest, FinalPathFollowsEveryLinkOfAChain) {
+  ASSERT_TRUE(Files.CreateFolder(Path("real")));
+  ASSERT_TRUE(Files.CreateFolder(Path("links")));
+  ASSERT_TRUE(WriteFile(Path("real\\menu.TvXml"), "x"));
+  fs::create_symlink("../real/menu.TvXml", Root / "links" / "relative");
+  fs::create_symlink(Root / "links" / "relative", Root / "absolute");
+  fs::create_symlink(Root / "real" / "later.TvXml", Root / "dangling");
+
+  EXPECT_TRUE(fs::equivalent(Utf16ToUtf8(Files.FinalPath(Path("absolute"))), Root / "real" / "menu.TvXml"));
+  EXPECT_FALSE(fs::is_symlink(Utf16ToUtf8(Files.FinalPath(Path("absolute")))));
+  EXPECT_EQ(Files.FinalPath(Path("dangling")), Utf8ToUtf16((Root / "real" / "later.TvXml").string()));
+  EXPECT_EQ(Files.FinalPath(Path("real\\menu.TvXml")), Path("real\\menu.TvXml"));
+  EXPECT_EQ(Files.FinalPath(Path("missing")), Path("missing"));
+}
+
+TEST_F(NativeFilesTest, ReplaceKeepsTheTargetsPermissions) {
+  ASSERT_TRUE(WriteFile(Path("private.ini"), "old"));
+  ASSERT_TRUE(WriteFile(Path("private.ini.tvtmp"), "new"));
+  fs::permissions(Root / "private.ini", fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(Root / "private.ini.tvtmp", fs::perms::all);
+  ASSERT_TRUE(Files.Replace(Path("private.ini"), Path("private.ini.tvtmp")));
+  EXPECT_EQ(fs::status(Root / "private.ini").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Files.ReadAll(Path("private.ini")), "new");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Testsupport.h"
+#include "common/Atomicwrite.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/Windowspath.h"
 
@@ -10,6 +11,19 @@ namespace {
 
 using platform::TFolderEntry;
 using ::testing::UnorderedElementsAre;
+
+bool IsReparsePoint(const std::u16string& path) {
+  const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// Wine 8's CreateSymbolicLinkW reports success without making a link, so success alone proves nothing.
+bool MakeSymbolicLink(const std::u16string& link, const std::u16string& target) {
+  // Lets a user in developer mode make links without the privilege (Windows 10 1703 and later).
+  constexpr DWORD AllowUnprivileged = 0x2;
+  return ::CreateSymbolicLinkW(Wide(link).c_str(), Wide(target).c_str(), AllowUnprivileged) &&
+         IsReparsePoint(link);
+}
 
 class FilesTest : public ::testing::Test {
  protected:
@@ -115,6 +129,114 @@ TEST_F(FilesTest, CannotOpenForWritingWhileAnotherHandleDeniesWriting) {
   }
   EXPECT_TRUE(Files.CanOpenForWriting(path));
   EXPECT_FALSE(Files.CanOpenForWriting(Temp / u"missing.txt"));
+}
+
+TEST_F(FilesTest, OverwritesAnExistingFileFromItsStartAndCutsItToTheNewEnd) {
+  const std::u16string path = Temp / u"menu.TvXml";
+  WriteFile(path, "the old and longer content");
+  auto writer = Files.OpenForOverwrite(path);
+  ASSERT_NE(writer, nullptr);
+  ASSERT_TRUE(writer->Write("new"));
+  ASSERT_TRUE(writer->Flush());
+  EXPECT_EQ(Files.ReadAll(path), "new old and longer content");
+  ASSERT_TRUE(writer->SetEnd());
+  ASSERT_TRUE(writer->Close());
+  EXPECT_EQ(Files.ReadAll(path), "new");
+
+  EXPECT_EQ(Files.OpenForOverwrite(Temp / u"missing"), nullptr);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+  EXPECT_FALSE(Files.FileExists(Temp / u"missing"));
+}
+
+TEST_F(FilesTest, AHiddenFileStaysHiddenWhenASaveReplacesIt) {
+  const std::u16string path = Temp / u"hidden.ini";
+  WriteFile(path, "old");
+  ASSERT_TRUE(::SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(WriteFileAtomically(Files, path, "new"));
+  EXPECT_EQ(Files.ReadAll(path), "new");
+  const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+  EXPECT_EQ(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  EXPECT_FALSE(Files.FileExists(path + u".tvtmp"));
+}
+
+TEST_F(FilesTest, ASaveThroughASymbolicLinkWritesTheLinkedFile) {
+  ASSERT_TRUE(Files.CreateFolder(Temp / u"real"));
+  const std::u16string real = Temp / u"real\\menu.TvXml";
+  const std::u16string link = Temp / u"menu.TvXml";
+  WriteFile(real, "old");
+  if (!MakeSymbolicLink(link, real))
+    GTEST_SKIP() << "this system makes no symbolic links for this user";
+  ASSERT_TRUE(WriteFileAtomically(Files, link, "new"));
+  EXPECT_EQ(Files.ReadAll(real), "new");
+  EXPECT_TRUE(IsReparsePoint(link));
+  EXPECT_FALSE(Files.FileExists(Temp / u"menu.TvXml.tvtmp"));
+}
+
+// Under Wine a menu file can also be a Unix symbolic link, which Windows programs see as a plain file.
+TEST_F(FilesTest, ASaveThroughAUnixLinkUnderWineWritesTheLinkedFile) {
+  const bool wine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  constexpr wchar_t Ln[] = L"Z:\\bin\\ln";
+  if (!wine || ::GetFileAttributesW(Ln) == INVALID_FILE_ATTRIBUTES)
+    GTEST_SKIP() << "Unix links only under Wine";
+  ASSERT_TRUE(Files.CreateFolder(Temp / u"real"));
+  ASSERT_TRUE(Files.CreateFolder(Temp / u"links"));
+  const std::u16string real = Temp / u"real\\menu.TvXml";
+  const std::u16string link = Temp / u"links\\menu.TvXml";
+  WriteFile(real, "old");
+  std::wstring command = L"ln -s ../real/menu.TvXml menu.TvXml";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(::CreateProcessW(Ln, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               Wide(Temp / u"links").c_str(), &startup, &process));
+  const unique_handle processHandle(process.hProcess);
+  const unique_handle threadHandle(process.hThread);
+  ASSERT_TRUE(testing::PumpUntil([&] { return Files.FileExists(link); }, 10000));
+
+  ASSERT_TRUE(WriteFileAtomically(Files, link, "new"));
+  EXPECT_EQ(Files.ReadAll(real), "new");
+  // Still a link: what the file gets next shows through it.
+  WriteFile(real, "later");
+  EXPECT_EQ(Files.ReadAll(link), "later");
+  const std::vector<TFolderEntry> onlyTheLink{{u"menu.TvXml", false}};
+  EXPECT_EQ(Files.List(Temp / u"links"), onlyTheLink);
+}
+
+TEST_F(FilesTest, FinalPathKeepsThePathOfAPlainOrMissingFile) {
+  const std::u16string path = Temp / u"plain.txt";
+  WriteFile(path, "x");
+  EXPECT_EQ(Files.FinalPath(path), path);
+  EXPECT_EQ(Files.FinalPath(Temp / u"missing.txt"), Temp / u"missing.txt");
+}
+
+TEST_F(FilesTest, TemporaryFilesAreNewFilesInTheTemporaryFolder) {
+  auto first = Files.CreateTemporary(u"menu.TvXml.");
+  auto second = Files.CreateTemporary(u"menu.TvXml.");
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first->Path, second->Path);
+  wchar_t folder[MAX_PATH + 1];
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, folder);
+  EXPECT_TRUE(first->Path.starts_with(Narrow16(std::wstring_view(folder, length)) + u"menu.TvXml."));
+  ASSERT_TRUE(first->Writer->Write("backup"));
+  ASSERT_TRUE(first->Writer->Close());
+  ASSERT_TRUE(second->Writer->Close());
+  EXPECT_EQ(Files.ReadAll(first->Path), "backup");
+  EXPECT_TRUE(Files.Delete(first->Path));
+  EXPECT_TRUE(Files.Delete(second->Path));
+}
+
+TEST_F(FilesTest, ARefusalIsAccessDeniedButAMissingFolderIsNot) {
+  const std::u16string path = Temp / u"readonly.ini";
+  WriteFile(path, "old");
+  WriteFile(Temp / u"readonly.ini.tvtmp", "new");
+  ASSERT_TRUE(::SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(Files.Replace(path, Temp / u"readonly.ini.tvtmp"));
+  EXPECT_TRUE(Files.IsAccessDenied(Files.LastError())) << Files.LastError().Code;
+  ASSERT_TRUE(::SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL));
+  EXPECT_EQ(Files.ReadAll(path), "old");
+  EXPECT_EQ(Files.Create(Temp / u"missing\\new.ini"), nullptr);
+  EXPECT_FALSE(Files.IsAccessDenied(Files.LastError())) << Files.LastError().Code;
 }
 
 TEST(WindowsPath, FindsTheVolumePartOfAPath) {

@@ -1,11 +1,13 @@
 #include "platform/native/Nativefiles.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -89,8 +91,41 @@ std::unique_ptr<platform::IFileWriter> TNativeFiles::Create(std::u16string_view 
   return std::make_unique<TNativeFileWriter>(fd, Error);
 }
 
+std::unique_ptr<platform::IFileWriter> TNativeFiles::OpenForOverwrite(std::u16string_view path) {
+  const int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) {
+    Fail(errno);
+    return nullptr;
+  }
+  return std::make_unique<TNativeFileWriter>(fd, Error);
+}
+
+std::optional<platform::TTemporaryFile> TNativeFiles::CreateTemporary(std::u16string_view nameStart) {
+  std::error_code error;
+  const fs::path folder = fs::temp_directory_path(error);
+  if (error) {
+    Fail(error.value());
+    return std::nullopt;
+  }
+  constexpr std::string_view Suffix = ".tmp";
+  std::string name = (folder / (Utf16ToUtf8(nameStart) + "XXXXXX")).native() + std::string(Suffix);
+  // mkostemps makes the file only readable by its owner, which suits a copy of someone's data.
+  const int fd = ::mkostemps(name.data(), static_cast<int>(Suffix.size()), O_CLOEXEC);
+  if (fd < 0) {
+    Fail(errno);
+    return std::nullopt;
+  }
+  return platform::TTemporaryFile{std::make_unique<TNativeFileWriter>(fd, Error), Utf8ToUtf16(name)};
+}
+
 bool TNativeFiles::Replace(std::u16string_view target, std::u16string_view replacement) {
-  return std::rename(NativePath(replacement).c_str(), NativePath(target).c_str()) == 0 || Fail(errno);
+  const fs::path from = NativePath(replacement);
+  const fs::path to = NativePath(target);
+  // The new content would otherwise get the default permissions, opening up a file its owner had closed.
+  struct stat existing {};
+  if (::stat(to.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+    (void)::chmod(from.c_str(), existing.st_mode & 0777);
+  return std::rename(from.c_str(), to.c_str()) == 0 || Fail(errno);
 }
 
 bool TNativeFiles::Delete(std::u16string_view path) {
@@ -132,6 +167,25 @@ bool TNativeFiles::CanOpenForWriting(std::u16string_view path) {
   if (::fcntl(fd.Get(), F_OFD_GETLK, &lock) != 0)
     return Fail(errno);
   return lock.l_type == F_UNLCK || Fail(EAGAIN);
+}
+
+std::u16string TNativeFiles::FinalPath(std::u16string_view path) {
+  fs::path current = NativePath(path);
+  // The kernel too gives up on chains of more than 40 links.
+  for (int hop = 0; hop < 40; ++hop) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(current, error)))
+      return hop == 0 ? std::u16string(path) : PathText(current);
+    const fs::path next = fs::read_symlink(current, error);
+    if (error)
+      break;
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  return std::u16string(path);
+}
+
+bool TNativeFiles::IsAccessDenied(const platform::TSystemError& error) const {
+  return error.Code == static_cast<std::uint32_t>(EACCES) || error.Code == static_cast<std::uint32_t>(EPERM);
 }
 
 }  // namespace tolvane::native

@@ -32,6 +32,15 @@ bool TNativeFileWriter::Write(std::string_view bytes) {
   return true;
 }
 
+bool TNativeFileWriter::SetEnd() {
+  if (Fd < 0)
+    return Fail(EBADF);
+  const off_t position = ::lseek(Fd, 0, SEEK_CUR);
+  if (position < 0)
+    return Fail(errno);
+  return ::ftruncate(Fd, position) == 0 || Fail(errno);
+}
+
 bool TNativeFileWriter::Flush() {
   if (Fd < 0)
     return Fail(EBADF);

@@ -19,6 +19,7 @@ class TNativeFileWriter final : public platform::IFileWriter {
   ~TNativeFileWriter() override;
 
   [[nodiscard]] bool Write(std::string_view bytes) override;
+  [[nodiscard]] bool SetEnd() override;
   [[nodiscard]] bool Flush() override;
   [[nodiscard]] bool Close() override;
 

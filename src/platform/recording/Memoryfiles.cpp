@@ -69,6 +69,22 @@ const TMemoryFiles::TNode* TMemoryFiles::FindNode(std::u16string_view path) cons
   return found == Nodes.end() ? nullptr : &found->second;
 }
 
+std::u16string TMemoryFiles::Resolve(std::u16string_view path) const {
+  std::u16string tidy = TidyPath(path);
+  // Linux too gives up after 40 links.
+  for (int hop = 0; hop < 40; ++hop) {
+    const auto found = Nodes.find(PathKey(tidy));
+    if (found == Nodes.end() || found->second.LinkTarget.empty())
+      break;
+    tidy = found->second.LinkTarget;
+  }
+  return tidy;
+}
+
+bool TMemoryFiles::RefusesNewFiles(std::u16string_view tidyFolder) const {
+  return RefusingFolders.contains(PathKey(tidyFolder));
+}
+
 bool TMemoryFiles::FolderOrRootExists(std::u16string_view tidyPath) const {
   const std::u16string key = PathKey(tidyPath);
   if (IsRootKey(key))
@@ -93,7 +109,7 @@ bool TMemoryFiles::MakeFolders(const std::u16string& tidyPath) {
     const std::u16string key = PathKey(prefix);
     if (IsRootKey(key))
       continue;
-    const auto [node, inserted] = Nodes.try_emplace(key, TNode{prefix, true, {}, 0, false});
+    const auto [node, inserted] = Nodes.try_emplace(key, TNode{prefix, true, {}, 0, false, {}});
     if (!node->second.IsFolder)
       return Fail(ErrorAlreadyExists);
   }
@@ -101,8 +117,8 @@ bool TMemoryFiles::MakeFolders(const std::u16string& tidyPath) {
 }
 
 bool TMemoryFiles::FileExists(std::u16string_view path) {
-  const TNode* node = FindNode(path);
-  return node != nullptr && !node->IsFolder;
+  const TNode* node = FindNode(Resolve(path));
+  return node != nullptr && !node->IsFolder && node->LinkTarget.empty();
 }
 
 bool TMemoryFiles::FolderExists(std::u16string_view path) {
@@ -112,9 +128,10 @@ bool TMemoryFiles::FolderExists(std::u16string_view path) {
 std::optional<std::string> TMemoryFiles::ReadAll(std::u16string_view path) {
   if (!Begin(TFileOperation::Read))
     return std::nullopt;
-  const TNode* node = FindNode(path);
+  const std::u16string resolved = Resolve(path);
+  const TNode* node = FindNode(resolved);
   if (node == nullptr) {
-    Fail(FolderOrRootExists(ParentPath(TidyPath(path))) ? ErrorFileNotFound : ErrorPathNotFound);
+    Fail(FolderOrRootExists(ParentPath(resolved)) ? ErrorFileNotFound : ErrorPathNotFound);
     return std::nullopt;
   }
   if (node->IsFolder) {
@@ -127,7 +144,7 @@ std::optional<std::string> TMemoryFiles::ReadAll(std::u16string_view path) {
 std::unique_ptr<platform::IFileWriter> TMemoryFiles::Create(std::u16string_view path) {
   if (!Begin(TFileOperation::Create))
     return nullptr;
-  const std::u16string tidy = TidyPath(path);
+  const std::u16string tidy = Resolve(path);
   const std::u16string key = PathKey(tidy);
   if (IsRootKey(key)) {
     Fail(ErrorAccessDenied);
@@ -137,11 +154,54 @@ std::unique_ptr<platform::IFileWriter> TMemoryFiles::Create(std::u16string_view 
     Fail(ErrorPathNotFound);
     return nullptr;
   }
-  const auto [node, inserted] = Nodes.try_emplace(key, TNode{tidy, false, {}, 0, false});
+  if (!Nodes.contains(key) && RefusesNewFiles(ParentPath(tidy))) {
+    Fail(ErrorAccessDenied);
+    return nullptr;
+  }
+  const auto [node, inserted] = Nodes.try_emplace(key, TNode{tidy, false, {}, 0, false, {}});
   if (!inserted && !CheckWritable(node->second))
     return nullptr;
   node->second.Bytes.clear();
-  ++node->second.Writers;
+  return OpenWriter(key, node->second);
+}
+
+std::unique_ptr<platform::IFileWriter> TMemoryFiles::OpenForOverwrite(std::u16string_view path) {
+  if (!Begin(TFileOperation::Create))
+    return nullptr;
+  const std::u16string resolved = Resolve(path);
+  const std::u16string key = PathKey(resolved);
+  const auto node = Nodes.find(key);
+  if (node == Nodes.end()) {
+    Fail(FolderOrRootExists(ParentPath(resolved)) ? ErrorFileNotFound : ErrorPathNotFound);
+    return nullptr;
+  }
+  if (!CheckWritable(node->second))
+    return nullptr;
+  return OpenWriter(key, node->second);
+}
+
+std::optional<platform::TTemporaryFile> TMemoryFiles::CreateTemporary(std::u16string_view nameStart) {
+  if (!Begin(TFileOperation::Create))
+    return std::nullopt;
+  const std::u16string folder(TemporaryFolder);
+  if (!MakeFolders(folder))
+    return std::nullopt;
+  if (RefusesNewFiles(folder)) {
+    Fail(ErrorAccessDenied);
+    return std::nullopt;
+  }
+  std::u16string path;
+  do {
+    const std::string number = std::to_string(++TemporaryFiles);
+    path =
+        folder + u"\\" + std::u16string(nameStart) + std::u16string(number.begin(), number.end()) + u".tmp";
+  } while (Nodes.contains(PathKey(path)));
+  TNode& node = Nodes.try_emplace(PathKey(path), TNode{path, false, {}, 0, false, {}}).first->second;
+  return platform::TTemporaryFile{OpenWriter(PathKey(path), node), path};
+}
+
+std::unique_ptr<platform::IFileWriter> TMemoryFiles::OpenWriter(const std::u16string& key, TNode& node) {
+  ++node.Writers;
   return std::make_unique<TMemoryFileWriter>(*this, key);
 }
 
@@ -157,6 +217,8 @@ bool TMemoryFiles::Replace(std::u16string_view target, std::u16string_view repla
     return false;
   if (!FolderOrRootExists(ParentPath(tidyTarget)))
     return Fail(ErrorPathNotFound);
+  if (RefusesNewFiles(ParentPath(tidyTarget)))
+    return Fail(ErrorAccessDenied);
   if (source->first == targetKey)
     return true;
   const auto existing = Nodes.find(targetKey);
@@ -202,10 +264,19 @@ bool TMemoryFiles::CreateFolder(std::u16string_view path) {
 }
 
 bool TMemoryFiles::CanOpenForWriting(std::u16string_view path) {
-  const TNode* node = FindNode(path);
+  const TNode* node = FindNode(Resolve(path));
   if (node == nullptr)
     return Fail(ErrorFileNotFound);
   return CheckWritable(*node);
+}
+
+std::u16string TMemoryFiles::FinalPath(std::u16string_view path) {
+  const std::u16string resolved = Resolve(path);
+  return resolved == TidyPath(path) ? std::u16string(path) : resolved;
+}
+
+bool TMemoryFiles::IsAccessDenied(const platform::TSystemError& error) const {
+  return error.Code == ErrorAccessDenied;
 }
 
 void TMemoryFiles::AddFile(std::u16string_view path, std::string_view bytes) {
@@ -213,12 +284,12 @@ void TMemoryFiles::AddFile(std::u16string_view path, std::string_view bytes) {
   if (!MakeFolders(std::u16string(ParentPath(tidy)))) {
     throw std::invalid_argument("TMemoryFiles::AddFile: a file stands where a folder is needed");
   }
-  Nodes.insert_or_assign(PathKey(tidy), TNode{tidy, false, std::string(bytes), 0, false});
+  Nodes.insert_or_assign(PathKey(tidy), TNode{tidy, false, std::string(bytes), 0, false, {}});
 }
 
 std::optional<std::string> TMemoryFiles::Content(std::u16string_view path) const {
-  const TNode* node = FindNode(path);
-  if (node == nullptr || node->IsFolder)
+  const TNode* node = FindNode(Resolve(path));
+  if (node == nullptr || node->IsFolder || !node->LinkTarget.empty())
     return std::nullopt;
   return node->Bytes;
 }
@@ -226,7 +297,7 @@ std::optional<std::string> TMemoryFiles::Content(std::u16string_view path) const
 std::vector<std::u16string> TMemoryFiles::FilePaths() const {
   std::vector<std::u16string> paths;
   for (const auto& [key, node] : Nodes) {
-    if (!node.IsFolder)
+    if (!node.IsFolder && node.LinkTarget.empty())
       paths.push_back(node.Path);
   }
   std::sort(paths.begin(), paths.end());
@@ -240,6 +311,30 @@ void TMemoryFiles::SetLockedByOtherProgram(std::u16string_view path, bool locked
   node->LockedByOther = locked;
 }
 
+void TMemoryFiles::AddLink(std::u16string_view link, std::u16string_view target) {
+  const std::u16string tidy = TidyPath(link);
+  if (!MakeFolders(std::u16string(ParentPath(tidy))))
+    throw std::invalid_argument("TMemoryFiles::AddLink: a file stands where a folder is needed");
+  Nodes.insert_or_assign(PathKey(tidy), TNode{tidy, false, {}, 0, false, TidyPath(target)});
+}
+
+std::optional<std::u16string> TMemoryFiles::LinkTarget(std::u16string_view path) const {
+  const TNode* node = FindNode(path);
+  if (node == nullptr || node->LinkTarget.empty())
+    return std::nullopt;
+  return node->LinkTarget;
+}
+
+void TMemoryFiles::SetRefusesNewFiles(std::u16string_view folder, bool refuses) {
+  const std::u16string tidy = TidyPath(folder);
+  if (!FolderOrRootExists(tidy))
+    throw std::invalid_argument("TMemoryFiles: no such folder to refuse new files");
+  if (refuses)
+    RefusingFolders.insert(PathKey(tidy));
+  else
+    RefusingFolders.erase(PathKey(tidy));
+}
+
 void TMemoryFiles::FailCall(TFileOperation operation, std::size_t nth, platform::TSystemError error) {
   if (nth == 0)
     throw std::invalid_argument("TMemoryFiles::FailCall: calls count from 1");
@@ -250,13 +345,28 @@ std::size_t TMemoryFiles::Calls(TFileOperation operation) const {
   return CallCounts[IndexOf(operation)];
 }
 
-bool TMemoryFiles::WriteTo(const std::u16string& key, bool open, std::string_view bytes) {
+bool TMemoryFiles::WriteTo(const std::u16string& key, bool open, std::size_t& position,
+                           std::string_view bytes) {
   if (!Begin(TFileOperation::Write))
     return false;
   const auto node = Nodes.find(key);
   if (!open || node == Nodes.end())
     return Fail(ErrorInvalidHandle);
-  node->second.Bytes.append(bytes);
+  std::string& content = node->second.Bytes;
+  if (content.size() < position)
+    content.resize(position);
+  content.replace(position, std::min(bytes.size(), content.size() - position), bytes);
+  position += bytes.size();
+  return true;
+}
+
+bool TMemoryFiles::SetEnd(const std::u16string& key, bool open, std::size_t position) {
+  if (!Begin(TFileOperation::Write))
+    return false;
+  const auto node = Nodes.find(key);
+  if (!open || node == Nodes.end())
+    return Fail(ErrorInvalidHandle);
+  node->second.Bytes.resize(position);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,18 +24,29 @@ class TMemoryFileWriter;
 // writing cannot be replaced or deleted, and a file needs its folder. Drives ("C:") and the root always
 // exist. Any call of the writing and reading operations can be made to fail, so every step of a save can be
 // tested. Writers must not outlive the file system.
+//
+// Symbolic links behave as on Linux: opening, reading and writing follow them, while Replace and Delete act
+// on the link itself. A folder can be made to refuse new files: creating a file in it or moving one into it
+// fails with "access denied", while its existing files can still be read, written and deleted. Temporary
+// files go to TemporaryFolder, which exists whenever it is needed.
 class TMemoryFiles final : public platform::IFiles {
  public:
   bool FileExists(std::u16string_view path) override;
   bool FolderExists(std::u16string_view path) override;
   std::optional<std::string> ReadAll(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> Create(std::u16string_view path) override;
+  std::unique_ptr<platform::IFileWriter> OpenForOverwrite(std::u16string_view path) override;
+  std::optional<platform::TTemporaryFile> CreateTemporary(std::u16string_view nameStart) override;
   [[nodiscard]] bool Replace(std::u16string_view target, std::u16string_view replacement) override;
   [[nodiscard]] bool Delete(std::u16string_view path) override;
   std::optional<std::vector<platform::TFolderEntry>> List(std::u16string_view folder) override;
   [[nodiscard]] bool CreateFolder(std::u16string_view path) override;
   bool CanOpenForWriting(std::u16string_view path) override;
+  std::u16string FinalPath(std::u16string_view path) override;
+  bool IsAccessDenied(const platform::TSystemError& error) const override;
   platform::TSystemError LastError() const override { return Error; }
+
+  static constexpr std::u16string_view TemporaryFolder = u"C:\\Temp";
 
   // Test set-up, neither counted nor subject to failures: a file and its missing folders.
   void AddFile(std::u16string_view path, std::string_view bytes);
@@ -43,8 +55,15 @@ class TMemoryFiles final : public platform::IFiles {
   std::vector<std::u16string> FilePaths() const;
   // Another program holds the file open and denies writers.
   void SetLockedByOtherProgram(std::u16string_view path, bool locked);
+  // A symbolic link to a full path, which need not exist.
+  void AddLink(std::u16string_view link, std::u16string_view target);
+  // Where the link points; nullopt when the path is no link.
+  std::optional<std::u16string> LinkTarget(std::u16string_view path) const;
+  // The existing folder (or drive) refuses new files, or accepts them again.
+  void SetRefusesNewFiles(std::u16string_view folder, bool refuses);
 
-  // The nth call of the kind from now on (1 = the next one) fails with the error and has no effect.
+  // The nth call of the kind from now on (1 = the next one) fails with the error and has no effect. Create
+  // counts every opening for writing (Create, OpenForOverwrite, CreateTemporary), Write also SetEnd.
   void FailCall(TFileOperation operation, std::size_t nth, platform::TSystemError error);
   // Calls of the kind so far, failed ones included.
   std::size_t Calls(TFileOperation operation) const;
@@ -60,6 +79,7 @@ class TMemoryFiles final : public platform::IFiles {
     std::string Bytes;
     int Writers = 0;
     bool LockedByOther = false;
+    std::u16string LinkTarget;  // tidy; not empty for a symbolic link
   };
   struct TFault {
     TFileOperation Operation;
@@ -72,11 +92,16 @@ class TMemoryFiles final : public platform::IFiles {
   bool Fail(std::uint32_t code);
   TNode* FindNode(std::u16string_view path);
   const TNode* FindNode(std::u16string_view path) const;
+  // The tidy path with links followed; a chain that does not end gives the last path reached.
+  std::u16string Resolve(std::u16string_view path) const;
   bool FolderOrRootExists(std::u16string_view tidyPath) const;
+  bool RefusesNewFiles(std::u16string_view tidyFolder) const;
   bool MakeFolders(const std::u16string& tidyPath);
   bool CheckWritable(const TNode& node);
+  std::unique_ptr<platform::IFileWriter> OpenWriter(const std::u16string& key, TNode& node);
 
-  bool WriteTo(const std::u16string& key, bool open, std::string_view bytes);
+  bool WriteTo(const std::u16string& key, bool open, std::size_t& position, std::string_view bytes);
+  bool SetEnd(const std::u16string& key, bool open, std::size_t position);
   bool Flush(bool open);
   bool CloseWriter(const std::u16string& key, bool& open);
   void ReleaseWriter(const std::u16string& key);
@@ -85,6 +110,8 @@ class TMemoryFiles final : public platform::IFiles {
   std::array<std::size_t, FileOperationCount> CallCounts{};
   std::vector<TFileOperation> Log;
   std::vector<TFault> Faults;
+  std::set<std::u16string> RefusingFolders;  // by PathKey
+  std::size_t TemporaryFiles = 0;
   platform::TSystemError Error;
 };
 

@@ -10,7 +10,11 @@ TMemoryFileWriter::~TMemoryFileWriter() {
 }
 
 bool TMemoryFileWriter::Write(std::string_view bytes) {
-  return Files.WriteTo(Key, Open, bytes);
+  return Files.WriteTo(Key, Open, Position, bytes);
+}
+
+bool TMemoryFileWriter::SetEnd() {
+  return Files.SetEnd(Key, Open, Position);
 }
 
 bool TMemoryFileWriter::Flush() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,12 +21,14 @@ class TMemoryFileWriter final : public platform::IFileWriter {
   ~TMemoryFileWriter() override;
 
   [[nodiscard]] bool Write(std::string_view bytes) override;
+  [[nodiscard]] bool SetEnd() override;
   [[nodiscard]] bool Flush() override;
   [[nodiscard]] bool Close() override;
 
  private:
   TMemoryFiles& Files;
   std::u16string Key;
+  std::size_t Position = 0;
   bool Open = true;
 };
 

@@ -1,8 +1,10 @@
 #include "platform/win32/Files.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <new>
+#include <string>
 
 #include "platform/win32/Filewriter.h"
 #include "platform/win32/Handles.h"
@@ -52,6 +54,62 @@ bool ReadInto(HANDLE file, std::string& bytes) {
   return true;
 }
 
+// Gives a replaced file back the attributes that describe the file rather than its content (hidden, system,
+// not indexed). The archive bit stays as the new content set it, so backup programs see the change.
+void KeepAttributes(const std::wstring& path, DWORD before) {
+  constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  constexpr DWORD Settable = Kept | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY |
+                             FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_TEMPORARY;
+  const DWORD now = Attributes(path);
+  if (now == INVALID_FILE_ATTRIBUTES)
+    return;
+  const DWORD wanted = (now & Settable & ~Kept) | (before & Kept);
+  if (wanted != (now & Settable))
+    (void)::SetFileAttributesW(path.c_str(), wanted == 0 ? FILE_ATTRIBUTE_NORMAL : wanted);
+}
+
+std::optional<std::wstring> TemporaryFolder() {
+  const DWORD size = ::GetTempPathW(0, nullptr);
+  if (size == 0)
+    return std::nullopt;
+  std::wstring folder(size, L'\0');
+  const DWORD length = ::GetTempPathW(size, folder.data());
+  if (length == 0 || length >= size)
+    return std::nullopt;
+  folder.resize(length);
+  return folder;
+}
+
+std::wstring FinalPathOf(HANDLE file) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()),
+                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0)
+      return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(length);
+  }
+}
+
+// Short paths lose the "\\?\" prefix, which messages would show; long ones keep it, as they need it.
+std::wstring WithoutLongPrefix(const std::wstring& path) {
+  constexpr std::wstring_view LongUnc = L"\\\\?\\UNC\\";
+  constexpr std::wstring_view Long = L"\\\\?\\";
+  std::wstring shorter;
+  if (path.starts_with(LongUnc))
+    shorter = L"\\\\" + path.substr(LongUnc.size());
+  else if (path.starts_with(Long) && path.size() > Long.size() + 1 && path[Long.size() + 1] == L':')
+    shorter = path.substr(Long.size());
+  // Room for a longer name beside the file, such as a temporary one.
+  return !shorter.empty() && shorter.size() + 16 < MAX_PATH ? shorter : path;
+}
+
+std::atomic<unsigned> TemporaryCounter{0};
+
 }  // namespace
 
 TFiles::TFiles() : Error(std::make_shared<platform::TSystemError>()) {}
@@ -88,9 +146,9 @@ std::optional<std::string> TFiles::ReadAll(std::u16string_view path) {
   return std::nullopt;
 }
 
-std::unique_ptr<platform::IFileWriter> TFiles::Create(std::u16string_view path) {
+std::unique_ptr<platform::IFileWriter> TFiles::OpenWriter(std::u16string_view path, DWORD disposition) {
   unique_file file(::CreateFileW(ToWindowsPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                 disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     Fail(::GetLastError());
     return nullptr;
@@ -98,11 +156,65 @@ std::unique_ptr<platform::IFileWriter> TFiles::Create(std::u16string_view path) 
   return std::make_unique<TFileWriter>(std::move(file), Error);
 }
 
+std::unique_ptr<platform::IFileWriter> TFiles::Create(std::u16string_view path) {
+  return OpenWriter(path, CREATE_ALWAYS);
+}
+
+std::unique_ptr<platform::IFileWriter> TFiles::OpenForOverwrite(std::u16string_view path) {
+  return OpenWriter(path, OPEN_EXISTING);
+}
+
+std::optional<platform::TTemporaryFile> TFiles::CreateTemporary(std::u16string_view nameStart) {
+  const std::optional<std::wstring> folder = TemporaryFolder();
+  if (!folder) {
+    Fail(::GetLastError());
+    return std::nullopt;
+  }
+  const std::wstring start =
+      *folder + ToWindowsPath(nameStart) + std::to_wstring(::GetCurrentProcessId()) + L"-";
+  // The process id keeps instances apart; the counter skips names that earlier processes left behind.
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    const std::wstring path = start + std::to_wstring(++TemporaryCounter) + L".tmp";
+    unique_file file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file)
+      return platform::TTemporaryFile{std::make_unique<TFileWriter>(std::move(file), Error), Narrow16(path)};
+    if (::GetLastError() != ERROR_FILE_EXISTS)
+      break;
+  }
+  Fail(::GetLastError());
+  return std::nullopt;
+}
+
 bool TFiles::Replace(std::u16string_view target, std::u16string_view replacement) {
-  if (::MoveFileExW(ToWindowsPath(replacement).c_str(), ToWindowsPath(target).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  const std::wstring to = ToWindowsPath(target);
+  const std::wstring from = ToWindowsPath(replacement);
+  const DWORD attributes = Attributes(to);
+  if (IsFile(attributes))
+    return ReplaceExisting(to, from, attributes);
+  return MoveInto(to, from);
+}
+
+bool TFiles::MoveInto(const std::wstring& target, const std::wstring& replacement) {
+  if (::MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return true;
   return Fail(::GetLastError());
+}
+
+// ReplaceFileW, unlike a move, keeps the replaced file's security and, on Windows, its attributes.
+bool TFiles::ReplaceExisting(const std::wstring& target, const std::wstring& replacement, DWORD attributes) {
+  if (::ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                     nullptr)) {
+    KeepAttributes(target, attributes);
+    return true;
+  }
+  const DWORD error = ::GetLastError();
+  // The old file went away meanwhile, or ReplaceFileW moved it aside and then could not move the new one
+  // in: the new content still waits under its own name, and a move puts it in place.
+  if ((error == ERROR_FILE_NOT_FOUND && !IsFile(Attributes(target))) ||
+      error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+    return MoveInto(target, replacement);
+  return Fail(error);
 }
 
 bool TFiles::Delete(std::u16string_view path) {
@@ -157,6 +269,25 @@ bool TFiles::CanOpenForWriting(std::u16string_view path) {
   if (file)
     return true;
   return Fail(::GetLastError());
+}
+
+std::u16string TFiles::FinalPath(std::u16string_view path) {
+  const std::wstring windowsPath = ToWindowsPath(path);
+  // Opened without access rights: this only asks where the name leads and must not stand in anyone's way.
+  const unique_file file(::CreateFileW(windowsPath.c_str(), 0,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file)
+    return std::u16string(path);
+  const std::wstring resolved = WithoutLongPrefix(FinalPathOf(file.get()));
+  const bool samePath =
+      ::CompareStringOrdinal(resolved.c_str(), static_cast<int>(resolved.size()), windowsPath.c_str(),
+                             static_cast<int>(windowsPath.size()), TRUE) == CSTR_EQUAL;
+  return resolved.empty() || samePath ? std::u16string(path) : Narrow16(resolved);
+}
+
+bool TFiles::IsAccessDenied(const platform::TSystemError& error) const {
+  return error.Code == ERROR_ACCESS_DENIED || error.Code == ERROR_NETWORK_ACCESS_DENIED;
 }
 
 bool TFiles::Fail(DWORD code) {

@@ -32,6 +32,14 @@ bool TFileWriter::Write(std::string_view bytes) {
   return true;
 }
 
+bool TFileWriter::SetEnd() {
+  if (!File)
+    return Fail(ERROR_INVALID_HANDLE);
+  if (!::SetEndOfFile(File.get()))
+    return Fail(::GetLastError());
+  return true;
+}
+
 bool TFileWriter::Flush() {
   if (!File)
     return Fail(ERROR_INVALID_HANDLE);

@@ -14,6 +14,7 @@ class TFileWriter final : public platform::IFileWriter {
   TFileWriter(unique_file file, std::shared_ptr<platform::TSystemError> error);
 
   [[nodiscard]] bool Write(std::string_view bytes) override;
+  [[nodiscard]] bool SetEnd() override;
   [[nodiscard]] bool Flush() override;
   // Closing again is harmless; writing after closing fails.
   [[nodiscard]] bool Close() override;
