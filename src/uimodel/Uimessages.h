@@ -25,9 +25,6 @@ inline constexpr int ItemCommandInsertAsSubMenu = 104;
 inline constexpr int ItemCommandEdit = 105;
 inline constexpr int ItemCommandSaveBranch = 108;
 
-// The modifier keys held at a pick, or-ed (UM_EXECUTE_ITEM's wParam).
-inline constexpr int ModifierCtrl = 1;
-inline constexpr int ModifierShift = 2;
-inline constexpr int ModifierAlt = 4;
+// UM_EXECUTE_ITEM's wParam is the item actions' modifier mask (actions::ModifierCtrl and the others).
 
 }  // namespace tolvane::uimodel
