@@ -28,3 +28,23 @@ inline constexpr int ItemCommandSaveBranch = 108;
 // UM_EXECUTE_ITEM's wParam is the item actions' modifier mask (actions::ModifierCtrl and the others).
 
 }  // namespace tolvane::uimodel
+
+namespace tolvane::uimodel {
+
+// The main window answers this registered message from any process, so tests and benchmarks can wait for a
+// state instead of sleeping. wParam is a TProbe; the answer is the LRESULT.
+inline constexpr const char16_t* ProbeMessageName = u"Tolvane.Probe";
+
+enum class TProbe : std::uint32_t {
+  MenuReady = 1,         // 1 once the second start-up tick has run
+  ItemCount = 2,         // items of the loaded menu below the root, the program's own commands left out
+  MenuModified = 3,      // 1 while the menu has unsaved changes
+  EditorMode = 4,        // 1 while the window is taller than a menu row (editor mode)
+  HistoryEntry = 5,      // lParam: index 0 … 3 into the foreground history; the window handle or 0
+  MenuFileReadOnly = 6,  // 1 while the loaded menu file cannot be written
+  DialogOpen = 7,        // 1 while a modal dialog of the main window is open
+  LoadCount = 8,         // menu files loaded since start (not appended); grows by one per load or reload
+  BarHidden = 9,         // 1 while auto-hide keeps the bar above the work area
+};
+
+}  // namespace tolvane::uimodel
