@@ -1,0 +1,43 @@
+#pragma once
+// Plain rules of the main window: its caption, what it counts, where the bar and the editor window may lie,
+// how long a held Ctrl delays repeating the last action, and where the local help pages are.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "common/Geometry.h"
+#include "storage/Item.h"
+
+namespace tolvane::uimodel {
+
+// "Tolvane - holding N Items"
+std::u16string HoldingCaption(int treeNodes);
+
+// The editor tree's nodes: the root and every item below it, the program's commands left out.
+int TreeNodeCount(const storage::TItem& root);
+
+// The bar's bounds from the stored left edge and width, kept inside the work area so that a bar stored on
+// a monitor that is gone still shows; never narrower than MinBarWidth (or the work area, when that is less).
+inline constexpr int MinBarWidth = 100;
+TRect PlacedBar(const TRect& workArea, int left, int width, int top, int barHeight);
+
+// The editor window: the bar's left edge and width, the stored height, its caption inside the work area.
+TRect PlacedEditor(const TRect& workArea, const TRect& bar, int editorHeight);
+
+// Repeating the last action waits while Ctrl is still held, in steps, so the repeated paste does not arrive
+// with Ctrl down. True when Ctrl came up in time; after the last step the repeat is given up.
+inline constexpr int RepeatWaitSteps = 100;
+inline constexpr int RepeatWaitStepMs = 100;
+bool WaitForCtrlRelease(const std::function<bool()>& ctrlDown, const std::function<void(int)>& sleepMs);
+
+// The help is one page shipped beside the program; anchors pick the topic.
+inline constexpr std::u16string_view HelpFolder = u"help";
+inline constexpr std::u16string_view HelpPageName = u"Tolvane.html";
+// programFolder ends with a path delimiter.
+std::u16string HelpPagePath(std::u16string_view programFolder);
+// A file URL for a Windows path with the anchor ("#QuickTour"); characters a URL cannot hold are escaped as
+// UTF-8 percent codes.
+std::u16string FileUrl(std::u16string_view windowsPath, std::u16string_view anchor);
+
+}  // namespace tolvane::uimodel

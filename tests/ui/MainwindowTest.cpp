@@ -1,0 +1,73 @@
+#include "uimodel/Mainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include "uimodel/Programmenu.h"
+
+namespace tolvane::uimodel {
+namespace {
+
+TEST(MainWindowModelTest, CaptionCountsTheTreeNodesWithoutTheProgramCommands) {
+  storage::TItem root;
+  root.AppendChild(NewProgramItem());
+  BuildProgramCommands(*root.Children[0]);
+  storage::TItem* folder = root.NewChild();
+  folder->NewChild();
+  folder->NewChild()->NewChild();
+  root.NewChild();
+  EXPECT_EQ(TreeNodeCount(root), 6);  // the root, two top-level items, three below
+  EXPECT_EQ(HoldingCaption(TreeNodeCount(root)), u"Tolvane - holding 6 Items");
+}
+
+TEST(MainWindowModelTest, BarStaysInsideTheWorkArea) {
+  const TRect work{0, 30, 1280, 1000};
+  EXPECT_EQ(PlacedBar(work, 240, 800, -2, 24), (TRect{240, -2, 1040, 22}));
+  // Stored on a monitor that is gone: pulled back, keeping its width.
+  EXPECT_EQ(PlacedBar(work, 3000, 800, -2, 24), (TRect{480, -2, 1280, 22}));
+  EXPECT_EQ(PlacedBar(work, -900, 800, -2, 24), (TRect{0, -2, 800, 22}));
+  // Wider than the screen, or sized down to nothing.
+  EXPECT_EQ(PlacedBar(work, 0, 5000, -2, 24).Width(), 1280);
+  EXPECT_EQ(PlacedBar(work, 10, 3, -2, 24).Width(), MinBarWidth);
+}
+
+TEST(MainWindowModelTest, EditorKeepsItsCaptionOnTheScreen) {
+  const TRect work{0, 0, 1280, 1000};
+  const TRect bar{100, -2, 900, 22};
+  EXPECT_EQ(PlacedEditor(work, bar, 750), (TRect{100, 0, 900, 750}));
+  EXPECT_EQ(PlacedEditor(work, bar, 4000), (TRect{100, 0, 900, 1000}));
+  const TRect lowBar{100, 900, 900, 924};  // docked at the bottom: the editor grows upwards as far as needed
+  EXPECT_EQ(PlacedEditor(work, lowBar, 750), (TRect{100, 250, 900, 1000}));
+}
+
+TEST(MainWindowModelTest, RepeatWaitsForCtrlAtMostTenSeconds) {
+  int sleeps = 0;
+  int sleptMs = 0;
+  auto sleep = [&](int ms) {
+    ++sleeps;
+    sleptMs += ms;
+  };
+  int held = 3;
+  EXPECT_TRUE(WaitForCtrlRelease([&] { return held-- > 0; }, sleep));
+  EXPECT_EQ(sleeps, 3);
+
+  sleeps = sleptMs = 0;
+  EXPECT_FALSE(WaitForCtrlRelease([] { return true; }, sleep));
+  EXPECT_EQ(sleptMs, 10000);
+
+  sleeps = 0;
+  EXPECT_TRUE(WaitForCtrlRelease([] { return false; }, sleep));
+  EXPECT_EQ(sleeps, 0);
+}
+
+TEST(MainWindowModelTest, HelpPageAddressesAreValidFileUrls) {
+  EXPECT_EQ(HelpPagePath(u"C:\\Program Files\\Tolvane\\"), u"C:\\Program Files\\Tolvane\\help\\Tolvane.html");
+  EXPECT_EQ(FileUrl(u"C:\\Program Files\\Tolvane\\help\\Tolvane.html", u"#QuickTour"),
+            u"file:///C:/Program%20Files/Tolvane/help/Tolvane.html#QuickTour");
+  // '#' and '%' in a folder name must not end the path or start an escape; non-ASCII goes as UTF-8.
+  EXPECT_EQ(FileUrl(u"D:\\C#\\100%\\\u00E6\U0001F600.html", u""),
+            u"file:///D:/C%23/100%25/%C3%A6%F0%9F%98%80.html");
+  EXPECT_EQ(FileUrl(u"a\xD800z", u""), u"file:///a%EF%BF%BDz");
+}
+
+}  // namespace
+}  // namespace tolvane::uimodel
