@@ -73,6 +73,9 @@ inline void FreeModuleHandle(HMODULE h) {
 inline void DestroyIconHandle(HICON h) {
   ::DestroyIcon(h);
 }
+inline void DestroyMenuHandle(HMENU h) {
+  ::DestroyMenu(h);
+}
 inline void CloseFind(HANDLE h) {
   ::FindClose(h);
 }
@@ -97,6 +100,7 @@ using unique_hglobal = TUniqueHandle<HGLOBAL, detail::FreeGlobal>;
 using unique_hkey = TUniqueHandle<HKEY, detail::CloseRegKey>;
 using unique_hmodule = TUniqueHandle<HMODULE, detail::FreeModuleHandle>;
 using unique_hicon = TUniqueHandle<HICON, detail::DestroyIconHandle>;
+using unique_hmenu = TUniqueHandle<HMENU, detail::DestroyMenuHandle>;
 // FindFirstFileW also fails with INVALID_HANDLE_VALUE.
 using unique_find = TUniqueHandle<HANDLE, detail::CloseFind, -1>;
 using unique_hlocal = TUniqueHandle<HLOCAL, detail::FreeLocal>;
