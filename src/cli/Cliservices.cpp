@@ -118,6 +118,7 @@ platform::TServices TCliServices::Services() {
   platform::IKeyboard& keyboard = System ? host.Keyboard : doubles.Keyboard;
   platform::IShell& shell = System ? host.Shell : doubles.Shell;
   platform::IForegroundWindow& foreground = System ? host.Foreground : doubles.Foreground;
+  platform::IFileDialogs& fileDialogs = System ? host.FileDialogs : doubles.FileDialogs;
   return {clipboard,
           keyboard,
           shell,
@@ -133,7 +134,8 @@ platform::TServices TCliServices::Services() {
           host.SystemColors,
           host.ShellLinks,
           host.Fonts,
-          host.VersionStrings};
+          host.VersionStrings,
+          fileDialogs};
 }
 
 }  // namespace tolvane::cli

@@ -5,6 +5,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Codepages.h"
+#include "platform/Filedialogs.h"
 #include "platform/Files.h"
 #include "platform/Fonts.h"
 #include "platform/Foreground.h"
@@ -39,6 +40,7 @@ struct TServices {
   IShellLinks& ShellLinks;
   IFonts& Fonts;
   IVersionStrings& VersionStrings;
+  IFileDialogs& FileDialogs;
 };
 
 }  // namespace tolvane::platform

@@ -23,6 +23,8 @@ TEST(NativeServices, WiresTheConfiguredLocaleAndCodePage) {
   services.MessageBox.Show({u"Caption", u"Text"});
   EXPECT_EQ(messages.str(), "Caption: Text\n");
   EXPECT_EQ(&services.Keyboard, &native.Keyboard);
+  // Nobody is there to pick a file: answered as a cancel, never as a made-up choice.
+  EXPECT_EQ(services.FileDialogs.SaveFile({}), platform::TFileDialogResult::Cancelled());
 }
 
 TEST(NativeShell, StartsTheOpenerOrReportsWhyNot) {

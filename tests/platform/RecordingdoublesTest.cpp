@@ -147,5 +147,37 @@ TEST_F(RecordingDoublesTest, KnownFoldersAndProgramInfoAreFixed) {
   EXPECT_TRUE(Services.Program.IsWow64());
 }
 
+TEST_F(RecordingDoublesTest, FileDialogsAnswerFromTheScriptThenCancel) {
+  using platform::TFileDialogResult;
+  platform::TFileDialogRequest open;
+  open.Title = u"Open menu";
+  open.Filters = {{u"Tolvane menu files", u"*.TvXml"}};
+  open.DefaultExtension = u"TvXml";
+  open.InitialFolder = u"C:\\Menus";
+  platform::TFileDialogRequest save = open;
+  save.Title = u"Save menu as";
+  save.InitialFileName = u"Work.TvXml";
+  Doubles.FileDialogs.QueueChosen(u"C:\\Menus\\Home.TvXml");
+  Doubles.FileDialogs.QueueAnswer(
+      TFileDialogResult::Failed({0xFFFF, u"The file dialog could not be shown."}));
+
+  const TFileDialogResult chosen = Services.FileDialogs.OpenFile(open);
+  EXPECT_EQ(chosen.Chosen(), u"C:\\Menus\\Home.TvXml");
+  const TFileDialogResult failed = Services.FileDialogs.SaveFile(save);
+  EXPECT_EQ(failed.Outcome, platform::TFileDialogOutcome::Failed);
+  EXPECT_EQ(failed.Chosen(), std::nullopt);  // a failure is no choice, and no cancel either
+  EXPECT_EQ(failed.Error.Code, 0xFFFFu);
+  EXPECT_EQ(Services.FileDialogs.SaveFile(save), TFileDialogResult::Cancelled());
+
+  const std::vector<TFileDialogAction> expected{
+      {TFileDialogKind::Open, open}, {TFileDialogKind::Save, save}, {TFileDialogKind::Save, save}};
+  EXPECT_EQ(Doubles.FileDialogs.Shown(), expected);
+  EXPECT_EQ(Doubles.Recorder.TraceLines(), (std::vector<std::string>{
+                                               "file-dialog open \"Open menu\" \"\"",
+                                               "file-dialog save \"Save menu as\" \"Work.TvXml\"",
+                                               "file-dialog save \"Save menu as\" \"Work.TvXml\"",
+                                           }));
+}
+
 }  // namespace
 }  // namespace tolvane::recording

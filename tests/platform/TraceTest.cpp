@@ -33,6 +33,10 @@ TEST(Trace, RendersEveryKindOfActionInOrder) {
   services.MessageBox.Show({u"Clipboard Error", u"\r\nAccess is denied.\r\n", platform::TMsgKind::Error});
   ASSERT_TRUE(services.Shell.Open({u"https://example.org/help#MainEditor", u"-n \u00E6", u""}));
   ASSERT_TRUE(services.Foreground.Set(0x1A2B));
+  platform::TFileDialogRequest dialog;
+  dialog.Title = u"Append \"menu\"";
+  dialog.InitialFileName = u"C:\\M\u00E6\\a.TvXml";
+  EXPECT_EQ(services.FileDialogs.OpenFile(dialog).Outcome, platform::TFileDialogOutcome::Cancelled);
 
   EXPECT_EQ(doubles.Recorder.Trace(),
             "clipboard \"say \\\"hi\\\"\\r\\n\\tC:\\\\x\"\n"
@@ -42,7 +46,8 @@ TEST(Trace, RendersEveryKindOfActionInOrder) {
             "sleep 20\n"
             "message \"Clipboard Error\" \"\\r\\nAccess is denied.\\r\\n\"\n"
             "shell-open \"https://example.org/help#MainEditor\" \"-n \xC3\xA6\"\n"
-            "foreground 6699\n");
+            "foreground 6699\n"
+            "file-dialog open \"Append \\\"menu\\\"\" \"C:\\\\M\xC3\xA6\\\\a.TvXml\"\n");
 }
 
 TEST(Trace, EscapesControlCharactersAsJson) {

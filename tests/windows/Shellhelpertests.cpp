@@ -206,9 +206,10 @@ LRESULT CALLBACK ForwardFocusToEdit(HWND window, UINT message, WPARAM wParam, LP
 
 // The services of the program with a message box that answers without a user.
 platform::TServices WithMessageBox(const platform::TServices& s, platform::IMessageBox& box) {
-  return {s.Clipboard, s.Keyboard,      s.Shell, s.Registry, s.KnownFolders, s.Foreground,   s.Locale,
-          s.CodePages, s.Files,         s.Time,  box,        s.Program,      s.SystemColors, s.ShellLinks,
-          s.Fonts,     s.VersionStrings};
+  return {
+      s.Clipboard, s.Keyboard,       s.Shell,      s.Registry, s.KnownFolders, s.Foreground,   s.Locale,
+      s.CodePages, s.Files,          s.Time,       box,        s.Program,      s.SystemColors, s.ShellLinks,
+      s.Fonts,     s.VersionStrings, s.FileDialogs};
 }
 
 TEST(ItemActions, AClipIsPastedIntoTheWindowThatWasInFrontBefore) {

@@ -19,8 +19,9 @@ TNativeServices::TNativeServices(const TNativeOptions& options)
       MessageBox(options.MessageStream != nullptr ? *options.MessageStream : std::cerr) {}
 
 platform::TServices TNativeServices::Services() {
-  return {Clipboard, Keyboard, Shell,      Registry, KnownFolders, Foreground, Locale, CodePages,
-          Files,     Time,     MessageBox, Program,  SystemColors, ShellLinks, Fonts,  VersionStrings};
+  return {Clipboard,    Keyboard,   Shell, Registry,       KnownFolders, Foreground,
+          Locale,       CodePages,  Files, Time,           MessageBox,   Program,
+          SystemColors, ShellLinks, Fonts, VersionStrings, FileDialogs};
 }
 
 }  // namespace tolvane::native

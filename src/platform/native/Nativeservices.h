@@ -21,6 +21,7 @@
 #include "platform/native/Nativeversionstrings.h"
 #include "platform/portable/Fixedsystemcolors.h"
 #include "platform/portable/Streammessagebox.h"
+#include "platform/portable/Unattendedfiledialogs.h"
 
 namespace tolvane::native {
 
@@ -56,6 +57,7 @@ struct TNativeServices {
   TNativeShellLinks ShellLinks;
   TNativeFonts Fonts;
   TNativeVersionStrings VersionStrings;
+  portable::TUnattendedFileDialogs FileDialogs;
 };
 
 }  // namespace tolvane::native

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/Filedialogs.h"
 #include "platform/Keyboard.h"
 #include "platform/Messagebox.h"
 #include "platform/Platformtypes.h"
@@ -57,8 +58,18 @@ struct TForegroundAction {
   bool operator==(const TForegroundAction&) const = default;
 };
 
-using TAction = std::variant<TClipboardSetAction, TClipboardClearAction, TKeyBatchAction, TSleepAction,
-                             TWaitAction, TMessageAction, TShellOpenAction, TForegroundAction>;
+enum class TFileDialogKind { Open, Save };
+
+// A file dialog shown, whatever it answered.
+struct TFileDialogAction {
+  TFileDialogKind Kind = TFileDialogKind::Open;
+  platform::TFileDialogRequest Request;
+  bool operator==(const TFileDialogAction&) const = default;
+};
+
+using TAction =
+    std::variant<TClipboardSetAction, TClipboardClearAction, TKeyBatchAction, TSleepAction, TWaitAction,
+                 TMessageAction, TShellOpenAction, TForegroundAction, TFileDialogAction>;
 
 class TRecorder {
  public:

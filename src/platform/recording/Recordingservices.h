@@ -10,6 +10,7 @@
 #include "platform/recording/Memoryregistry.h"
 #include "platform/recording/Recorder.h"
 #include "platform/recording/Recordingclipboard.h"
+#include "platform/recording/Recordingfiledialogs.h"
 #include "platform/recording/Recordingforeground.h"
 #include "platform/recording/Recordingkeyboard.h"
 #include "platform/recording/Recordingmessagebox.h"
@@ -46,6 +47,7 @@ struct TRecordingServices {
   TRecordingShellLinks ShellLinks;
   TFixedFonts Fonts;
   TFixedVersionStrings VersionStrings;
+  TRecordingFileDialogs FileDialogs{Recorder};
 };
 
 }  // namespace tolvane::recording

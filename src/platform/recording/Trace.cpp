@@ -59,6 +59,10 @@ struct TLineWriter {
   std::string operator()(const TForegroundAction& a) const {
     return "foreground " + std::to_string(a.Window);
   }
+  std::string operator()(const TFileDialogAction& a) const {
+    return std::string("file-dialog ") + (a.Kind == TFileDialogKind::Open ? "open " : "save ") +
+           JsonQuoted(a.Request.Title) + ' ' + JsonQuoted(a.Request.InitialFileName);
+  }
 };
 
 }  // namespace

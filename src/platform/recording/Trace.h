@@ -5,6 +5,7 @@
 //                               extended key, U+XXXX for a Unicode record
 //   sleep N                     a sleep or a message-pumping wait of N milliseconds
 //   message "CAPTION" "TEXT"    shell-open "FILE" "PARAMS"    foreground HANDLE
+//   file-dialog open|save "TITLE" "INITIAL FILE NAME"
 // Texts are UTF-8 with JSON string escaping.
 
 #include <string>

@@ -4,8 +4,9 @@ namespace tolvane::win32 {
 
 platform::TServices TWin32Services::Services() {
   platform::IMessageBox& messageBox = MessageBoxOverride != nullptr ? *MessageBoxOverride : MessageBox;
-  return {Clipboard, Keyboard, Shell,      Registry, KnownFolders, Foreground, Locale, CodePages,
-          Files,     Time,     messageBox, Program,  SystemColors, ShellLinks, Fonts,  VersionStrings};
+  return {Clipboard,    Keyboard,   Shell, Registry,       KnownFolders, Foreground,
+          Locale,       CodePages,  Files, Time,           messageBox,   Program,
+          SystemColors, ShellLinks, Fonts, VersionStrings, FileDialogs};
 }
 
 }  // namespace tolvane::win32

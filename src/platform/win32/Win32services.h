@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "platform/win32/Clipboard.h"
 #include "platform/win32/Codepages.h"
+#include "platform/win32/Filedialogs.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Foreground.h"
@@ -54,6 +55,7 @@ class TWin32Services {
   TShellLinks ShellLinks;
   TFonts Fonts;
   TVersionStrings VersionStrings;
+  TFileDialogs FileDialogs;
 };
 
 }  // namespace tolvane::win32
