@@ -13,7 +13,6 @@
 #include "platform/win32/Filedialogs.h"
 
 // After Win.h, so the dialog headers see the same Windows configuration.
-#include <cderr.h>
 #include <dlgs.h>
 
 namespace tolvane::win32 {
@@ -189,15 +188,6 @@ TEST(FileDialogs, AnInvalidInitialNameStillOpensTheDialog) {
   ASSERT_TRUE(user.Answered());
   ASSERT_EQ(result.Outcome, TFileDialogOutcome::Chosen) << Utf16ToUtf8(result.Error.Message);
   EXPECT_EQ(std::filesystem::path(result.Path).filename().u16string(), u"Good name.TvXml");
-}
-
-TEST(FileDialogs, FailuresCarryACodeAndAMessage) {
-  for (const DWORD code : {DWORD{CDERR_DIALOGFAILURE}, DWORD{FNERR_BUFFERTOOSMALL}, DWORD{0x4242}}) {
-    const platform::TSystemError error = FileDialogError(code);
-    EXPECT_EQ(error.Code, code);
-    EXPECT_FALSE(error.Message.empty());
-  }
-  EXPECT_EQ(FileDialogError(0x4242).Message, u"The file dialog failed (error 0x4242).");
 }
 
 }  // namespace

@@ -53,6 +53,38 @@ DWORD DialogFlags(TDialogKind kind, const platform::TFileDialogRequest& request)
   return flags;
 }
 
+// CommDlgExtendedError's codes have no system message text.
+platform::TSystemError FileDialogError(DWORD code) {
+  const char16_t* text = nullptr;
+  switch (code) {
+    case FNERR_BUFFERTOOSMALL:
+      text = u"The chosen file name is too long.";
+      break;
+    case FNERR_INVALIDFILENAME:
+      text = u"The file name is not valid.";
+      break;
+    case CDERR_MEMALLOCFAILURE:
+    case CDERR_MEMLOCKFAILURE:
+      text = u"There is not enough memory to show the file dialog.";
+      break;
+    case CDERR_DIALOGFAILURE:
+    case CDERR_INITIALIZATION:
+    case CDERR_LOADRESFAILURE:
+    case CDERR_FINDRESFAILURE:
+    case CDERR_LOADSTRFAILURE:
+      text = u"The file dialog could not be shown.";
+      break;
+    default:
+      break;
+  }
+  if (text != nullptr)
+    return {code, text};
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "The file dialog failed (error 0x%04lX).",
+                static_cast<unsigned long>(code));
+  return {code, std::u16string(buffer, buffer + std::char_traits<char>::length(buffer))};
+}
+
 // One run of the dialog; the initial file name is given separately so a retry can leave it out.
 platform::TFileDialogResult RunDialog(TDialogKind kind, const platform::TFileDialogRequest& request,
                                       std::u16string_view initialFileName) {
@@ -104,37 +136,6 @@ platform::TFileDialogResult TFileDialogs::OpenFile(const platform::TFileDialogRe
 
 platform::TFileDialogResult TFileDialogs::SaveFile(const platform::TFileDialogRequest& request) {
   return Run(TDialogKind::Save, request);
-}
-
-platform::TSystemError FileDialogError(DWORD code) {
-  const char16_t* text = nullptr;
-  switch (code) {
-    case FNERR_BUFFERTOOSMALL:
-      text = u"The chosen file name is too long.";
-      break;
-    case FNERR_INVALIDFILENAME:
-      text = u"The file name is not valid.";
-      break;
-    case CDERR_MEMALLOCFAILURE:
-    case CDERR_MEMLOCKFAILURE:
-      text = u"There is not enough memory to show the file dialog.";
-      break;
-    case CDERR_DIALOGFAILURE:
-    case CDERR_INITIALIZATION:
-    case CDERR_LOADRESFAILURE:
-    case CDERR_FINDRESFAILURE:
-    case CDERR_LOADSTRFAILURE:
-      text = u"The file dialog could not be shown.";
-      break;
-    default:
-      break;
-  }
-  if (text != nullptr)
-    return {code, text};
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "The file dialog failed (error 0x%04lX).",
-                static_cast<unsigned long>(code));
-  return {code, std::u16string(buffer, buffer + std::char_traits<char>::length(buffer))};
 }
 
 }  // namespace tolvane::win32

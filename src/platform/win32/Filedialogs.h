@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Filedialogs.h"
-#include "platform/win32/Win.h"
 
 namespace tolvane::win32 {
 
@@ -12,8 +11,5 @@ class TFileDialogs final : public platform::IFileDialogs {
   [[nodiscard]] platform::TFileDialogResult OpenFile(const platform::TFileDialogRequest& request) override;
   [[nodiscard]] platform::TFileDialogResult SaveFile(const platform::TFileDialogRequest& request) override;
 };
-
-// The error of a failed dialog, from CommDlgExtendedError's code (those codes have no system message text).
-platform::TSystemError FileDialogError(DWORD code);
 
 }  // namespace tolvane::win32
