@@ -1,9 +1,12 @@
 #include "app/Application.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <optional>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32services.h"
@@ -40,8 +43,20 @@ void InitCommonControls() {
   ::InitCommonControlsEx(&controls);
 }
 
-// The exit code is the one the main window passed to PostQuitMessage.
-int MessageLoop() {
+// The program's arguments without its own path, as the system splits them.
+std::vector<std::u16string> CommandLineArguments() {
+  int count = 0;
+  const win32::unique_hlocal argv(::CommandLineToArgvW(::GetCommandLineW(), &count));
+  std::vector<std::u16string> arguments;
+  const auto* words = static_cast<wchar_t**>(argv.get());
+  for (int i = 1; words != nullptr && i < count; ++i)
+    arguments.emplace_back(reinterpret_cast<const char16_t*>(words[i]));
+  return arguments;
+}
+
+// The exit code is the one the main window passed to PostQuitMessage. The main window's shortcuts are looked
+// at before a key is translated.
+int MessageLoop(ui::TForm1& mainForm) {
   MSG message{};
   for (;;) {
     const BOOL result = ::GetMessageW(&message, nullptr, 0, 0);
@@ -49,6 +64,8 @@ int MessageLoop() {
       return static_cast<int>(message.wParam);
     if (result == -1)
       return kExitFailure;
+    if (mainForm.Alive() && mainForm.PreTranslate(message))
+      continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
@@ -71,13 +88,13 @@ int RunApplication(HINSTANCE instance) {
     if (!appWindow)
       throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
                               "Creating the application window failed");
-    mainForm.emplace(context, appWindow.get());
+    mainForm.emplace(context, appWindow.get(), CommandLineArguments());
   });
   if (!created)
     return kExitFailure;
   messageBox.setMainWindow(mainForm->Handle());
   mainForm->Show();
-  return MessageLoop();
+  return MessageLoop(*mainForm);
 }
 
 }  // namespace tolvane::app

@@ -15,6 +15,8 @@ const wchar_t* GlyphName(TGlyph glyph) {
   switch (glyph) {
     case TGlyph::Close:
       return L"Close";
+    case TGlyph::Image:
+      return L"Image";
   }
   return L"";
 }
@@ -73,6 +75,8 @@ void TGlyBut::PaintTo(HDC target) {
     return;
   TGlyButFace face;
   face.Glyph = Shape;
+  face.Images = Images;
+  face.ImageIndex = ImageIndex;
   face.Look = Look();
   face.Top = graphics::ResolveColor(SystemColors, Top);
   face.Bottom = graphics::ResolveColor(SystemColors, Bottom);
@@ -93,6 +97,13 @@ void TGlyBut::SetGradient(COLORREF top, COLORREF bottom) {
 
 void TGlyBut::SetGlyphColor(COLORREF color) {
   GlyphColor = color;
+  Invalidate();
+}
+
+void TGlyBut::SetImage(const graphics::TGlyphList* images, int index) {
+  Shape = TGlyph::Image;
+  Images = images;
+  ImageIndex = index;
   Invalidate();
 }
 

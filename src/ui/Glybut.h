@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "common/Geometry.h"
+#include "graphics/Glyphlist.h"
 #include "graphics/Qxbitmap.h"
 #include "platform/Systemcolors.h"
 #include "platform/win32/Win.h"
@@ -16,6 +17,7 @@ namespace tolvane::ui {
 
 enum class TGlyph {
   Close,  // an X
+  Image,  // a cell of a glyph list, such as the program's own glyphs on the tool buttons
 };
 
 enum class TGlyButLook { Normal, Hot, Pressed, Disabled };
@@ -27,6 +29,9 @@ struct TGlyButFace {
   graphics::TColor Top = 0;
   graphics::TColor Bottom = 0;
   graphics::TColor GlyphColor = 0;
+  // For TGlyph::Image: the list (the caller's) and the cell.
+  const graphics::TGlyphList* Images = nullptr;
+  int ImageIndex = -1;
 };
 
 // Paints the whole face into the bitmap at the scale (Glybutpaint.cpp).
@@ -51,6 +56,8 @@ class TGlyBut final : public TWindow {
   void SetGradient(COLORREF top, COLORREF bottom);
   void SetGlyphColor(COLORREF color);
   void SetGlyph(TGlyph glyph);
+  // Shows a cell of a glyph list, which must outlive the button.
+  void SetImage(const graphics::TGlyphList* images, int index);
   TGlyph Glyph() const { return Shape; }
 
   void SetEnabled(bool enabled);
@@ -84,6 +91,8 @@ class TGlyBut final : public TWindow {
 
   platform::ISystemColors& SystemColors;
   TGlyph Shape;
+  const graphics::TGlyphList* Images = nullptr;
+  int ImageIndex = -1;
   COLORREF Top = RGB(0xF0, 0xF0, 0xF0);
   COLORREF Bottom = RGB(0xC8, 0xC8, 0xC8);
   COLORREF GlyphColor = RGB(0x4A, 0x4A, 0x4A);

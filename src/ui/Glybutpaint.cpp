@@ -95,6 +95,16 @@ void PaintPatch(graphics::TQxBitmap& canvas, TGlyButLook look, TQxColor frameCol
   graphics::FrameRoundRect(canvas, patch, radius, frameColor.WithAlpha(hot ? 0x38 : 0x50));
 }
 
+// The cell as drawn, centred; a disabled button shows it faded.
+void PaintImage(graphics::TQxBitmap& canvas, const TGlyButFace& face, int shift) {
+  if (face.Images == nullptr || !face.Images->Contains(face.ImageIndex))
+    return;
+  const int cell = face.Images->CellSize();
+  const std::uint8_t opacity = face.Look == TGlyButLook::Disabled ? 90 : 255;
+  (void)face.Images->Draw(canvas, face.ImageIndex, (canvas.Width() - cell) / 2 + shift,
+                          (canvas.Height() - cell) / 2 + shift, opacity);
+}
+
 }  // namespace
 
 void PaintGlyButFace(graphics::TQxBitmap& canvas, const TGlyButFace& face, const uimodel::TScale& scale) {
@@ -120,6 +130,9 @@ void PaintGlyButFace(graphics::TQxBitmap& canvas, const TGlyButFace& face, const
   switch (face.Glyph) {
     case TGlyph::Close:
       PaintClose(canvas, box, width, ink);
+      break;
+    case TGlyph::Image:
+      PaintImage(canvas, face, shift);
       break;
   }
 }

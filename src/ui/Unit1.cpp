@@ -1,19 +1,31 @@
 #include "ui/Unit1.h"
 
-#include "ui/Barmetrics.h"
+#include <windowsx.h>
+
+#include <algorithm>
+#include <utility>
+
 #include "ui/Geometrywin.h"
 #include "ui/Uihandles.h"
 #include "uimodel/Barlayout.h"
+#include "uimodel/Mainwindow.h"
+#include "uimodel/Programmenu.h"
+#include "uimodel/Uimessages.h"
 
 namespace tolvane::ui {
 
 namespace {
 
-constexpr int kCaptionIndent = 12;
+constexpr int kLowDpiLimit = 120;
+constexpr int kLowDpiWidth = 800;
+constexpr int kHighDpiWidth = 1000;
+constexpr int kEditorMinHeight = 200;  // the editor never shrinks into a height that means menu mode
+constexpr int kEditorMinWidth = 400;
 
 }  // namespace
 
-TForm1::TForm1(TAppContext& context, HWND owner) : Context(context) {
+TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arguments)
+    : Context(context), AppWindow(owner), Arguments(std::move(arguments)) {
   TWindowClass windowClass;
   windowClass.Name = kClassName;
   windowClass.Style = CS_DBLCLKS;
@@ -22,9 +34,35 @@ TForm1::TForm1(TAppContext& context, HWND owner) : Context(context) {
   params.Style = WS_POPUP | WS_CLIPCHILDREN;
   params.Caption = kCaption;
   params.Parent = owner;
-  // Zero size at first: DockToMonitor sets the real bounds once the window exists.
   Create(windowClass, params);
-  DockToMonitor(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+
+  ProbeMessage = ::RegisterWindowMessageW(reinterpret_cast<const wchar_t*>(uimodel::ProbeMessageName));
+  TaskbarCreatedMessage = ::RegisterWindowMessageW(L"TaskbarCreated");
+
+  // Width by the screen's pixels per inch, centred; the settings may move it when they are read.
+  const TRect work = MonitorWorkArea(::MonitorFromWindow(Hwnd, MONITOR_DEFAULTTOPRIMARY));
+  const int width = Scale().Ppi() <= kLowDpiLimit ? kLowDpiWidth : kHighDpiWidth;
+  const int left = work.Left + (work.Width() - width) / 2;
+  SetBounds(Hwnd, TRect{left, work.Top, left + width, work.Top + uimodel::BarHeightForRowHeight(0)});
+
+  PnlMainMenu.CreateIn(Hwnd);
+  PnlMainMenu.setContent(&Context.Settings, nullptr, false);
+  PnlMainMenu.OnDoubleClick = [this] { SwitchMode(); };
+  LeftSizer.CreateIn(Hwnd);
+  RightSizer.CreateIn(Hwnd);
+  LeftSizer.OnDrag = [this](int distance) { SizerMoved(true, distance); };
+  RightSizer.OnDrag = [this](int distance) { SizerMoved(false, distance); };
+  LeftSizer.OnRelease = RightSizer.OnRelease = [this] { SizerReleased(); };
+  EditorPanes.CreateIn(Hwnd);
+  EditorPanes.CreateToolButtons(Context.Services.SystemColors, &Glyphs.BuiltIn,
+                                [this](uimodel::TMainAction action) { RunAction(action); });
+  EditorPanes.OnTreeWidth = [this](int treeWidth) {
+    Context.Settings.PnlLeft = treeWidth;
+    ArrangeChildren();
+  };
+
+  // The program item is the bar's first entry whatever file is loaded.
+  Context.Menu.SetProgramItem(uimodel::NewProgramItem());
 }
 
 // The window is destroyed while the object is still whole: its last messages still reach WindowProc.
@@ -32,29 +70,72 @@ TForm1::~TForm1() {
   Destroy();
 }
 
-// The start-up show command is not applied: a minimised bar without a taskbar button could not be brought
-// back.
 void TForm1::Show() {
-  ::ShowWindow(Handle(), SW_SHOW);
-  ::UpdateWindow(Handle());
+  FirstShow();
+  ::ShowWindow(Hwnd, SW_SHOW);
+  ::UpdateWindow(Hwnd);
 }
 
 LRESULT TForm1::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandleAppMessage(message, wParam, lParam, result))
+    return result;
   switch (message) {
     case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
+      return 1;  // the children and WM_PAINT cover every pixel
     case WM_PAINT:
       FormPaint();
       return 0;
+    case WM_SIZE:
+    case WM_MOVE:
+      if (!IsEditorMode())
+        ReadWorkArea();
+      if (message == WM_SIZE)
+        ArrangeChildren();
+      return 0;
+    case WM_GETMINMAXINFO:
+      if (IsEditorMode()) {
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        limits->ptMinTrackSize = POINT{Scaled(kEditorMinWidth), Scaled(kEditorMinHeight)};
+      }
+      return 0;
+    case WM_SETFOCUS:
+      if (!IsEditorMode() && PnlMainMenu.Alive())
+        ::SetFocus(PnlMainMenu.Handle());
+      return 0;
+    case WM_ACTIVATEAPP:
+      if (wParam != FALSE)
+        AppActivated();
+      else
+        AppDeactivated();
+      return 0;
+    case WM_LBUTTONDOWN:
+      if (!IsEditorMode())
+        DragBar();
+      return 0;
+    case WM_MOUSEWHEEL:
+      MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
+      return 0;
+    case WM_NCLBUTTONDBLCLK:
+      if (wParam == HTCAPTION) {
+        SwitchMode();
+        return 0;
+      }
+      break;
     case WM_SETTINGCHANGE:
-      if (wParam == SPI_SETWORKAREA || wParam == SPI_SETNONCLIENTMETRICS)
-        DockToMonitor(::MonitorFromWindow(Hwnd, MONITOR_DEFAULTTONEAREST));
-      break;
     case WM_DISPLAYCHANGE:
-      DockToMonitor(::MonitorFromWindow(Hwnd, MONITOR_DEFAULTTONEAREST));
+      ReadWorkArea();
+      if (!IsEditorMode() && MenuReady)
+        ArrangeBar();
       break;
+    case WM_CLOSE:
+      if (FormCloseQuery()) {
+        FormClose();
+        Destroy();
+      }
+      return 0;
     case WM_DESTROY:
-      FormDestroy();
+      ::PostQuitMessage(0);
       return 0;
     default:
       break;
@@ -62,37 +143,129 @@ LRESULT TForm1::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return Default(message, wParam, lParam);
 }
 
-// The bar keeps to its monitor's top edge whatever bounds the system suggests.
-void TForm1::ScaleChanged() {
-  DockToMonitor(::MonitorFromWindow(Hwnd, MONITOR_DEFAULTTONEAREST));
+bool TForm1::HandleAppMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == ProbeMessage) {
+    result = AnswerProbe(wParam, lParam);
+    return true;
+  }
+  if (message == TaskbarCreatedMessage) {
+    TrayIconShown = false;
+    AddTrayIcon();
+    return true;
+  }
+  switch (message) {
+    case WM_TIMER:
+      TimerTick(static_cast<UINT_PTR>(wParam));
+      return true;
+    case uimodel::UM_TITLE_NUMBER: {
+      std::wstring caption = WindowText(Hwnd);
+      caption += L"  " + std::to_wstring(static_cast<long long>(wParam));
+      ::SetWindowTextW(Hwnd, caption.c_str());
+      return true;
+    }
+    case uimodel::UM_SET_ICON:
+      if (EditedItem != nullptr && ContainsItem(EditedItem)) {
+        EditedItem->ImageIndex = static_cast<int>(wParam);
+        Context.Menu.MenuModified = true;
+        ::InvalidateRect(Hwnd, nullptr, FALSE);
+      }
+      return true;
+    case uimodel::UM_ITEM_COMMAND:
+      ItemCommand(static_cast<int>(wParam), reinterpret_cast<storage::TItem*>(lParam));
+      return true;
+    case uimodel::UM_EXECUTE_ITEM:
+      ExecuteItem(reinterpret_cast<storage::TItem*>(lParam), static_cast<int>(wParam));
+      return true;
+    case uimodel::UM_RELEASE_WINDOW:
+      if (lParam != 0)
+        ::DestroyWindow(reinterpret_cast<HWND>(lParam));
+      return true;
+    case uimodel::UM_REFRESH_FILES:
+      RefreshMenuFilesList();
+      return true;
+    case UM_TRAY_ICON:
+      TrayMessage(lParam);
+      return true;
+    case UM_RECORD_FOCUS_FOREGROUND:
+      RecordFocusForeground();
+      return true;
+    default:
+      return false;
+  }
 }
 
-void TForm1::DockToMonitor(HMONITOR monitor) {
-  MenuFont = CreateMenuFont(static_cast<UINT>(Scale().Ppi()));
-  RowHeight = uimodel::RowHeightForTextHeight(FontLineHeight(MenuFont.get()));
-  SetBounds(Hwnd,
-            uimodel::DockedBarRect(MonitorWorkArea(monitor), uimodel::BarHeightForRowHeight(RowHeight)));
-  ::InvalidateRect(Hwnd, nullptr, FALSE);
+LRESULT TForm1::AnswerProbe(WPARAM query, LPARAM argument) const {
+  using uimodel::TProbe;
+  const storage::TMenuFile& menu = Context.Menu;
+  switch (static_cast<TProbe>(query)) {
+    case TProbe::MenuReady:
+      return MenuReady ? 1 : 0;
+    case TProbe::ItemCount:
+      return menu.RootItem ? uimodel::TreeNodeCount(*menu.RootItem) - 1 : 0;
+    case TProbe::MenuModified:
+      return menu.MenuModified ? 1 : 0;
+    case TProbe::EditorMode:
+      return IsEditorMode() ? 1 : 0;
+    case TProbe::HistoryEntry: {
+      const auto& entries = Context.ForegroundHistory.Entries();
+      const auto index = static_cast<std::size_t>(argument);
+      return index < entries.size() ? static_cast<LRESULT>(entries[index]) : 0;
+    }
+    case TProbe::MenuFileReadOnly:
+      return menu.MenuFileReadOnly ? 1 : 0;
+    case TProbe::DialogOpen:
+      return DialogOpen ? 1 : 0;
+    case TProbe::LoadCount:
+      return LoadCount;
+    case TProbe::BarHidden:
+      return uimodel::IsBarHidden(BarState()) ? 1 : 0;
+  }
+  return 0;
+}
+
+// The bar keeps to its monitor's top edge whatever bounds the system suggests.
+void TForm1::ScaleChanged() {
+  ReadWorkArea();
+  if (!IsEditorMode())
+    ArrangeBar();
+  ArrangeChildren();
+}
+
+bool TForm1::IsEditorMode() const {
+  return uimodel::IsEditorHeight(WindowBounds(Hwnd).Height());
+}
+
+int TForm1::BarHeight() const {
+  return uimodel::BarHeightForRowHeight(Context.Settings.ItemHeight, Context.Settings.EdgeSize);
+}
+
+void TForm1::ArrangeChildren() {
+  const TRect client = ClientBounds(Hwnd);
+  if (IsEditorMode()) {
+    EditorPanes.Arrange(client, Context.Settings.PnlLeft, Scale());
+    return;
+  }
+  const storage::TSettings& settings = Context.Settings;
+  const int margin = settings.EdgeSize + 1;
+  const int sizer = uimodel::SizerStripWidth(settings.EdgeSize, Scale().Ppi());
+  const int closeWidth = CloseButtonWidth();
+  SetBounds(LeftSizer.Handle(), TRect{0, 0, sizer, client.Bottom});
+  SetBounds(RightSizer.Handle(), TRect{client.Right - sizer, 0, client.Right, client.Bottom});
+  const int closeRight = client.Right - sizer;
+  PlaceCloseButton(TRect{closeRight - closeWidth, margin, closeRight, client.Bottom - margin});
+  SetBounds(PnlMainMenu.Handle(), TRect{sizer, margin, closeRight - closeWidth, client.Bottom - margin});
 }
 
 void TForm1::FormPaint() {
   const TPaintDc paint(Hwnd);
   RECT client{};
   ::GetClientRect(Hwnd, &client);
-  ::FillRect(paint.get(), &client, ::GetSysColorBrush(COLOR_MENUBAR));
-  ::FrameRect(paint.get(), &client, ::GetSysColorBrush(COLOR_3DSHADOW));
-
-  RECT text = client;
-  text.left += Scaled(kCaptionIndent);
-  const win32::TSelectGuard font(paint.get(), MenuFont.get());
-  ::SetBkMode(paint.get(), TRANSPARENT);
-  ::SetTextColor(paint.get(), ::GetSysColor(COLOR_MENUTEXT));
-  ::DrawTextW(paint.get(), kCaption, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-// Closing the main window ends the program.
-void TForm1::FormDestroy() {
-  ::PostQuitMessage(0);
+  const storage::TSettings& settings = Context.Settings;
+  const COLORREF color = IsEditorMode() ? ::GetSysColor(COLOR_BTNFACE)
+                         : FrameActive  ? settings.FrameColor
+                                        : settings.InActiveFrameColor;
+  const win32::unique_hbrush brush(::CreateSolidBrush(color));
+  ::FillRect(paint.get(), &client, brush.get());
 }
 
 }  // namespace tolvane::ui

@@ -69,7 +69,8 @@ TEST(MainActionsTest, ShortcutsNeedTheirExactModifiers) {
 }
 
 TEST(MainActionsTest, NoTwoActionsShareAShortcut) {
-  for (int a = static_cast<int>(TMainAction::EditOpenAndClose); a <= static_cast<int>(TMainAction::Exit); ++a) {
+  for (int a = static_cast<int>(TMainAction::EditOpenAndClose); a <= static_cast<int>(TMainAction::Exit);
+       ++a) {
     const TMainActionInfo& info = ActionInfo(static_cast<TMainAction>(a));
     EXPECT_EQ(info.Action, static_cast<TMainAction>(a)) << "action " << a << " has no list entry";
     if (info.ShortCut.Key != 0) {

@@ -1,0 +1,78 @@
+#pragma once
+// The parts of the main window in editor mode: the tool-button column at the left edge, the tree side
+// (its width is "PnlLeft"), the splitter and the edit side. The tree and the edit panel fill their sides.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "common/Geometry.h"
+#include "graphics/Glyphlist.h"
+#include "graphics/Qxcolor.h"
+#include "platform/Systemcolors.h"
+#include "platform/win32/Win.h"
+#include "ui/Glybut.h"
+#include "ui/Window.h"
+#include "uimodel/Mainactions.h"
+
+namespace tolvane::ui {
+
+// A plain child area in one colour; the splitter variant reports drags like a sizer strip.
+class TPane final : public TWindow {
+ public:
+  static constexpr const wchar_t* kClassName = L"TPane";
+
+  ~TPane() override;
+  void CreateIn(HWND parent, const wchar_t* name, bool splitter);
+  void setColor(graphics::TColor color);
+
+  std::function<void(int distance)> OnDrag;
+
+ private:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Paint();
+
+  graphics::TColor Color = 0;
+  bool Dragging = false;
+  int PressX = 0;
+};
+
+class TEditorPanes {
+ public:
+  // Design pixels at 144 pixels per inch.
+  static constexpr int ToolColumnWidth = 54;
+  static constexpr int SplitterWidth = 6;
+  static constexpr int MinSideWidth = 120;
+  static constexpr int ToolButtonSize = 42;
+  static constexpr int ToolButtonGap = 18;
+
+  void CreateIn(HWND parent);
+  // The tool buttons, top to bottom, each running its action; glyphs is the program's glyph list (filled
+  // later is fine: the buttons repaint when asked).
+  void CreateToolButtons(platform::ISystemColors& systemColors, const graphics::TGlyphList* glyphs,
+                         const std::function<void(uimodel::TMainAction)>& run);
+  void RepaintToolButtons();
+  void setColors(graphics::TColor window, graphics::TColor toolColumn, graphics::TColor splitter);
+  // Places the parts in the client rectangle; treeWidth is clamped so both sides keep MinSideWidth.
+  void Arrange(const TRect& client, int treeWidth, const uimodel::TScale& scale);
+  void Show(bool visible);
+
+  // The tree side's width after the user moved the splitter.
+  std::function<void(int treeWidth)> OnTreeWidth;
+
+  HWND ToolColumn() const { return Tools.Handle(); }
+  HWND TreeSide() const { return Tree.Handle(); }
+  HWND EditSide() const { return Edit.Handle(); }
+
+ private:
+  TPane Tools;
+  TPane Tree;
+  TPane Splitter;
+  TPane Edit;
+  std::vector<std::unique_ptr<TGlyBut>> ToolButtons;
+  std::vector<int> ToolButtonGaps;  // how many gaps lie above each button
+  int TreeWidth = 0;
+  int DragStartWidth = 0;
+};
+
+}  // namespace tolvane::ui
