@@ -1,7 +1,5 @@
 #include "ui/Editorpanes.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "platform/win32/Handles.h"
@@ -14,10 +12,9 @@ TPane::~TPane() {
   Destroy();
 }
 
-void TPane::CreateIn(HWND parent, const wchar_t* name, bool splitter) {
+void TPane::CreateIn(HWND parent, const wchar_t* name) {
   TWindowClass windowClass;
-  windowClass.Name = splitter ? L"TSplitter" : kClassName;
-  windowClass.Cursor = splitter ? IDC_SIZEWE : IDC_ARROW;
+  windowClass.Name = kClassName;
   TWindowParams params;
   params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   params.Caption = name;
@@ -38,29 +35,6 @@ LRESULT TPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_LBUTTONDOWN:
-      if (OnDrag) {
-        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ::ClientToScreen(Hwnd, &point);
-        PressX = point.x;
-        Dragging = true;
-        ::SetCapture(Hwnd);
-      }
-      return 0;
-    case WM_MOUSEMOVE:
-      if (Dragging && (wParam & MK_LBUTTON) != 0) {
-        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ::ClientToScreen(Hwnd, &point);
-        OnDrag(point.x - PressX);
-      }
-      return 0;
-    case WM_LBUTTONUP:
-      if (Dragging)
-        ::ReleaseCapture();
-      return 0;
-    case WM_CAPTURECHANGED:
-      Dragging = false;
-      return 0;
     default:
       break;
   }
@@ -76,10 +50,10 @@ void TPane::Paint() {
 }
 
 void TEditorPanes::CreateIn(HWND parent) {
-  Tools.CreateIn(parent, L"PnlToolButtons", false);
-  Tree.CreateIn(parent, L"PnlLeft", false);
-  Splitter.CreateIn(parent, L"Splitter", true);
-  Edit.CreateIn(parent, L"PnlRight", false);
+  Tools.CreateIn(parent, L"PnlToolButtons");
+  Tree.CreateIn(parent, L"PnlLeft");
+  Splitter.CreateIn(parent);
+  Edit.CreateIn(parent, L"PnlRight");
   Splitter.OnDrag = [this](int distance) {
     if (OnTreeWidth)
       OnTreeWidth(DragStartWidth + distance);

@@ -12,29 +12,26 @@
 #include "platform/Systemcolors.h"
 #include "platform/win32/Win.h"
 #include "ui/Glybut.h"
+#include "ui/Sizerstrip.h"
 #include "ui/Window.h"
 #include "uimodel/Mainactions.h"
 
 namespace tolvane::ui {
 
-// A plain child area in one colour; the splitter variant reports drags like a sizer strip.
+// A plain child area in one colour.
 class TPane final : public TWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TPane";
 
   ~TPane() override;
-  void CreateIn(HWND parent, const wchar_t* name, bool splitter);
+  void CreateIn(HWND parent, const wchar_t* name);
   void setColor(graphics::TColor color);
-
-  std::function<void(int distance)> OnDrag;
 
  private:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Paint();
 
   graphics::TColor Color = 0;
-  bool Dragging = false;
-  int PressX = 0;
 };
 
 class TEditorPanes {
@@ -67,7 +64,7 @@ class TEditorPanes {
  private:
   TPane Tools;
   TPane Tree;
-  TPane Splitter;
+  TSizerStrip Splitter;  // a sizer strip between the two sides
   TPane Edit;
   std::vector<std::unique_ptr<TGlyBut>> ToolButtons;
   std::vector<int> ToolButtonGaps;  // how many gaps lie above each button
