@@ -108,22 +108,24 @@ std::u16string TItem::ItemPath() const {
   return path;
 }
 
-void TItem::SortChildren(platform::ILocale& locale, bool recursive, bool descending) {
+void TItem::SortChildren(platform::ILocale& locale, bool recursive, bool descending,
+                         platform::TLocaleScope scope) {
   // The program's command item leads the root's children and must stay where the menu expects it.
   const bool pinFirst = Level == 0 && !Children.Empty() && Children[0]->ItemType >= ItemTypeProgramOwn;
   const int first = pinFirst ? 1 : 0;
   const int count = Children.Count();
-  if (count - first >= 2) {
-    Children.Sort(first, count, [&locale](const TItem& a, const TItem& b) {
-      return locale.Compare(a.Name, b.Name, true, platform::TLocaleScope::System) < 0;
+  const int sorted = Level == 0 ? std::min(count, RootSortLimit) : count;
+  if (sorted - first >= 2) {
+    Children.Sort(first, sorted, [&locale, scope](const TItem& a, const TItem& b) {
+      return locale.Compare(a.Name, b.Name, true, scope) < 0;
     });
     if (descending)
-      Children.Reverse(first, count);
+      Children.Reverse(first, sorted);
   }
   if (!recursive)
     return;
   for (int i = first; i < count; ++i)
-    Children[i]->SortChildren(locale, true, descending);
+    Children[i]->SortChildren(locale, true, descending, scope);
 }
 
 }  // namespace tolvane::storage

@@ -29,6 +29,8 @@ inline constexpr int ItemTypeProgramOwn = 50;
 // Items nest at most this deep (the root is level 0), so that the elements of the deepest item's fields stay
 // within the nesting a menu file may have. Loading, saving and moving items all keep to it.
 inline constexpr int MaxItemLevel = XmlMaxDepth - 1;
+// Sorting the root orders at most this many of its children; the rest keep their places.
+inline constexpr int RootSortLimit = 10000;
 
 class TItem;
 using TItemVector = TQxPtrVector<TItem>;
@@ -68,8 +70,10 @@ class TItem {
 
   // The names from the level-1 ancestor down to this item, joined with "\".
   std::u16string ItemPath() const;
-  // By name, ignoring case, in the system locale's order. In the root a leading program item keeps its place.
-  void SortChildren(platform::ILocale& locale, bool recursive, bool descending);
+  // By name, ignoring case, in the locale's order (the system's unless told). In the root a leading program
+  // item keeps its place and only the children up to RootSortLimit take part.
+  void SortChildren(platform::ILocale& locale, bool recursive, bool descending,
+                    platform::TLocaleScope scope = platform::TLocaleScope::System);
 
   // KeyMacro with its line-break codes turned into CR LF, for editing.
   std::u16string GetMacroLines() const;
