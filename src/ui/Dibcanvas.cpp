@@ -68,4 +68,10 @@ void TDibCanvas::CopyTo(HDC target, int x, int y) const {
     ::BitBlt(target, x, y, Pixels.Width(), Pixels.Height(), Dc(), 0, 0, SRCCOPY);
 }
 
+void TDibCanvas::CopyRectTo(HDC target, const TRect& rect) const {
+  const TRect part = rect.Intersection(Pixels.Bounds());
+  if (Dc() != nullptr && !part.Empty())
+    ::BitBlt(target, part.Left, part.Top, part.Width(), part.Height(), Dc(), part.Left, part.Top, SRCCOPY);
+}
+
 }  // namespace tolvane::ui

@@ -22,6 +22,8 @@ class TDibCanvas {
   // GDI batches its drawing: call this after GDI calls, before the pixels are touched directly.
   static void Flush() { ::GdiFlush(); }
   void CopyTo(HDC target, int x, int y) const;
+  // Copies the rectangle of the canvas to the same place on the target.
+  void CopyRectTo(HDC target, const TRect& rect) const;
 
  private:
   graphics::TQxBitmap Pixels;

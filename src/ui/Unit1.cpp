@@ -45,8 +45,13 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
   const int left = work.Left + (work.Width() - width) / 2;
   SetBounds(Hwnd, TRect{left, work.Top, left + width, work.Top + uimodel::BarHeightForRowHeight(0)});
 
-  PnlMainMenu.CreateIn(Hwnd);
-  PnlMainMenu.setContent(&Context.Settings, nullptr, false);
+  MenuEnvironment.MainWindow = Hwnd;
+  MenuEnvironment.SideWindows = &MissingSideWindows;
+  MenuEnvironment.RepeatPreviousAction = [this] { RepeatPreviousAction(); };
+  MenuEnvironment.ShowReadOnlyMessage = [this] { (void)RefusedAsReadOnly(); };
+  MenuEnvironment.ItemsRemoving = [this](const storage::TItem& item) { ItemsRemoving(item); };
+  PnlMainMenu.CreateIn(Hwnd, MenuEnvironment);
+  PnlMainMenu.setContent(nullptr, false);
   PnlMainMenu.OnDoubleClick = [this] { SwitchMode(); };
   LeftSizer.CreateIn(Hwnd);
   RightSizer.CreateIn(Hwnd);
@@ -219,6 +224,12 @@ LRESULT TForm1::AnswerProbe(WPARAM query, LPARAM argument) const {
       return LoadCount;
     case TProbe::BarHidden:
       return uimodel::IsBarHidden(BarState()) ? 1 : 0;
+    case TProbe::PopupLevels:
+    case TProbe::HotRow:
+    case TProbe::KeyTargetLevel:
+    case TProbe::EntryBounds:
+    case TProbe::RowCount:
+      return PnlMainMenu.MenuProbe(static_cast<TProbe>(query), argument);
   }
   return 0;
 }

@@ -14,6 +14,7 @@
 #include "ui/Appcontext.h"
 #include "ui/Editorpanes.h"
 #include "ui/Glybut.h"
+#include "ui/Menuenv.h"
 #include "ui/Menuglyphs.h"
 #include "ui/Pnlmain.h"
 #include "ui/Sizerstrip.h"
@@ -68,6 +69,9 @@ class TForm1 final : public TWindow {
   void LoadTimerSecondTick();
   void ApplyMenuAppearance();
   void ApplyColors();
+  void UpdateMenuEnvironment();
+  void UpdatePopupGradients();
+  void ItemsRemoving(const storage::TItem& item);
   storage::TSettingsEnvironment MeasureEnvironment() const;
   void PumpPendingMessages();
   void ApplyTaskbarButton(bool show);
@@ -158,6 +162,9 @@ class TForm1 final : public TWindow {
   int LoadTicks = 0;
   std::vector<std::u16string> Arguments;
 
+  TMenuGlyphs Glyphs;
+  TMenuEnvironment MenuEnvironment{Context, Glyphs};
+  TMissingSideWindows MissingSideWindows{Context.Services};
   TPanelMainMenu PnlMainMenu;
   TSizerStrip LeftSizer;
   TSizerStrip RightSizer;
@@ -165,7 +172,6 @@ class TForm1 final : public TWindow {
   TEditorPanes EditorPanes;
   std::unique_ptr<TTrayIcon> TrayIcon;
   int TrayAttempts = 0;
-  TMenuGlyphs Glyphs;
   win32::unique_hicon TrayIconImage;
 
   TRect WorkArea;

@@ -213,7 +213,9 @@ bool TForm1::ForwardMenuKey(uimodel::TMainAction action) {
   const bool alt = (::GetAsyncKeyState(VK_MENU) & 0x8000) != 0;
   if (alt && !ctrl)
     return false;
-  ::PostMessageW(PnlMainMenu.Handle(), uimodel::UM_MENU_KEY, *key, ctrl ? 1 : 0);
+  HWND target =
+      MenuEnvironment.KeyTargetWindow != nullptr ? MenuEnvironment.KeyTargetWindow : PnlMainMenu.Handle();
+  ::PostMessageW(target, uimodel::UM_MENU_KEY, *key, ctrl ? 1 : 0);
   return true;
 }
 
@@ -245,7 +247,8 @@ bool TForm1::LoadMenu(const std::u16string& fileName, bool append) {
   }
   RebuildMenuFiles();
   UpdateCaption();
-  PnlMainMenu.setContent(&Context.Settings, Context.Menu.RootItem.get(), MenuReady);
+  UpdatePopupGradients();
+  PnlMainMenu.setContent(Context.Menu.RootItem.get(), MenuReady);
   if (!append && IsEditorMode() && Context.Menu.MenuFileReadOnly) {
     ShowInformationMessage(
         Context.Services.MessageBox, u"Read Only File Info",
@@ -367,7 +370,21 @@ void TForm1::SearchItems() {
 
 void TForm1::CloseAllMenus() {
   if (PnlMainMenu.Alive())
-    ::SendMessageW(PnlMainMenu.Handle(), uimodel::UM_CLOSE_LEVEL, 0, 0);
+    PnlMainMenu.CloseAllMenus();
+}
+
+// A menu window is about to destroy the item with its children: the repeat and the editor forget them.
+void TForm1::ItemsRemoving(const storage::TItem& item) {
+  const auto within = [&item](const storage::TItem* candidate) {
+    for (; candidate != nullptr; candidate = candidate->Parent)
+      if (candidate == &item)
+        return true;
+    return false;
+  };
+  if (within(LastItem))
+    LastItem = nullptr;
+  if (within(EditedItem))
+    EditedItem = nullptr;
 }
 
 bool TForm1::ContainsItem(const storage::TItem* item) const {

@@ -24,6 +24,8 @@ constexpr UINT kNoMoveOrActivate = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 void TForm1::ReadWorkArea() {
   WorkArea = MonitorWorkArea(::MonitorFromWindow(Hwnd, MONITOR_DEFAULTTONEAREST));
   DockedAtTop = uimodel::IsDockedAtTop(WindowBounds(Hwnd).Top, WorkArea);
+  MenuEnvironment.WorkArea = WorkArea;
+  MenuEnvironment.DockedAtTop = DockedAtTop;
 }
 
 uimodel::TBarState TForm1::BarState() const {

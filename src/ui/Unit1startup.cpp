@@ -180,7 +180,7 @@ void TForm1::LoadTimerFirstTick() {
 void TForm1::LoadTimerSecondTick() {
   RefreshMenuFilesList();
   MenuReady = true;
-  PnlMainMenu.setContent(&Context.Settings, Context.Menu.RootItem.get(), true);
+  PnlMainMenu.setContent(Context.Menu.RootItem.get(), true);
 }
 
 void TForm1::PumpPendingMessages() {
@@ -223,11 +223,31 @@ void TForm1::PlaceCloseButton(const TRect& bounds) {
 
 void TForm1::ApplyMenuAppearance() {
   ApplyColors();
+  UpdateMenuEnvironment();
   PnlMainMenu.ApplyAppearance();
   if (!IsEditorMode())
     ArrangeBar();
   ArrangeChildren();
   ::InvalidateRect(Hwnd, nullptr, TRUE);
+}
+
+// The menus' metrics, colours, font and gradient tables follow the settings and the bar's scale.
+void TForm1::UpdateMenuEnvironment() {
+  const storage::TSettings& settings = Context.Settings;
+  MenuEnvironment.Metrics = uimodel::TMenuMetrics::For(settings.ItemHeight, settings.EdgeSize,
+                                                       settings.MenuTextTop, settings.DrawIconsOnMain);
+  MenuEnvironment.Colors = uimodel::TMenuColors::From(settings);
+  MenuEnvironment.Font = CreateSettingsMenuFont(settings, Scale().Ppi());
+  MenuEnvironment.PixelsPerInch = Scale().Ppi();
+  UpdatePopupGradients();
+}
+
+void TForm1::UpdatePopupGradients() {
+  const storage::TSettings& settings = Context.Settings;
+  const int largest = Context.Menu.RootItem ? uimodel::LargestChildCount(*Context.Menu.RootItem) : 0;
+  MenuEnvironment.Gradients =
+      graphics::MakePopupGradients(MenuEnvironment.Colors.MenuTop, MenuEnvironment.Colors.MenuBottom, largest,
+                                   settings.ItemHeight, ::GetSystemMetrics(SM_CYSCREEN));
 }
 
 void TForm1::ApplyColors() {

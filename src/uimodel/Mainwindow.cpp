@@ -64,6 +64,13 @@ int TreeNodeCount(const storage::TItem& root) {
   return 1 + CountUserItems(root);
 }
 
+int LargestChildCount(const storage::TItem& item) {
+  int largest = item.Children.Count();
+  for (const storage::TItem& child : item.Children)
+    largest = std::max(largest, LargestChildCount(child));
+  return largest;
+}
+
 TRect PlacedBar(const TRect& workArea, int left, int width, int top, int barHeight) {
   const int workWidth = workArea.Width();
   const int barWidth = std::clamp(width, std::min(MinBarWidth, workWidth), workWidth);

@@ -16,6 +16,8 @@ std::u16string HoldingCaption(int treeNodes);
 
 // The editor tree's nodes: the root and every item below it, the program's commands left out.
 int TreeNodeCount(const storage::TItem& root);
+// The most children any item of the tree has: the popup gradient table must reach that far down.
+int LargestChildCount(const storage::TItem& item);
 
 // The bar's bounds from the stored left edge and width, kept inside the work area so that a bar stored on
 // a monitor that is gone still shows; never narrower than MinBarWidth (or the work area, when that is less).

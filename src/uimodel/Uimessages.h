@@ -45,6 +45,11 @@ enum class TProbe : std::uint32_t {
   DialogOpen = 7,        // 1 while a modal dialog of the main window is open
   LoadCount = 8,         // menu files loaded since start (not appended); grows by one per load or reload
   BarHidden = 9,         // 1 while auto-hide keeps the bar above the work area
+  PopupLevels = 10,      // popups shown in the chain below the bar
+  HotRow = 11,           // lParam: level 0 = the bar, 1 … the popups; its hot entry or row, or −1
+  KeyTargetLevel = 12,   // level of the window that takes the menu keys: 0 the bar, 1 … a popup, −1 none
+  EntryBounds = 13,      // lParam: bar entry index; its screen left | right << 16, or −1
+  RowCount = 14,         // lParam: popup level 1 …; rows of its menu, or −1
 };
 
 }  // namespace tolvane::uimodel

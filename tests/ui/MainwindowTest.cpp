@@ -17,6 +17,12 @@ TEST(MainWindowModelTest, CaptionCountsTheTreeNodesWithoutTheProgramCommands) {
   root.NewChild();
   EXPECT_EQ(TreeNodeCount(root), 6);  // the root, two top-level items, three below
   EXPECT_EQ(HoldingCaption(TreeNodeCount(root)), u"Tolvane - holding 6 Items");
+  // The program menu's command list is the largest here; a deeper folder must count as well.
+  const int commands = root.Children[0]->Children.Count();
+  EXPECT_EQ(LargestChildCount(root), commands);
+  for (int i = 0; i <= commands; ++i)
+    folder->Children[1]->NewChild();
+  EXPECT_EQ(LargestChildCount(root), commands + 2);
 }
 
 TEST(MainWindowModelTest, BarStaysInsideTheWorkArea) {
