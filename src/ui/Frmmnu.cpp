@@ -538,7 +538,8 @@ LRESULT TFormMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_MOUSEMOVE:
-      MouseMove(PointOf(lParam));
+      if (Environment.MouseMoved(::GetMessagePos()))
+        MouseMove(PointOf(lParam));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

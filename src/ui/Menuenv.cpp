@@ -35,6 +35,13 @@ int TMenuEnvironment::CurrentModifierMask() {
          (KeyDown(VK_SHIFT) ? actions::ModifierShift : 0) | (KeyDown(VK_MENU) ? actions::ModifierAlt : 0);
 }
 
+bool TMenuEnvironment::MouseMoved(DWORD messagePos) {
+  if (messagePos == LastMousePos)
+    return false;
+  LastMousePos = messagePos;
+  return true;
+}
+
 int TMenuEnvironment::TextWidth(std::u16string_view text) {
   if (MeasureCanvas.Dc() == nullptr && !MeasureCanvas.Resize(1, 1))
     return 0;

@@ -81,6 +81,9 @@ struct TMenuEnvironment {
   }
   // Moves the file to the recycle bin, or deletes it where there is none; false with the reason shown.
   bool RecycleFile(const std::u16string& path);
+  // Whether the mouse message at that screen position (GetMessagePos) is a real move: the system also sends
+  // one when a window appears under a resting pointer, which must not take the keys from a popup.
+  bool MouseMoved(DWORD messagePos);
   // Width of a single line in the menu font.
   int TextWidth(std::u16string_view text);
   // The glyphs, colours and metrics for a painter drawing text with the painter.
@@ -88,6 +91,7 @@ struct TMenuEnvironment {
 
  private:
   TDibCanvas MeasureCanvas;
+  DWORD LastMousePos = 0xFFFFFFFF;
 };
 
 }  // namespace tolvane::ui

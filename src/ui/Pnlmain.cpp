@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "actions/Itemactions.h"
@@ -25,6 +26,12 @@ uimodel::TKeyModifiers ModifiersOf(LPARAM flags) {
   modifiers.Shift = (flags & 2) != 0;
   modifiers.Alt = (flags & 4) != 0;
   return modifiers;
+}
+
+bool WindowClassIs(HWND window, const wchar_t* name) {
+  wchar_t className[64]{};
+  ::GetClassNameW(window, className, 64);
+  return std::wstring_view(className) == name;
 }
 
 bool KeyDown(int virtualKey) {
@@ -476,11 +483,20 @@ LRESULT TPanelMainMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       LeftUp(x);
       return 0;
     case WM_MOUSEMOVE:
-      MouseMove(x);
+      if (Environment != nullptr && Environment->MouseMoved(::GetMessagePos()))
+        MouseMove(x);
       return 0;
     case WM_RBUTTONUP:
       RightUp(POINT{x, static_cast<short>(HIWORD(lParam))});
       return 0;
+    case WM_MOUSEWHEEL: {
+      // The wheel goes to the focus, which stays on the bar: a popup under the pointer scrolls instead.
+      const HWND under = ::WindowFromPoint(POINT{x, static_cast<short>(HIWORD(lParam))});
+      if (under != nullptr && under != Hwnd && WindowClassIs(under, TFormMenu::kClassName) &&
+          ::GetWindowThreadProcessId(under, nullptr) == ::GetCurrentThreadId())
+        return ::SendMessageW(under, message, wParam, lParam);
+      break;
+    }
     case WM_LBUTTONDBLCLK:
       if (OnDoubleClick)
         OnDoubleClick();
