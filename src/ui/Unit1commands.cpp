@@ -235,6 +235,8 @@ void TForm1::ItemCommand(int code, storage::TItem* item) {
 }
 
 bool TForm1::LoadMenu(const std::u16string& fileName, bool append) {
+  // Open popups point at the items a load replaces, and its messages may run a modal loop.
+  CloseAllMenus();
   if (!Context.Menu.OpenMenuFile(fileName, append))
     return false;
   if (!append) {
