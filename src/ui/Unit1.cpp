@@ -237,6 +237,8 @@ LRESULT TForm1::AnswerProbe(WPARAM query, LPARAM argument) const {
 // The bar keeps to its monitor's top edge whatever bounds the system suggests.
 void TForm1::ScaleChanged() {
   ReadWorkArea();
+  UpdateMenuEnvironment();
+  PnlMainMenu.ApplyAppearance();
   if (!IsEditorMode())
     ArrangeBar();
   ArrangeChildren();
