@@ -37,6 +37,13 @@ struct TFolderEntry {
   bool operator==(const TFolderEntry&) const = default;
 };
 
+// What became of a file handed to IFiles::Recycle.
+enum class TRecycleResult {
+  Recycled,      // in the recycle bin, from where the user can restore it
+  NoRecycleBin,  // where it lies no recycle bin takes it; the file is untouched
+  Failed,        // the file is where it was; LastError says why
+};
+
 // Files and folders. Paths may use '\\' or '/' as separators; both are accepted on every system.
 class IFiles {
  public:
@@ -59,6 +66,9 @@ class IFiles {
   // rights: its security on Windows (not under Wine), its permission bits on Linux.
   [[nodiscard]] virtual bool Replace(std::u16string_view target, std::u16string_view replacement) = 0;
   [[nodiscard]] virtual bool Delete(std::u16string_view path) = 0;
+  // Moves the file (not a folder) to the system's recycle bin. Nothing here deletes it for good unasked:
+  // where it cannot be recycled it stays, and deleting it is the caller's decision, after asking the user.
+  [[nodiscard]] virtual TRecycleResult Recycle(std::u16string_view path) = 0;
   // The folder's entries without "." and "..", in no particular order; nullopt when it cannot be listed.
   virtual std::optional<std::vector<TFolderEntry>> List(std::u16string_view folder) = 0;
   // Creates the folder and any missing parents; true when it exists afterwards.

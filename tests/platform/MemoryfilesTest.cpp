@@ -250,5 +250,31 @@ TEST_F(MemoryFilesTest, WritingThroughALinkToAMissingFileCreatesThatFile) {
   EXPECT_EQ(Files.LinkTarget(u"C:\\MENU.TvXml"), u"C:\\Real\\menu.TvXml");
 }
 
+TEST_F(MemoryFilesTest, RecycleKeepsTheFileInTheBinOrLeavesItWhereItIs) {
+  using platform::TRecycleResult;
+  Files.AddFile(u"C:\\Menus\\Old.TvXml", "old");
+  Files.AddFile(u"C:\\Menus\\Open.TvXml", "open");
+  Files.AddFile(u"C:\\Menus\\Kept.TvXml", "kept");
+  EXPECT_EQ(Files.Recycle(u"c:/menus/old.tvxml"), TRecycleResult::Recycled);
+  EXPECT_FALSE(Files.FileExists(u"C:\\Menus\\Old.TvXml"));
+
+  auto writer = Files.OpenForOverwrite(u"C:\\Menus\\Open.TvXml");
+  EXPECT_EQ(Files.Recycle(u"C:\\Menus\\Open.TvXml"), TRecycleResult::Failed);
+  EXPECT_EQ(Files.LastError().Code, 32u);
+  EXPECT_EQ(Files.Recycle(u"C:\\Menus\\Missing.TvXml"), TRecycleResult::Failed);
+  EXPECT_EQ(Files.LastError().Code, 2u);
+  EXPECT_EQ(Files.Recycle(u"C:\\Menus"), TRecycleResult::Failed);
+  Files.FailCall(TFileOperation::Recycle, 1, DiskFull);
+  EXPECT_EQ(Files.Recycle(u"C:\\Menus\\Kept.TvXml"), TRecycleResult::Failed);
+  EXPECT_EQ(Files.LastError(), DiskFull);
+  Files.SetHasRecycleBin(false);
+  EXPECT_EQ(Files.Recycle(u"C:\\Menus\\Kept.TvXml"), TRecycleResult::NoRecycleBin);
+
+  EXPECT_EQ(Files.FilePaths(),
+            (std::vector<std::u16string>{u"C:\\Menus\\Kept.TvXml", u"C:\\Menus\\Open.TvXml"}));
+  EXPECT_EQ(Files.Recycled(), (std::vector<TMemoryFiles::TRecycledFile>{{u"C:\\Menus\\Old.TvXml", "old"}}));
+  EXPECT_EQ(Files.Calls(TFileOperation::Recycle), 6u);
+}
+
 }  // namespace
 }  // namespace tolvane::recording

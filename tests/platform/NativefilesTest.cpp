@@ -7,9 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 #include "common/Unicode.h"
 
@@ -17,6 +21,50 @@ namespace tolvane::native {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Sets an environment variable (or removes it, given null) for the life of the object.
+class TScopedEnvironment {
+ public:
+  TScopedEnvironment(const char* name, const char* value) : Name(name) {
+    if (const char* previous = std::getenv(name); previous != nullptr)
+      Previous = previous;
+    if (value != nullptr)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
+  }
+  TScopedEnvironment(const TScopedEnvironment&) = delete;
+  TScopedEnvironment& operator=(const TScopedEnvironment&) = delete;
+  ~TScopedEnvironment() {
+    if (Previous)
+      ::setenv(Name, Previous->c_str(), 1);
+    else
+      ::unsetenv(Name);
+  }
+
+ private:
+  const char* Name;
+  std::optional<std::string> Previous;
+};
+
+std::string FileText(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// "YYYY-MM-DDThh:mm:ss", the form of a trash entry's deletion date.
+bool IsTrashDate(std::string_view text) {
+  constexpr std::string_view Form = "0000-00-00T00:00:00";
+  if (text.size() != Form.size())
+    return false;
+  for (std::size_t i = 0; i < Form.size(); ++i) {
+    if (Form[i] == '0' ? !std::isdigit(static_cast<unsigned char>(text[i])) : text[i] != Form[i])
+      return false;
+  }
+  return true;
+}
 
 class NativeFilesTest : public ::testing::Test {
  protected:
@@ -191,6 +239,84 @@ TEST_F(NativeFilesTest, ReplaceKeepsTheTargetsPermissions) {
   ASSERT_TRUE(Files.Replace(Path("private.ini"), Path("private.ini.tvtmp")));
   EXPECT_EQ(fs::status(Root / "private.ini").permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Files.ReadAll(Path("private.ini")), "new");
+}
+
+TEST_F(NativeFilesTest, RecycleMovesTheFileIntoTheHomeTrashWithItsOrigin) {
+  const TScopedEnvironment data("XDG_DATA_HOME", (Root / "data").c_str());
+  ASSERT_TRUE(Files.CreateFolder(Path("menus")));
+  const std::u16string file = Path(
+      "menus\\my menu%\xC3\xA6"
+      ".TvXml");
+  ASSERT_TRUE(WriteFile(file, "menu"));
+
+  ASSERT_EQ(Files.Recycle(file), platform::TRecycleResult::Recycled) << Files.LastError().Code;
+  EXPECT_FALSE(Files.FileExists(file));
+  const fs::path trash = Root / "data" / "Trash";
+  const std::string name = "my menu%\xC3\xA6.TvXml";
+  EXPECT_EQ(FileText(trash / "files" / name), "menu");
+  const std::string info = FileText(trash / "info" / (name + ".trashinfo"));
+  const std::string head =
+      "[Trash Info]\nPath=" + fs::canonical(Root).string() + "/menus/my%20menu%25%C3%A6.TvXml\nDeletionDate=";
+  ASSERT_TRUE(info.starts_with(head)) << info;
+  ASSERT_TRUE(info.ends_with("\n")) << info;
+  EXPECT_TRUE(IsTrashDate(std::string_view(info).substr(head.size(), info.size() - head.size() - 1))) << info;
+  EXPECT_EQ(fs::status(trash).permissions(), fs::perms::owner_all) << "the trash is private";
+}
+
+TEST_F(NativeFilesTest, RecycleGivesASecondFileOfTheSameNameANameOfItsOwn) {
+  const TScopedEnvironment data("XDG_DATA_HOME", (Root / "data").c_str());
+  const fs::path trash = Root / "data" / "Trash";
+  ASSERT_TRUE(Files.CreateFolder(Path("one")));
+  ASSERT_TRUE(Files.CreateFolder(Path("two")));
+  ASSERT_TRUE(Files.CreateFolder(Path("data\\Trash\\files")));
+  // Something trashed without its info, which no name of ours may overwrite.
+  ASSERT_TRUE(WriteFile(Path("data\\Trash\\files\\menu.2.TvXml"), "someone else's"));
+  ASSERT_TRUE(WriteFile(Path("one\\menu.TvXml"), "first"));
+  ASSERT_TRUE(WriteFile(Path("two\\menu.TvXml"), "second"));
+
+  ASSERT_EQ(Files.Recycle(Path("one\\menu.TvXml")), platform::TRecycleResult::Recycled);
+  ASSERT_EQ(Files.Recycle(Path("two\\menu.TvXml")), platform::TRecycleResult::Recycled);
+  EXPECT_EQ(FileText(trash / "files" / "menu.TvXml"), "first");
+  EXPECT_EQ(FileText(trash / "files" / "menu.2.TvXml"), "someone else's");
+  EXPECT_EQ(FileText(trash / "files" / "menu.3.TvXml"), "second");
+  EXPECT_NE(FileText(trash / "info" / "menu.3.TvXml.trashinfo").find("/two/menu.TvXml\n"), std::string::npos);
+  EXPECT_FALSE(fs::exists(trash / "info" / "menu.2.TvXml.trashinfo"));
+}
+
+TEST_F(NativeFilesTest, RecycleRefusesWhatItCannotTakeAndLeavesItAlone) {
+  const TScopedEnvironment data("XDG_DATA_HOME", (Root / "data").c_str());
+  EXPECT_EQ(Files.Recycle(Path("missing")), platform::TRecycleResult::Failed);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ENOENT));
+  ASSERT_TRUE(Files.CreateFolder(Path("folder")));
+  EXPECT_EQ(Files.Recycle(Path("folder")), platform::TRecycleResult::Failed);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(EISDIR));
+  EXPECT_TRUE(Files.FolderExists(Path("folder")));
+
+  ASSERT_TRUE(WriteFile(Path("kept"), "kept"));
+  {
+    const TScopedEnvironment noData("XDG_DATA_HOME", nullptr);
+    const TScopedEnvironment noHome("HOME", nullptr);
+    EXPECT_EQ(Files.Recycle(Path("kept")), platform::TRecycleResult::NoRecycleBin);
+  }
+  EXPECT_EQ(Files.ReadAll(Path("kept")), "kept");
+}
+
+TEST_F(NativeFilesTest, RecycleLeavesAFileOnAnotherFileSystemThanTheTrashAlone) {
+  struct stat here {};
+  struct stat shared {};
+  ASSERT_EQ(::stat(Root.c_str(), &here), 0);
+  if (::stat("/dev/shm", &shared) != 0 || shared.st_dev == here.st_dev)
+    GTEST_SKIP() << "no second file system to put the trash on";
+  std::string otherData = "/dev/shm/tolvane-trash-XXXXXX";
+  ASSERT_NE(::mkdtemp(otherData.data()), nullptr);
+  const TScopedEnvironment data("XDG_DATA_HOME", otherData.c_str());
+  ASSERT_TRUE(WriteFile(Path("menu.TvXml"), "menu"));
+  const platform::TRecycleResult result = Files.Recycle(Path("menu.TvXml"));
+  const bool infoLeft = !fs::is_empty(fs::path(otherData) / "Trash" / "info");
+  fs::remove_all(otherData);
+  EXPECT_EQ(result, platform::TRecycleResult::NoRecycleBin);
+  EXPECT_EQ(Files.ReadAll(Path("menu.TvXml")), "menu");
+  EXPECT_FALSE(infoLeft);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include "platform/win32/Files.h"
 #include "platform/win32/Windowspath.h"
 
+// After the Windows headers.
+#include <shellapi.h>
+
 namespace tolvane::win32 {
 namespace {
 
@@ -23,6 +26,15 @@ bool MakeSymbolicLink(const std::u16string& link, const std::u16string& target) 
   constexpr DWORD AllowUnprivileged = 0x2;
   return ::CreateSymbolicLinkW(Wide(link).c_str(), Wide(target).c_str(), AllowUnprivileged) &&
          IsReparsePoint(link);
+}
+
+// Items in the recycle bin of the path's drive (all of them under Wine); -1 when there is no bin to ask.
+long long RecycleBinItems(const std::u16string& path) {
+  const std::wstring windowsPath = Wide(path);
+  const std::wstring root = windowsPath.substr(0, RootLength(windowsPath));
+  SHQUERYRBINFO bin{};
+  bin.cbSize = sizeof bin;
+  return SUCCEEDED(::SHQueryRecycleBinW(root.c_str(), &bin)) ? bin.i64NumItems : -1;
 }
 
 class FilesTest : public ::testing::Test {
@@ -237,6 +249,41 @@ TEST_F(FilesTest, ARefusalIsAccessDeniedButAMissingFolderIsNot) {
   EXPECT_EQ(Files.ReadAll(path), "old");
   EXPECT_EQ(Files.Create(Temp / u"missing\\new.ini"), nullptr);
   EXPECT_FALSE(Files.IsAccessDenied(Files.LastError())) << Files.LastError().Code;
+}
+
+TEST_F(FilesTest, RecycleMovesTheFileIntoTheRecycleBin) {
+  const std::u16string path = Temp / u"recycled menu.TvXml";
+  WriteFile(path, "menu");
+  const long long before = RecycleBinItems(path);
+  ASSERT_GE(before, 0) << "the temporary folder's drive has no recycle bin";
+  EXPECT_EQ(Files.Recycle(path), platform::TRecycleResult::Recycled) << Files.LastError().Code;
+  EXPECT_FALSE(Files.FileExists(path));
+  EXPECT_EQ(RecycleBinItems(path), before + 1) << "in the bin, not deleted for good";
+}
+
+// The shell deletes a file named by a relative path for good, ignoring the request to keep it recoverable.
+TEST_F(FilesTest, RecycleTakesARelativePathToTheRecycleBinToo) {
+  ASSERT_TRUE(Files.CreateFolder(Temp / u"sub"));
+  const std::u16string path = Temp / u"sub\\relative.TvXml";
+  WriteFile(path, "menu");
+  const long long before = RecycleBinItems(path);
+  ASSERT_GE(before, 0) << "the temporary folder's drive has no recycle bin";
+  ASSERT_TRUE(::SetCurrentDirectoryW(Wide(Temp / u"").c_str()));
+  const platform::TRecycleResult result = Files.Recycle(u"sub/relative.TvXml");
+  // The temporary folder cannot be removed at the end while it is the current folder.
+  ::SetCurrentDirectoryW(Temp.Path().parent_path().c_str());
+  EXPECT_EQ(result, platform::TRecycleResult::Recycled) << Files.LastError().Code;
+  EXPECT_FALSE(Files.FileExists(path));
+  EXPECT_EQ(RecycleBinItems(path), before + 1) << "in the bin, not deleted for good";
+}
+
+TEST_F(FilesTest, RecycleFailsForAMissingFileAndLeavesAFolderAlone) {
+  EXPECT_EQ(Files.Recycle(Temp / u"missing.TvXml"), platform::TRecycleResult::Failed);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+  EXPECT_FALSE(Files.LastError().Message.empty());
+  ASSERT_TRUE(Files.CreateFolder(Temp / u"folder"));
+  EXPECT_EQ(Files.Recycle(Temp / u"folder"), platform::TRecycleResult::Failed);
+  EXPECT_TRUE(Files.FolderExists(Temp / u"folder"));
 }
 
 TEST(WindowsPath, FindsTheVolumePartOfAPath) {

@@ -14,6 +14,7 @@
 #include "common/Unicode.h"
 #include "platform/native/Nativefilewriter.h"
 #include "platform/native/Nativepath.h"
+#include "platform/native/Nativetrash.h"
 #include "platform/native/Posixerror.h"
 
 namespace tolvane::native {
@@ -130,6 +131,13 @@ bool TNativeFiles::Replace(std::u16string_view target, std::u16string_view repla
 
 bool TNativeFiles::Delete(std::u16string_view path) {
   return ::unlink(NativePath(path).c_str()) == 0 || Fail(errno);
+}
+
+platform::TRecycleResult TNativeFiles::Recycle(std::u16string_view path) {
+  const TTrashOutcome outcome = MoveToHomeTrash(NativePath(path));
+  if (outcome.Result == platform::TRecycleResult::Failed)
+    Fail(outcome.Error);
+  return outcome.Result;
 }
 
 std::optional<std::vector<platform::TFolderEntry>> TNativeFiles::List(std::u16string_view folder) {

@@ -20,6 +20,8 @@ class TNativeFiles final : public platform::IFiles {
   std::optional<platform::TTemporaryFile> CreateTemporary(std::u16string_view nameStart) override;
   [[nodiscard]] bool Replace(std::u16string_view target, std::u16string_view replacement) override;
   [[nodiscard]] bool Delete(std::u16string_view path) override;
+  // Into the home trash (see Nativetrash.h); NoRecycleBin for a file on another file system than the trash.
+  [[nodiscard]] platform::TRecycleResult Recycle(std::u16string_view path) override;
   std::optional<std::vector<platform::TFolderEntry>> List(std::u16string_view folder) override;
   [[nodiscard]] bool CreateFolder(std::u16string_view path) override;
   bool CanOpenForWriting(std::u16string_view path) override;

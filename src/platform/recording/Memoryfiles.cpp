@@ -244,6 +244,25 @@ bool TMemoryFiles::Delete(std::u16string_view path) {
   return true;
 }
 
+platform::TRecycleResult TMemoryFiles::Recycle(std::u16string_view path) {
+  using platform::TRecycleResult;
+  if (!Begin(TFileOperation::Recycle))
+    return TRecycleResult::Failed;
+  const std::u16string tidy = TidyPath(path);
+  const auto node = Nodes.find(PathKey(tidy));
+  if (node == Nodes.end()) {
+    Fail(FolderOrRootExists(ParentPath(tidy)) ? ErrorFileNotFound : ErrorPathNotFound);
+    return TRecycleResult::Failed;
+  }
+  if (!CheckWritable(node->second))
+    return TRecycleResult::Failed;
+  if (!HasRecycleBin)
+    return TRecycleResult::NoRecycleBin;
+  RecycleBin.push_back({node->second.Path, node->second.Bytes});
+  Nodes.erase(node);
+  return TRecycleResult::Recycled;
+}
+
 std::optional<std::vector<platform::TFolderEntry>> TMemoryFiles::List(std::u16string_view folder) {
   const std::u16string tidy = TidyPath(folder);
   if (!FolderOrRootExists(tidy)) {

@@ -15,8 +15,8 @@
 
 namespace tolvane::recording {
 
-enum class TFileOperation { Create, Write, Flush, Close, Replace, Delete, Read };
-inline constexpr std::size_t FileOperationCount = 7;
+enum class TFileOperation { Create, Write, Flush, Close, Replace, Delete, Read, Recycle };
+inline constexpr std::size_t FileOperationCount = 8;
 
 class TMemoryFileWriter;
 
@@ -28,7 +28,8 @@ class TMemoryFileWriter;
 // Symbolic links behave as on Linux: opening, reading and writing follow them, while Replace and Delete act
 // on the link itself. A folder can be made to refuse new files: creating a file in it or moving one into it
 // fails with "access denied", while its existing files can still be read, written and deleted. Temporary
-// files go to TemporaryFolder, which exists whenever it is needed.
+// files go to TemporaryFolder, which exists whenever it is needed. Recycled files leave the file system and
+// are kept in order in Recycled(); like Delete, Recycle acts on a link itself.
 class TMemoryFiles final : public platform::IFiles {
  public:
   bool FileExists(std::u16string_view path) override;
@@ -39,6 +40,7 @@ class TMemoryFiles final : public platform::IFiles {
   std::optional<platform::TTemporaryFile> CreateTemporary(std::u16string_view nameStart) override;
   [[nodiscard]] bool Replace(std::u16string_view target, std::u16string_view replacement) override;
   [[nodiscard]] bool Delete(std::u16string_view path) override;
+  [[nodiscard]] platform::TRecycleResult Recycle(std::u16string_view path) override;
   std::optional<std::vector<platform::TFolderEntry>> List(std::u16string_view folder) override;
   [[nodiscard]] bool CreateFolder(std::u16string_view path) override;
   bool CanOpenForWriting(std::u16string_view path) override;
@@ -61,6 +63,16 @@ class TMemoryFiles final : public platform::IFiles {
   std::optional<std::u16string> LinkTarget(std::u16string_view path) const;
   // The existing folder (or drive) refuses new files, or accepts them again.
   void SetRefusesNewFiles(std::u16string_view folder, bool refuses);
+  // Without a recycle bin (there is one by default), Recycle answers NoRecycleBin and leaves files alone.
+  void SetHasRecycleBin(bool has) { HasRecycleBin = has; }
+
+  struct TRecycledFile {
+    std::u16string Path;  // as spelled when the file was made
+    std::string Bytes;
+    bool operator==(const TRecycledFile&) const = default;
+  };
+  // Every file recycled so far, oldest first.
+  const std::vector<TRecycledFile>& Recycled() const { return RecycleBin; }
 
   // The nth call of the kind from now on (1 = the next one) fails with the error and has no effect. Create
   // counts every opening for writing (Create, OpenForOverwrite, CreateTemporary), Write also SetEnd.
@@ -112,6 +124,8 @@ class TMemoryFiles final : public platform::IFiles {
   std::vector<TFault> Faults;
   std::set<std::u16string> RefusingFolders;  // by PathKey
   std::size_t TemporaryFiles = 0;
+  bool HasRecycleBin = true;
+  std::vector<TRecycledFile> RecycleBin;
   platform::TSystemError Error;
 };
 

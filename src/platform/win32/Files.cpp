@@ -8,6 +8,7 @@
 
 #include "platform/win32/Filewriter.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Recyclebin.h"
 #include "platform/win32/Systemerror.h"
 #include "platform/win32/Windowspath.h"
 
@@ -221,6 +222,13 @@ bool TFiles::Delete(std::u16string_view path) {
   if (::DeleteFileW(ToWindowsPath(path).c_str()))
     return true;
   return Fail(::GetLastError());
+}
+
+platform::TRecycleResult TFiles::Recycle(std::u16string_view path) {
+  const TRecycleOutcome outcome = MoveToRecycleBin(path);
+  if (outcome.Result == platform::TRecycleResult::Failed)
+    Fail(outcome.Error);
+  return outcome.Result;
 }
 
 std::optional<std::vector<platform::TFolderEntry>> TFiles::List(std::u16string_view folder) {

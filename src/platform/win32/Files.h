@@ -24,6 +24,8 @@ class TFiles final : public platform::IFiles {
   std::optional<platform::TTemporaryFile> CreateTemporary(std::u16string_view nameStart) override;
   [[nodiscard]] bool Replace(std::u16string_view target, std::u16string_view replacement) override;
   [[nodiscard]] bool Delete(std::u16string_view path) override;
+  // Through the shell; see Recyclebin.h for when the shell asks the user itself.
+  [[nodiscard]] platform::TRecycleResult Recycle(std::u16string_view path) override;
   std::optional<std::vector<platform::TFolderEntry>> List(std::u16string_view folder) override;
   [[nodiscard]] bool CreateFolder(std::u16string_view path) override;
   bool CanOpenForWriting(std::u16string_view path) override;
