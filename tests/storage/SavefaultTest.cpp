@@ -40,6 +40,8 @@ const char* OperationName(TFileOperation operation) {
       return "Delete";
     case TFileOperation::Read:
       return "Read";
+    case TFileOperation::Recycle:
+      return "Recycle";
   }
   return "?";
 }
