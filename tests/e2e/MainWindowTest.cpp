@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <set>
-#include <sstream>
+#include <optional>
 #include <string>
-#include <thread>
 
-#include "Driver.h"
+#include "Steps.h"
 #include "uimodel/Uimessages.h"
 
 namespace tolvane::e2e {
@@ -17,60 +12,8 @@ namespace {
 
 using uimodel::TProbe;
 
-// The first start in a new Wine prefix initialises the prefix and takes far longer than later ones.
-constexpr DWORD kStartTimeoutMs = 60000;
-constexpr DWORD kExitTimeoutMs = 15000;
-constexpr DWORD kStateTimeoutMs = 10000;
-constexpr int kEdgeSize = 1;
-constexpr int kItemHeight = 30;
-constexpr int kBarHeight = kItemHeight + 2 * (kEdgeSize + 1);
-constexpr int kEditorHeight = 600;
 constexpr int kDemoItems = 13;  // items of examples/Demo.TvXml below its root
 constexpr UINT kTrayIconMessage = WM_APP + 0x71;
-
-// Polls the condition until it holds or the time is up; true when it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kStateTimeoutMs) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    if (condition())
-      return true;
-    if (std::chrono::steady_clock::now() >= deadline)
-      return false;
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-}
-
-// The main window's answer to the probe; -1 when it does not answer.
-LRESULT Probe(HWND window, TProbe query, LPARAM argument = 0) {
-  static const UINT message =
-      ::RegisterWindowMessageW(reinterpret_cast<const wchar_t*>(uimodel::ProbeMessageName));
-  DWORD_PTR answer = 0;
-  if (::SendMessageTimeoutW(window, message, static_cast<WPARAM>(query), argument, SMTO_ABORTIFHUNG, 5000,
-                            &answer) == 0)
-    return -1;
-  return static_cast<LRESULT>(answer);
-}
-
-void PressKey(HWND window, UINT key) {
-  ::PostMessageW(window, WM_KEYDOWN, key, 1);
-  ::PostMessageW(window, WM_KEYUP, key, 0xC0000001);
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
 
 // A menu file with the top-level folders given, each holding one clip.
 std::string MenuWithFolders(std::initializer_list<const char*> folders) {
@@ -88,87 +31,8 @@ win32::unique_file DenyWriting(const std::filesystem::path& path) {
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// A visible top-level window of the class owned by the process.
-HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
-  for (HWND window : ProcessWindows(processId, className))
-    if (::IsWindowVisible(window) != FALSE)
-      return window;
-  return nullptr;
-}
-
-HWND ChildWithText(HWND parent, const std::wstring& text) {
-  HWND child = nullptr;
-  while ((child = ::FindWindowExW(parent, child, nullptr, nullptr)) != nullptr)
-    if (WindowCaption(child) == text)
-      return child;
-  return nullptr;
-}
-
-// The text of the program's message box, found by its static or painted text through its caption.
-struct TBox {
-  HWND Window = nullptr;
-  std::wstring Caption;
-};
-
-TBox WaitForMessageBox(DWORD processId) {
-  TBox box;
-  WaitUntil([&] {
-    box.Window = FindProcessWindow(processId, L"TQxMsgBox");
-    return box.Window != nullptr;
-  });
-  if (box.Window != nullptr)
-    box.Caption = WindowCaption(box.Window);
-  return box;
-}
-
-void ClickBoxButton(HWND box, const std::wstring& caption) {
-  const HWND button = ChildWithText(box, caption);
-  ASSERT_NE(button, nullptr) << "no button " << std::string(caption.begin(), caption.end());
-  ::PostMessageW(button, BM_CLICK, 0, 0);
-}
-
-class TMainWindowTest : public ::testing::Test {
+class TMainWindowTest : public TTolvaneTest {
  protected:
-  static void SetUpTestSuite() { UsePhysicalPixels(); }
-
-  // Settings that keep the bar where the tests look for it; autoHide decides whether it hides.
-  void WriteSettings(bool autoHide) {
-    std::string ini = "\xEF\xBB\xBF[Form]\r\nFormHeight=" + std::to_string(kEditorHeight) +
-                      "\r\n[Switchs]\r\nAutoHide=" + (autoHide ? "true" : "false") +
-                      "\r\n[Sizes]\r\nEdgeSize=" + std::to_string(kEdgeSize) +
-                      "\r\nItemHeight=" + std::to_string(kItemHeight) +
-                      "\r\n[Counts]\r\nAutoHidePause=1000\r\n";
-    WriteFile(Folder.File(L"Tolvane.ini"), ini);
-  }
-
-  std::filesystem::path CopyDemo(std::wstring_view menuName) {
-    const auto menu = Folder.File(menuName);
-    std::filesystem::copy_file(WindowsPath(TOLVANE_DEMO_MENU), menu,
-                               std::filesystem::copy_options::overwrite_existing);
-    return menu;
-  }
-
-  TChildProcess Start(const std::filesystem::path& menu, bool autoHide = false) {
-    WriteSettings(autoHide);
-    return TChildProcess(WindowsPath(TOLVANE_EXE),
-                         {L"-i" + Folder.File(L"Tolvane.ini").wstring(), L"-m" + menu.wstring()});
-  }
-
-  // The main window once the second start-up tick has run.
-  static HWND ReadyWindow(const TChildProcess& process) {
-    const HWND window = WaitForProcessWindow(process, L"TForm1", kStartTimeoutMs);
-    if (window == nullptr || !WaitUntil([&] { return Probe(window, TProbe::MenuReady) == 1; }))
-      return nullptr;
-    return window;
-  }
-
-  static void CloseAndExpectCleanExit(TChildProcess& process, HWND window) {
-    ASSERT_NE(::PostMessageW(window, WM_CLOSE, 0, 0), FALSE);
-    ASSERT_TRUE(process.WaitForExit(kExitTimeoutMs)) << "still running after WM_CLOSE";
-    EXPECT_EQ(process.ExitCode(), std::optional<DWORD>(0));
-    EXPECT_EQ(::IsWindow(window), FALSE);
-  }
-
   // Append through Ctrl+A and the open dialog, as a user adds a file to the menu.
   void AppendThroughDialog(const TChildProcess& process, HWND window, const std::filesystem::path& file) {
     ::SetForegroundWindow(window);
@@ -194,8 +58,6 @@ class TMainWindowTest : public ::testing::Test {
     ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return Probe(window, TProbe::MenuModified) == 1; })) << "nothing appended";
   }
-
-  TTempFolder Folder;
 };
 
 TEST_F(TMainWindowTest, StartsDockedWithItsMenuAndSwitchesToTheEditorAndBack) {
@@ -322,27 +184,6 @@ TEST_F(TMainWindowTest, SecondInstanceWithOtherMenuFileRunsIndependently) {
   EXPECT_NE(::IsWindowVisible(secondWindow), FALSE);
   CloseAndExpectCleanExit(second, secondWindow);
 }
-
-// A window of the test process that can be brought to the front, as another program would be.
-class TOtherWindow {
- public:
-  explicit TOtherWindow(int left) {
-    Window = ::CreateWindowExW(0, L"STATIC", L"other program", WS_POPUP | WS_VISIBLE | WS_BORDER, left, 400,
-                               200, 100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  }
-  TOtherWindow(const TOtherWindow&) = delete;
-  TOtherWindow& operator=(const TOtherWindow&) = delete;
-  ~TOtherWindow() { ::DestroyWindow(Window); }
-
-  bool BringToFront() const {
-    ::SetForegroundWindow(Window);
-    return WaitUntil([&] { return ::GetForegroundWindow() == Window; });
-  }
-  HWND Handle() const { return Window; }
-
- private:
-  HWND Window = nullptr;
-};
 
 TEST_F(TMainWindowTest, AutoHideTrayAndForegroundHistory) {
   TChildProcess tolvane = Start(CopyDemo(L"Hide.TvXml"), true);

@@ -1,0 +1,496 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "Steps.h"
+#include "storage/Item.h"
+#include "uimodel/Programmenu.h"
+#include "uimodel/Uimessages.h"
+
+namespace tolvane::e2e {
+namespace {
+
+using uimodel::TProbe;
+
+constexpr int kSortCommand = 109;
+
+// The bar shows "Tolvane", "Texts", "actions" and "Solo". Sorted in reverse while ignoring case the user's
+// entries read "Texts", "Solo", "actions"; by character code "actions" would come first.
+constexpr const char* kMenu =
+    "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TolvaneDataFile>\r\n<Name>Menus</Name>\r\n"
+    "<Item Type=\"2\" Img=\"-1\"><Name>Texts</Name>\r\n"
+    "  <Item Type=\"0\" Img=\"-1\"><Name>Greeting</Name><Code>Hello from the menu</Code></Item>\r\n"
+    "  <Item Type=\"2\" Img=\"-1\"><Name>More</Name>\r\n"
+    "    <Item Type=\"0\" Img=\"-1\"><Name>Deep</Name><Code>Deep text</Code></Item>\r\n"
+    "  </Item>\r\n"
+    "  <Item Type=\"0\" Img=\"-1\"><Name>Farewell</Name><Code>Goodbye</Code></Item>\r\n"
+    "</Item>\r\n"
+    "<Item Type=\"2\" Img=\"-1\"><Name>actions</Name>\r\n"
+    // Types "Typed ", Shift+A by virtual keys, then "z": "Typed Az".
+    "  <Item Type=\"6\" Img=\"-1\"><Name>Macro</Name><KeyMacro>Typed \\10\\41\\4c\\1bz</KeyMacro></Item>\r\n"
+    "  <Item Type=\"7\" Img=\"-1\"><Name>Upper</Name>"
+    "<XClip>LoadFromClipboard()\r\nUpperCaseAll()\r\nPaste()</XClip></Item>\r\n"
+    "</Item>\r\n"
+    "<Item Type=\"2\" Img=\"-1\"><Name>Solo</Name>\r\n"
+    "  <Item Type=\"0\" Img=\"-1\"><Name>Only</Name><Code>only</Code></Item>\r\n"
+    "</Item>\r\n"
+    "</TolvaneDataFile>\r\n";
+
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());
+}
+
+// What the probes say about the open menus.
+struct TMenus {
+  LRESULT Levels = -1;  // popups shown below the bar
+  LRESULT BarHot = -1;  // hot bar entry
+  LRESULT Hot1 = -1;    // hot row of the first popup
+  LRESULT Hot2 = -1;    // hot row of the second popup
+  LRESULT Keys = -1;    // level of the window that takes the menu keys, 0 the bar
+  bool operator==(const TMenus&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const TMenus& menus) {
+  return out << "{levels " << menus.Levels << ", bar " << menus.BarHot << ", rows " << menus.Hot1 << " "
+             << menus.Hot2 << ", keys " << menus.Keys << "}";
+}
+
+TMenus MenusOf(HWND window) {
+  return TMenus{Probe(window, TProbe::PopupLevels), Probe(window, TProbe::HotRow, 0),
+                Probe(window, TProbe::HotRow, 1), Probe(window, TProbe::HotRow, 2),
+                Probe(window, TProbe::KeyTargetLevel)};
+}
+
+const TMenus kClosed{0, -1, -1, -1, 0};
+
+// The process's shown popups from left to right: each level opens to the right of its owner here.
+std::vector<HWND> ShownPopups(DWORD processId) {
+  std::vector<HWND> popups;
+  for (HWND popup : ProcessWindows(processId, L"TFormMenu"))
+    if (::IsWindowVisible(popup) != FALSE)
+      popups.push_back(popup);
+  std::sort(popups.begin(), popups.end(),
+            [](HWND a, HWND b) { return WindowBounds(a).left < WindowBounds(b).left; });
+  return popups;
+}
+
+// The middle of a popup row in screen pixels.
+POINT RowCentre(HWND popup, int row) {
+  const RECT bounds = WindowBounds(popup);
+  return POINT{(bounds.left + bounds.right) / 2,
+               bounds.top + kEdgeSize + row * kItemHeight + kItemHeight / 2};
+}
+
+int RowBottom(HWND popup, int row) {
+  return WindowBounds(popup).top + kEdgeSize + (row + 1) * kItemHeight;
+}
+
+// Where the pointer rests between steps: away from the bar, the popups and the target window.
+POINT MouseAside() {
+  return POINT{4, ::GetSystemMetrics(SM_CYSCREEN) - 14};
+}
+
+// The real pointer, moved and clicked through the system's input queue.
+bool MoveMouse(POINT to) {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  // Normalised coordinates rounded up, so that scaling them back lands on the pixel itself.
+  move.mi.dx = (to.x * 65536 + width - 1) / width;
+  move.mi.dy = (to.y * 65536 + height - 1) / height;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  if (::SendInput(1, &move, sizeof(move)) != 1)
+    return false;
+  return WaitUntil([&] {
+    POINT at{};
+    return ::GetCursorPos(&at) != FALSE && at.x == to.x && at.y == to.y;
+  });
+}
+
+bool Click() {
+  INPUT buttons[2]{};
+  buttons[0].type = buttons[1].type = INPUT_MOUSE;
+  buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return ::SendInput(2, buttons, sizeof(INPUT)) == 2;
+}
+
+bool SendKey(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  return ::SendInput(1, &input, sizeof(input)) == 1;
+}
+
+// A key held down through the system's input queue until released or the end of the scope, so that a
+// failing test leaves no key down for the next one.
+class THeldKey {
+ public:
+  explicit THeldKey(WORD key) : Key(key) { Held = SendKey(Key, 0); }
+  THeldKey(const THeldKey&) = delete;
+  THeldKey& operator=(const THeldKey&) = delete;
+  ~THeldKey() { Release(); }
+  void Release() {
+    if (Held)
+      Held = !SendKey(Key, KEYEVENTF_KEYUP);
+  }
+
+ private:
+  WORD Key;
+  bool Held = false;
+};
+
+bool NoModifierDown() {
+  for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU})
+    if ((::GetAsyncKeyState(key) & 0x8000) != 0)
+      return false;
+  return true;
+}
+
+bool PutOnClipboard(HWND owner, const std::wstring& text) {
+  if (::OpenClipboard(owner) == FALSE)
+    return false;
+  ::EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool done = false;
+  if (memory != nullptr) {
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    done = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!done)
+      ::GlobalFree(memory);
+  }
+  ::CloseClipboard();
+  return done;
+}
+
+// Another program's window: a multi-line edit that has the focus whenever its frame is active.
+class TTargetWindow {
+ public:
+  TTargetWindow() {
+    static const ATOM frameClass = Register();
+    Frame = ::CreateWindowExW(0, MAKEINTATOM(frameClass), L"target", WS_POPUP | WS_BORDER, 800, 600, 320, 160,
+                              nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    Edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                             318, 158, Frame, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetWindowLongPtrW(Frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Edit));
+    ::ShowWindow(Frame, SW_SHOWNOACTIVATE);
+  }
+  TTargetWindow(const TTargetWindow&) = delete;
+  TTargetWindow& operator=(const TTargetWindow&) = delete;
+  ~TTargetWindow() { ::DestroyWindow(Frame); }
+
+  HWND Handle() const { return Frame; }
+  bool BringToFront() const {
+    ::SetForegroundWindow(Frame);
+    return WaitUntil([&] { return ::GetForegroundWindow() == Frame && ::GetFocus() == Edit; });
+  }
+  std::wstring Text() const {
+    wchar_t text[256]{};
+    ::SendMessageW(Edit, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  void Clear() const { ::SendMessageW(Edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")); }
+
+ private:
+  static ATOM Register() {
+    WNDCLASSW frameClass{};
+    frameClass.lpfnWndProc = &FrameProc;
+    frameClass.hInstance = ::GetModuleHandleW(nullptr);
+    frameClass.lpszClassName = L"TolvaneTestTarget";
+    return ::RegisterClassW(&frameClass);
+  }
+  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS) {
+      if (const auto edit = reinterpret_cast<HWND>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+          edit != nullptr)
+        ::SetFocus(edit);
+      return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  HWND Frame = nullptr;
+  HWND Edit = nullptr;
+};
+
+// The key that selects a popup row by its index.
+UINT RowKey(int index) {
+  return index < 9 ? '1' + index : 'A' + (index - 9);
+}
+
+class TMenuTest : public TTolvaneTest {
+ protected:
+  // Starts the program on the test menu, alone in its folder, with the bar in front.
+  void Open() {
+    MenuFile = Folder.File(L"Menus.TvXml");
+    WriteFile(MenuFile, kMenu);
+    Tolvane.emplace(Start(MenuFile));
+    Window = ReadyWindow(*Tolvane);
+    ASSERT_NE(Window, nullptr) << "MenuReady never came";
+    Panel = ::FindWindowExW(Window, nullptr, L"TPanelMainMenu", nullptr);
+    ASSERT_NE(Panel, nullptr);
+    // A pointer resting where a popup appears would move into it.
+    ASSERT_TRUE(MoveMouse(MouseAside()));
+    ASSERT_TRUE(BarToFront());
+  }
+
+  bool BarToFront() const {
+    ::SetForegroundWindow(Window);
+    return WaitUntil([&] { return ::GetForegroundWindow() == Window; });
+  }
+
+  // A key pressed while the bar has the keyboard focus.
+  void Key(UINT key) const { PressKey(Panel, key); }
+
+  ::testing::AssertionResult MenusBecome(const TMenus& expected) const {
+    TMenus now;
+    if (WaitUntil([&] { return (now = MenusOf(Window)) == expected; }))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the menus are " << now << ", expected " << expected;
+  }
+
+  ::testing::AssertionResult TextArrives(const TTargetWindow& target, const std::wstring& expected) const {
+    if (WaitUntil([&] { return target.Text() == expected; }))
+      return ::testing::AssertionSuccess();
+    const HWND box = FindProcessWindow(Tolvane->Id(), L"TQxMsgBox");
+    return ::testing::AssertionFailure()
+           << "the target holds \"" << Narrow(target.Text()) << "\", expected \"" << Narrow(expected) << "\""
+           << (box != nullptr ? "; message box " + Narrow(WindowCaption(box)) : "");
+  }
+
+  // With the bar in front: the entry by its key, the row by Down from the first, then Enter.
+  void PickWithKeys(UINT entryKey, LRESULT entry, int row) const {
+    ASSERT_TRUE(BarToFront());
+    Key(entryKey);
+    ASSERT_TRUE(MenusBecome(TMenus{1, entry, -1, -1, 0}));
+    for (int hot = 0; hot <= row; ++hot) {
+      Key(VK_DOWN);
+      ASSERT_TRUE(WaitUntil([&] { return Probe(Window, TProbe::HotRow, 1) == hot; })) << MenusOf(Window);
+    }
+    Key(VK_RETURN);
+  }
+
+  std::filesystem::path MenuFile;
+  std::optional<TChildProcess> Tolvane;
+  HWND Window = nullptr;
+  HWND Panel = nullptr;
+};
+
+TEST_F(TMenuTest, KeysWalkTheMenusAndDeleteRemovesOnlyWhatMayGo) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+
+  // '2' is the second entry, the first of the file; the keypad's 2 stands for '3', the third.
+  Key('2');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  EXPECT_EQ(Probe(Window, TProbe::RowCount, 1), 3);
+  Key(VK_NUMPAD2);
+  ASSERT_TRUE(MenusBecome(TMenus{1, 2, -1, -1, 0}));
+  EXPECT_EQ(Probe(Window, TProbe::RowCount, 1), 2) << "the popup still shows the previous entry";
+
+  // Into the sub-menu of "More" and back.
+  Key('2');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  Key(VK_DOWN);
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, 0, -1, 1}));
+  Key(VK_DOWN);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, -1, 1}));
+  Key(VK_RIGHT);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, 0, 2}));
+  Key(VK_LEFT);
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, 1, -1, 1}));
+  Key(VK_RIGHT);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, 0, 2}));
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(MenusBecome(kClosed));
+
+  // Esc taken by the second-level popup itself: the close request climbs to the bar, which closes all.
+  Key('2');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  Key(VK_DOWN);
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, 0, -1, 1}));
+  Key(VK_DOWN);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, -1, 1}));
+  Key(VK_RIGHT);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, 0, 2}));
+  const std::vector<HWND> popups = ShownPopups(Tolvane->Id());
+  ASSERT_EQ(popups.size(), 2u);
+  ::PostMessageW(popups[1], uimodel::UM_MENU_KEY, VK_ESCAPE, 0);
+  ASSERT_TRUE(MenusBecome(kClosed));
+  EXPECT_TRUE(ShownPopups(Tolvane->Id()).empty());
+
+  // The loaded file's own entry under "Menu Files" cannot be deleted.
+  const auto program = uimodel::NewProgramItem();
+  uimodel::BuildProgramCommands(*program);
+  const int menuFiles = program->IndexOfChild(uimodel::MenuFilesItem(*program));
+  ASSERT_GE(menuFiles, 0);
+  Key('1');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 0, -1, -1, 0}));
+  Key(VK_DOWN);
+  ASSERT_TRUE(MenusBecome(TMenus{1, 0, 0, -1, 1}));
+  Key(RowKey(menuFiles));
+  ASSERT_TRUE(MenusBecome(TMenus{2, 0, menuFiles, -1, 1}));
+  ASSERT_EQ(Probe(Window, TProbe::RowCount, 2), 1) << "the menu file is not alone in its folder";
+  Key(VK_RIGHT);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 0, menuFiles, 0, 2}));
+  Key(VK_DELETE);
+  Key(VK_LEFT);  // handled after Del: once it shows, Del has been handled
+  ASSERT_TRUE(MenusBecome(TMenus{1, 0, menuFiles, -1, 1}));
+  if (const HWND box = FindProcessWindow(Tolvane->Id(), L"TQxMsgBox"); box != nullptr) {
+    ADD_FAILURE() << "Del on the loaded file asked " << Narrow(WindowCaption(box));
+    ClickBoxButton(box, L"&No");
+  }
+  EXPECT_TRUE(std::filesystem::exists(MenuFile));
+  EXPECT_EQ(Probe(Window, TProbe::MenuModified), 0);
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(MenusBecome(kClosed));
+
+  // Deleting the only item of a popup closes that popup.
+  Key('2');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  Key(VK_DOWN);
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, 0, -1, 1}));
+  Key(VK_DOWN);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, -1, 1}));
+  Key(VK_RIGHT);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, 0, 2}));
+  Key(VK_DELETE);
+  const TBox question = WaitForMessageBox(Tolvane->Id());
+  ASSERT_NE(question.Window, nullptr) << "no question before deleting";
+  EXPECT_EQ(question.Caption, L"Question for you");
+  ClickBoxButton(question.Window, L"&Yes");
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, 1, -1, 1}));
+  EXPECT_EQ(Probe(Window, TProbe::RowCount, 1), 3);
+  EXPECT_EQ(Probe(Window, TProbe::MenuModified), 1);
+
+  CloseAndExpectCleanExit(*Tolvane, Window);
+  const std::string saved = ReadFile(MenuFile);
+  EXPECT_EQ(saved.find("Deep"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("<Name>More</Name>"), std::string::npos) << saved;
+}
+
+TEST_F(TMenuTest, PicksByKeyAndMouseReachTheWindowInFront) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  // The target in front after the bar: the bar takes it into its history of foreground windows.
+  const TTargetWindow target;
+  ASSERT_TRUE(target.BringToFront());
+  ASSERT_TRUE(WaitUntil([&] {
+    return Probe(Window, TProbe::HistoryEntry, 0) == reinterpret_cast<LRESULT>(target.Handle());
+  })) << "the target is not in the history";
+
+  ASSERT_NO_FATAL_FAILURE(PickWithKeys('2', 1, 0));
+  EXPECT_TRUE(TextArrives(target, L"Hello from the menu"));
+  EXPECT_TRUE(MenusBecome(kClosed));
+  EXPECT_TRUE(NoModifierDown());
+
+  target.Clear();
+  ASSERT_NO_FATAL_FAILURE(PickWithKeys(VK_NUMPAD2, 2, 0));
+  EXPECT_TRUE(TextArrives(target, L"Typed Az")) << "keystroke macro";
+  EXPECT_TRUE(NoModifierDown());
+
+  target.Clear();
+  ASSERT_TRUE(WaitUntil([&] { return PutOnClipboard(target.Handle(), L"Mixed case Words"); }));
+  ASSERT_NO_FATAL_FAILURE(PickWithKeys('3', 2, 1));
+  EXPECT_TRUE(TextArrives(target, L"MIXED CASE WORDS")) << "clipboard modifier";
+  EXPECT_TRUE(NoModifierDown());
+
+  // The mouse: a click on "Texts", over "More" into its sub-menu, a click on "Deep".
+  target.Clear();
+  ASSERT_TRUE(target.BringToFront());
+  const LRESULT entry = Probe(Window, TProbe::EntryBounds, 1);
+  ASSERT_NE(entry, -1);
+  const RECT bar = WindowBounds(Panel);
+  ASSERT_TRUE(MoveMouse(POINT{(LOWORD(entry) + HIWORD(entry)) / 2, (bar.top + bar.bottom) / 2}));
+  ASSERT_TRUE(Click());
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  std::vector<HWND> popups = ShownPopups(Tolvane->Id());
+  ASSERT_EQ(popups.size(), 1u);
+  ASSERT_TRUE(MoveMouse(RowCentre(popups[0], 1)));
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, -1, 1}));
+  popups = ShownPopups(Tolvane->Id());
+  ASSERT_EQ(popups.size(), 2u);
+  ASSERT_TRUE(MoveMouse(RowCentre(popups[1], 0)));
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, 0, 2}));
+  ASSERT_TRUE(Click());
+  EXPECT_TRUE(TextArrives(target, L"Deep text"));
+  EXPECT_TRUE(MenusBecome(kClosed));
+  EXPECT_TRUE(NoModifierDown());
+  ASSERT_TRUE(MoveMouse(MouseAside()));
+
+  CloseAndExpectCleanExit(*Tolvane, Window);
+}
+
+TEST_F(TMenuTest, BarInTheLowerHalfOpensUpwardsAndShiftSortKeepsTheProgramItemFirst) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  const RECT work = WorkAreaOf(Window);
+  const int barTop = work.top + (work.bottom - work.top) * 3 / 4;
+  ASSERT_NE(::SetWindowPos(Window, nullptr, WindowBounds(Window).left, barTop, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE),
+            FALSE);
+  ASSERT_TRUE(WaitUntil([&] { return WindowBounds(Window).top == barTop; }));
+
+  Key('2');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  std::vector<HWND> popups = ShownPopups(Tolvane->Id());
+  ASSERT_EQ(popups.size(), 1u);
+  EXPECT_LE(WindowBounds(popups[0]).bottom, barTop) << "the popup did not open upwards";
+  // Up opens at the row next to the bar, the last.
+  Key(VK_UP);
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, 2, -1, 1}));
+  Key(VK_UP);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, -1, 1}));
+  Key(VK_RIGHT);
+  ASSERT_TRUE(MenusBecome(TMenus{2, 1, 1, 0, 2}));
+  popups = ShownPopups(Tolvane->Id());
+  ASSERT_EQ(popups.size(), 2u);
+  // The sub-menu's last row lines up with its parent row.
+  EXPECT_EQ(WindowBounds(popups[1]).bottom, RowBottom(popups[0], 1) + kEdgeSize);
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(MenusBecome(kClosed));
+
+  // Sorting the root with Shift held: the program item stays first, the rest in reverse order. The Shift
+  // press reaches the program with the Right after it, so once Right has acted, Shift is down there too.
+  Key('2');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  {
+    THeldKey shift(VK_SHIFT);
+    ASSERT_TRUE(SendKey(VK_RIGHT, KEYEVENTF_EXTENDEDKEY));
+    ASSERT_TRUE(SendKey(VK_RIGHT, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP));
+    ASSERT_TRUE(MenusBecome(TMenus{1, 2, -1, -1, 0}));
+    ::PostMessageW(Panel, uimodel::UM_ITEM_COMMAND, kSortCommand, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Probe(Window, TProbe::MenuModified) == 1; })) << "no sort";
+    EXPECT_TRUE(MenusBecome(kClosed));
+  }
+  ASSERT_TRUE(WaitUntil(NoModifierDown));
+
+  const auto program = uimodel::NewProgramItem();
+  uimodel::BuildProgramCommands(*program);
+  Key('1');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 0, -1, -1, 0}));
+  EXPECT_EQ(Probe(Window, TProbe::RowCount, 1), program->Children.Count())
+      << "the first entry is not Tolvane";
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(MenusBecome(kClosed));
+
+  CloseAndExpectCleanExit(*Tolvane, Window);
+  const std::string saved = ReadFile(MenuFile);
+  const size_t texts = saved.find("<Name>Texts</Name>");
+  const size_t solo = saved.find("<Name>Solo</Name>");
+  const size_t actions = saved.find("<Name>actions</Name>");
+  ASSERT_NE(actions, std::string::npos) << saved;
+  EXPECT_LT(texts, solo) << saved;
+  EXPECT_LT(solo, actions) << saved;
+}
+
+}  // namespace
+}  // namespace tolvane::e2e

@@ -1,0 +1,82 @@
+#pragma once
+// What the end-to-end tests do to a running tolvane.exe: start it with settings of their own, wait for states
+// through the probe message, press keys, answer its message boxes, and put windows of their own in front.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "Driver.h"
+#include "uimodel/Uimessages.h"
+
+namespace tolvane::e2e {
+
+// The first start in a new Wine prefix initialises the prefix and takes far longer than later ones.
+inline constexpr DWORD kStartTimeoutMs = 60000;
+inline constexpr DWORD kExitTimeoutMs = 15000;
+inline constexpr DWORD kStateTimeoutMs = 10000;
+inline constexpr int kEdgeSize = 1;
+inline constexpr int kItemHeight = 30;
+inline constexpr int kBarHeight = kItemHeight + 2 * (kEdgeSize + 1);
+inline constexpr int kEditorHeight = 600;
+
+// Polls the condition, pumping this thread's messages in between, until it holds or the time is up; true
+// when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kStateTimeoutMs);
+
+// The main window's answer to the probe; -1 when it does not answer.
+LRESULT Probe(HWND window, uimodel::TProbe query, LPARAM argument = 0);
+
+// A key press posted to the window, as the focus window would receive it.
+void PressKey(HWND window, UINT key);
+
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::string& text);
+
+// A visible top-level window of the class owned by the process.
+HWND FindProcessWindow(DWORD processId, const wchar_t* className);
+HWND ChildWithText(HWND parent, const std::wstring& text);
+
+// The program's message box and its caption.
+struct TBox {
+  HWND Window = nullptr;
+  std::wstring Caption;
+};
+TBox WaitForMessageBox(DWORD processId);
+void ClickBoxButton(HWND box, const std::wstring& caption);
+
+// A window of the test process that can be brought to the front, as another program would be.
+class TOtherWindow {
+ public:
+  explicit TOtherWindow(int left);
+  TOtherWindow(const TOtherWindow&) = delete;
+  TOtherWindow& operator=(const TOtherWindow&) = delete;
+  ~TOtherWindow();
+
+  bool BringToFront() const;
+  HWND Handle() const { return Window; }
+
+ private:
+  HWND Window = nullptr;
+};
+
+// A test that starts tolvane.exe with its own settings file and menu files in a fresh folder.
+class TTolvaneTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { UsePhysicalPixels(); }
+
+  // Settings that keep the bar where the tests look for it; autoHide decides whether it hides.
+  void WriteSettings(bool autoHide);
+  std::filesystem::path CopyDemo(std::wstring_view menuName);
+  TChildProcess Start(const std::filesystem::path& menu, bool autoHide = false);
+  // The main window once the second start-up tick has run.
+  static HWND ReadyWindow(const TChildProcess& process);
+  static void CloseAndExpectCleanExit(TChildProcess& process, HWND window);
+
+  TTempFolder Folder;
+};
+
+}  // namespace tolvane::e2e
