@@ -35,7 +35,8 @@ struct TActionHost {
 };
 
 // Performs a user item (type below 50). Never throws: every failure is shown to the user here. A Website item
-// whose browser no longer exists has its WebBrowser cleared in memory.
+// opens in its browser, stored as a program path or as an installed browser's name; a path that no longer
+// exists is cleared in memory.
 void PerformItem(storage::TItem& item, int modifierMask, const TActionHost& host);
 
 // Puts the text on the clipboard, restores the target window and sends Ctrl+V when "AutoPaste" is on. False

@@ -2,6 +2,7 @@
 
 #include "actions/Actionsteps.h"
 #include "common/Unicode.h"
+#include "execution/Browserchoice.h"
 #include "execution/Shellhlpr.h"
 
 namespace tolvane::actions::steps {
@@ -54,12 +55,16 @@ void PerformWebsite(storage::TItem& item, const TActionHost& host) {
     return;
   TShellOpenRequest request;
   request.Show = TShowCommand::ShowDefault;
-  if (host.Services.Files.FileExists(item.WebBrowser)) {
-    request.File = item.WebBrowser;
+  const execution::TBrowserChoice browser = execution::ResolveBrowser(
+      item.WebBrowser, host.Services.Registry, host.Services.Files, host.Services.MessageBox);
+  if (browser.Kind == execution::TBrowserChoice::TKind::Program) {
+    request.File = browser.Program;
     request.Parameters = item.Url;
   } else {
-    // A browser that is gone is forgotten (the menu is not marked modified) and the default browser used.
-    item.WebBrowser.clear();
+    // A browser path that is gone is forgotten (the menu is not marked modified); a browser name is kept for
+    // the machines where it is installed. The default browser opens the site.
+    if (browser.ForgetStored)
+      item.WebBrowser.clear();
     request.File = item.Url;
   }
   OpenWithShell(request, host, u"Error Opening Website");

@@ -4,6 +4,7 @@
 
 #include "actions/Itemactions.h"
 #include "common/Unicode.h"
+#include "execution/Browser.h"
 #include "platform/native/Nativecodepages.h"
 #include "platform/native/Nativelocale.h"
 #include "platform/recording/Recordingservices.h"
@@ -181,6 +182,22 @@ TEST_F(ItemActionsTest, WebsiteOpensInItsBrowserOrFallsBackToTheDefault) {
   item->WebBrowser = u"C:\\Gone\\old.exe";
   EXPECT_EQ(Perform(*item), "shell-open \"https://example.com/\" \"\"\n");
   EXPECT_EQ(item->WebBrowser, u"");
+}
+
+TEST_F(ItemActionsTest, WebsiteOpensInTheInstalledBrowserItsNameChooses) {
+  const std::u16string key = std::u16string(execution::BrowsersKey) + u"\\Surf";
+  Doubles.Registry.AddKey(platform::TRegistryRoot::LocalMachine, key);
+  Doubles.Registry.SetString(platform::TRegistryRoot::LocalMachine, key + u"\\shell\\open\\command", u"",
+                             u"\"C:\\Browsers\\surf.exe\" -osint %1");
+  Doubles.Files.AddFile(u"C:\\Browsers\\surf.exe", "");
+  auto item = Item(storage::ItemTypeWebSite);
+  item->Url = u"https://example.com/";
+  item->WebBrowser = u"Surf";
+  EXPECT_EQ(Perform(*item), "shell-open \"C:\\\\Browsers\\\\surf.exe\" \"https://example.com/\"\n");
+  // A browser not installed here opens the default one and stays chosen for the machines that have it.
+  item->WebBrowser = u"Elsewhere";
+  EXPECT_EQ(Perform(*item), "shell-open \"https://example.com/\" \"\"\n");
+  EXPECT_EQ(item->WebBrowser, u"Elsewhere");
 }
 
 TEST_F(ItemActionsTest, WebsiteWithoutUrlOnlyTellsSoEvenWithCtrlHeld) {
