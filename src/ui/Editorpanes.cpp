@@ -35,6 +35,10 @@ LRESULT TPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_SIZE:
+      if (OnSize)
+        OnSize();
+      return 0;
     default:
       break;
   }
@@ -97,6 +101,14 @@ void TEditorPanes::CreateToolButtons(platform::ISystemColors& systemColors,
     button->SetVisible(true);
     ToolButtons.push_back(std::move(button));
     ToolButtonGaps.push_back(gaps);
+    ToolButtonActions.push_back(entry.Action);
+  }
+}
+
+void TEditorPanes::SetActionEnabled(uimodel::TMainAction action, bool enabled) {
+  for (std::size_t i = 0; i < ToolButtons.size(); ++i) {
+    if (ToolButtonActions[i] == action)
+      ToolButtons[i]->SetEnabled(enabled);
   }
 }
 

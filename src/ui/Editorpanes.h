@@ -27,6 +27,9 @@ class TPane final : public TWindow {
   void CreateIn(HWND parent, const wchar_t* name);
   void setColor(graphics::TColor color);
 
+  // The pane's size changed: whatever it hosts is laid out again.
+  std::function<void()> OnSize;
+
  private:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Paint();
@@ -49,6 +52,8 @@ class TEditorPanes {
   void CreateToolButtons(platform::ISystemColors& systemColors, const graphics::TGlyphList* glyphs,
                          const std::function<void(uimodel::TMainAction)>& run);
   void RepaintToolButtons();
+  // Enables or disables every tool button that runs the action.
+  void SetActionEnabled(uimodel::TMainAction action, bool enabled);
   void setColors(graphics::TColor window, graphics::TColor toolColumn, graphics::TColor splitter);
   // Places the parts in the client rectangle; treeWidth is clamped so both sides keep MinSideWidth.
   void Arrange(const TRect& client, int treeWidth, const uimodel::TScale& scale);
@@ -60,6 +65,9 @@ class TEditorPanes {
   HWND ToolColumn() const { return Tools.Handle(); }
   HWND TreeSide() const { return Tree.Handle(); }
   HWND EditSide() const { return Edit.Handle(); }
+  // The sides as hosts of the controls that fill them.
+  TPane& TreePane() { return Tree; }
+  TPane& EditPane() { return Edit; }
 
  private:
   TPane Tools;
@@ -68,6 +76,7 @@ class TEditorPanes {
   TPane Edit;
   std::vector<std::unique_ptr<TGlyBut>> ToolButtons;
   std::vector<int> ToolButtonGaps;  // how many gaps lie above each button
+  std::vector<uimodel::TMainAction> ToolButtonActions;
   int TreeWidth = 0;
   int DragStartWidth = 0;
 };

@@ -65,6 +65,7 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
     Context.Settings.PnlLeft = treeWidth;
     ArrangeChildren();
   };
+  CreateTreeEditor();
 
   // The program item is the bar's first entry whatever file is loaded.
   Context.Menu.SetProgramItem(uimodel::NewProgramItem());
@@ -172,6 +173,8 @@ bool TForm1::HandleAppMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       if (EditedItem != nullptr && ContainsItem(EditedItem)) {
         EditedItem->ImageIndex = static_cast<int>(wParam);
         Context.Menu.MenuModified = true;
+        if (TreeEditor)
+          TreeEditor->UpdateNode(*EditedItem);
         ::InvalidateRect(Hwnd, nullptr, FALSE);
       }
       return true;

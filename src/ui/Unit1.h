@@ -19,9 +19,11 @@
 #include "ui/Pnlmain.h"
 #include "ui/Sizerstrip.h"
 #include "ui/Trayicon.h"
+#include "ui/Treeeditor.h"
 #include "ui/Window.h"
 #include "uimodel/Autohide.h"
 #include "uimodel/Mainactions.h"
+#include "uimodel/Treeedit.h"
 
 namespace tolvane::ui {
 
@@ -125,6 +127,22 @@ class TForm1 final : public TWindow {
   void CloseAllMenus();
   bool ContainsItem(const storage::TItem* item) const;
 
+  // The tree side of the editor (Unit1tree.cpp).
+  void CreateTreeEditor();
+  void EnterTreeEditor();
+  void LeaveTreeEditor();
+  void RebuildTree(const storage::TItem* keepSelected);
+  void FillFileList();
+  void ChooseRecentFile(const std::u16string& path);
+  void RunTreeCommand(uimodel::TMainAction action, bool fromToolButton);
+  void InsertItem(uimodel::TInsertKind kind, bool ctrl, storage::TItem& selected);
+  void DeleteSelectedItem(bool fromToolButton);
+  void SaveSelectedBranch();
+  void UpdateEditCommands();
+  void WidenTreeToFit();
+  // The item the edit side shows; null for none.
+  void ShowEditedItem(storage::TItem* item);
+
   // Placement, auto-hide, foreground tracking and the tray (Unit1placement.cpp).
   void ReadWorkArea();
   void AppActivated();
@@ -170,6 +188,10 @@ class TForm1 final : public TWindow {
   TSizerStrip RightSizer;
   std::unique_ptr<TGlyBut> CloseButton;
   TEditorPanes EditorPanes;
+  std::unique_ptr<TTreeEditor> TreeEditor;  // in the tree side of EditorPanes
+  // Puts the keyboard focus into the edit side's caption field with its text selected; set by the edit side.
+  std::function<void()> OnFocusCaption;
+  int NewItemIcon = uimodel::StartNewItemIcon;  // the icon of new items
   std::unique_ptr<TTrayIcon> TrayIcon;
   int TrayAttempts = 0;
   win32::unique_hicon TrayIconImage;

@@ -86,8 +86,7 @@ void TForm1::RunAction(uimodel::TMainAction action, storage::TItem* item, int mo
       RunFileCommand(action);
       return;
     case A::SaveBranchToFile:
-      if (EditedItem != nullptr)
-        SaveBranch(*EditedItem);
+      RunTreeCommand(action, true);
       return;
     case A::ReloadFile:
       ReloadMenu();
@@ -101,12 +100,19 @@ void TForm1::RunAction(uimodel::TMainAction action, storage::TItem* item, int mo
     case A::CtrlInsertAsSubMenu:
     case A::InsertAfter:
     case A::CtrlInsertAfter:
+      if (!IsEditorMode())
+        (void)ForwardMenuKey(action);
+      else
+        RunTreeCommand(action, true);
+      return;
     case A::EditItem:
       if (!IsEditorMode())
         (void)ForwardMenuKey(action);
       return;
     case A::DeleteItem:
-      return;  // the tree's own key in editor mode; nothing in menu mode
+      // Only the tool button runs it here; the tree's Del key and context menu go to RunTreeCommand.
+      RunTreeCommand(action, true);
+      return;
     case A::OpenSettingsMenu:
       RunDialog(Dialogs.MenuSettings, [this] { ApplyMenuAppearance(); });
       return;
@@ -166,7 +172,7 @@ void TForm1::ExecuteItem(storage::TItem* item, int modifierMask) {
   if (item == nullptr || !ContainsItem(item))
     return;
   if (IsEditorMode()) {
-    EditedItem = item;
+    TreeEditor->Select(item);
     return;
   }
   if (item->ItemType >= kFirstProgramType) {
@@ -230,15 +236,40 @@ void TForm1::ItemCommand(int code, storage::TItem* item) {
     return;
   if (!IsEditorMode())
     SwitchMode();
-  if (IsEditorMode())
-    EditedItem = item;
+  if (!IsEditorMode())
+    return;
+  TreeEditor->Select(item);
+  switch (code) {
+    case uimodel::ItemCommandInsertBefore:
+      InsertItem(uimodel::TInsertKind::Before, false, *item);
+      return;
+    case uimodel::ItemCommandInsertAfter:
+      InsertItem(uimodel::TInsertKind::After, false, *item);
+      return;
+    case uimodel::ItemCommandInsertAsSubMenu:
+      InsertItem(uimodel::TInsertKind::AsSubMenu, false, *item);
+      return;
+    default:
+      return;
+  }
 }
 
 bool TForm1::LoadMenu(const std::u16string& fileName, bool append) {
   // Open popups point at the items a load replaces, and its messages may run a modal loop.
   CloseAllMenus();
-  if (!Context.Menu.OpenMenuFile(fileName, append))
+  // The tree's nodes and the edit side point at the items a load replaces: they let go first and are built
+  // again afterwards, from the old items when the load failed.
+  const bool editor = IsEditorMode();
+  storage::TItem* const previousEdited = EditedItem;
+  if (editor) {
+    TreeEditor->Clear();
+    ShowEditedItem(nullptr);
+  }
+  if (!Context.Menu.OpenMenuFile(fileName, append)) {
+    if (editor)
+      RebuildTree(previousEdited);
     return false;
+  }
   if (!append) {
     // The old items are gone: nothing may point at them any more.
     LastItem = nullptr;
@@ -248,6 +279,8 @@ bool TForm1::LoadMenu(const std::u16string& fileName, bool append) {
     Context.Settings.MruList.Add(Context.Services.Locale, fileName);
   }
   RebuildMenuFiles();
+  if (editor)
+    RebuildTree(nullptr);
   UpdateCaption();
   UpdatePopupGradients();
   PnlMainMenu.setContent(Context.Menu.RootItem.get(), MenuReady);
@@ -294,6 +327,8 @@ void TForm1::RebuildMenuFiles() {
   storage::TItem* menuFiles = uimodel::MenuFilesItem(*Context.Menu.ProgramItem);
   if (menuFiles != nullptr)
     uimodel::FillMenuFiles(*menuFiles, Context.Settings.MruList);
+  if (IsEditorMode())
+    FillFileList();
 }
 
 // The help pages are installed beside the program; a missing page is said plainly rather than opening an

@@ -8,17 +8,19 @@
 #include "execution/Shellhlpr.h"
 #include "storage/Itemfile.h"
 #include "storage/Pathnames.h"
+#include "uimodel/Treeedit.h"
 
 namespace tolvane::ui {
 
 namespace {
 
-constexpr std::u16string_view kQuestionCaption = u"Question for you";
-
-platform::TFileDialogRequest MenuFileRequest(HWND owner, std::u16string_view folder) {
+platform::TFileDialogRequest MenuFileRequest(HWND owner, bool save, std::u16string_view folder) {
   platform::TFileDialogRequest request;
   request.Owner = reinterpret_cast<platform::TWindowHandle>(owner);
-  request.Filters = {{u"Tolvane Files (*.TvXml)", u"*.TvXml"}, {u"All Files (*.*)", u"*.*"}};
+  if (save)
+    request.Filters = {{u"Tolvane data files (*.TvXml)", u"*.TvXml"}};
+  else
+    request.Filters = {{u"Tolvane Files(*.TvXml)", u"*.tvxml"}};
   request.DefaultExtension = storage::TvXmlExtension;
   request.InitialFolder = folder;
   // The replace question is the program's own, asked after the extension is settled.
@@ -30,7 +32,7 @@ platform::TFileDialogRequest MenuFileRequest(HWND owner, std::u16string_view fol
 
 std::optional<std::u16string> TForm1::AskFileName(bool save, std::u16string_view folder,
                                                   std::u16string_view proposedName) {
-  platform::TFileDialogRequest request = MenuFileRequest(Hwnd, folder);
+  platform::TFileDialogRequest request = MenuFileRequest(Hwnd, save, folder);
   request.InitialFileName = proposedName;
   platform::IFileDialogs& dialogs = Context.Services.FileDialogs;
   const platform::TFileDialogResult result = save ? dialogs.SaveFile(request) : dialogs.OpenFile(request);
@@ -42,11 +44,10 @@ std::optional<std::u16string> TForm1::AskFileName(bool save, std::u16string_view
   const std::optional<std::u16string> chosen = result.Chosen();
   if (!chosen || !save)
     return chosen;
-  std::u16string path = storage::WithMenuFileExtension(*chosen);
+  std::u16string path = uimodel::WithDefaultMenuExtension(*chosen);
   if (Context.Services.Files.FileExists(path) &&
-      !execution::AskYesNo(Context.Services.MessageBox, kQuestionCaption,
-                           u"The file: \r\n" + path + u"\r\nAlready exists do you want to replace it ?",
-                           request.Owner))
+      !execution::AskYesNo(Context.Services.MessageBox, uimodel::FileQuestionCaption,
+                           uimodel::ReplaceFileQuestion(path), request.Owner))
     return std::nullopt;
   return path;
 }
@@ -75,8 +76,10 @@ void TForm1::RunFileCommand(uimodel::TMainAction action) {
       const std::optional<std::u16string> path = AskFileName(false, settings.OpenTvXmlFileDir, u"");
       if (!path || !SavePendingChanges())
         return;
-      if (LoadMenu(*path, action == uimodel::TMainAction::AppendFile))
-        settings.OpenTvXmlFileDir = std::u16string(storage::ExtractFilePath(*path));
+      if (!LoadMenu(*path, action == uimodel::TMainAction::AppendFile))
+        return;
+      settings.OpenTvXmlFileDir = std::u16string(storage::ExtractFilePath(*path));
+      WidenTreeToFit();
       return;
     }
     case uimodel::TMainAction::SaveMenuAs:
@@ -91,12 +94,19 @@ void TForm1::SaveMenuAs() {
   storage::TSettings& settings = Context.Settings;
   const std::optional<std::u16string> path =
       AskFileName(true, settings.SaveAsDir, storage::ExtractFileName(settings.ActiveFile));
-  if (!path || Context.Menu.SaveMenuFile(*path) != storage::TMenuSaveResult::Saved)
+  if (!path)
+    return;
+  const bool modified = Context.Menu.MenuModified;
+  if (Context.Menu.SaveMenuFile(*path) != storage::TMenuSaveResult::Saved)
     return;
   settings.SaveAsDir = std::u16string(storage::ExtractFilePath(*path));
-  if (execution::AskYesNo(Context.Services.MessageBox, kQuestionCaption,
-                          u"Do you want to use the new File Name ??",
-                          reinterpret_cast<platform::TWindowHandle>(Hwnd))) {
+  // The save cleared the flag, yet the active file has not got the changes: they are still pending for it
+  // unless the new file takes its place.
+  const bool sameFile =
+      Context.Services.Locale.Compare(*path, settings.ActiveFile, true, platform::TLocaleScope::System) == 0;
+  Context.Menu.MenuModified = modified && !sameFile;
+  if (execution::AskYesNo(Context.Services.MessageBox, uimodel::FileQuestionCaption,
+                          uimodel::UseNewFileNameQuestion, reinterpret_cast<platform::TWindowHandle>(Hwnd))) {
     (void)LoadMenu(*path, false);
     return;
   }

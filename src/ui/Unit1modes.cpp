@@ -78,8 +78,7 @@ void TForm1::SwitchToEditor() {
     EditorPanes.Show(true);
     ArrangeChildren();
   }
-  UpdateCaption();
-  ::SetFocus(EditorPanes.TreeSide());
+  EnterTreeEditor();
 }
 
 void TForm1::SwitchToMenu() {
@@ -90,6 +89,7 @@ void TForm1::SwitchToMenu() {
   ::GetWindowPlacement(Hwnd, &placement);
   const TRect normal = FromRECT(placement.rcNormalPosition);
   SavedEditorHeight = normal.Height();
+  LeaveTreeEditor();
   {
     const TRedrawSuspended suspended(Hwnd);
     if (::IsZoomed(Hwnd) != FALSE || ::IsIconic(Hwnd) != FALSE)

@@ -29,6 +29,8 @@ std::vector<TTreeNodeEntry> TreeNodeEntries(storage::TItem& root, int userGlyphC
 storage::TItem* PreviousShownSibling(const storage::TItem& item);
 
 inline constexpr std::u16string_view NewItemCaption = u"New Item";
+// The icon of new items until the user picks another for the run.
+inline constexpr int StartNewItemIcon = 125;
 // Caption, icon, a folder for a new bar entry (level below 2) and a clip elsewhere, mono-space on, repeat 1,
 // new-line-home off. The item must already sit at its place, so its level is known.
 void SetNewItemDefaults(storage::TItem& item, int defaultIconIndex);
