@@ -69,6 +69,7 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
 
   // The program item is the bar's first entry whatever file is loaded.
   Context.Menu.SetProgramItem(uimodel::NewProgramItem());
+  CreateEditPanel();
 }
 
 // The window is destroyed while the object is still whole: its last messages still reach WindowProc.
@@ -176,6 +177,8 @@ bool TForm1::HandleAppMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         if (TreeEditor)
           TreeEditor->UpdateNode(*EditedItem);
         ::InvalidateRect(Hwnd, nullptr, FALSE);
+        if (PnlEdits)
+          PnlEdits->RepaintGlyph();
       }
       return true;
     case uimodel::UM_ITEM_COMMAND:

@@ -12,10 +12,12 @@
 #include "platform/win32/Win.h"
 #include "storage/Item.h"
 #include "ui/Appcontext.h"
+#include "ui/Composers.h"
 #include "ui/Editorpanes.h"
 #include "ui/Glybut.h"
 #include "ui/Menuenv.h"
 #include "ui/Menuglyphs.h"
+#include "ui/Pnledits.h"
 #include "ui/Pnlmain.h"
 #include "ui/Sizerstrip.h"
 #include "ui/Trayicon.h"
@@ -35,6 +37,10 @@ struct TMainDialogs {
   // The chosen item, or null after Cancel.
   std::function<storage::TItem*(HWND owner)> Search;
   std::function<bool(HWND owner)> CreateShortcut;
+  // The item edit panel's composers; nullopt after Cancel.
+  std::function<std::optional<TMacroComposerResult>(HWND owner, const TMacroComposerRequest&)> MacroComposer;
+  std::function<std::optional<TModifierEditorResult>(HWND owner, const TModifierEditorRequest&)>
+      ModifierEditor;
 };
 
 // Posted to itself: the foreground is read after the activation's messages have run.
@@ -170,6 +176,10 @@ class TForm1 final : public TWindow {
   bool SaveBeforeClosing();
   void StoreWindowSettings();
 
+  // The edit side of the editor (Unit1edits.cpp).
+  void CreateEditPanel();
+  void ShowInEditPanel(storage::TItem* item);
+
   static constexpr UINT_PTR LoadTimer = 1;
   static constexpr UINT_PTR AutoHideTimer = 2;
   static constexpr UINT_PTR TiTopWindow = 3;
@@ -195,6 +205,7 @@ class TForm1 final : public TWindow {
   std::unique_ptr<TTrayIcon> TrayIcon;
   int TrayAttempts = 0;
   win32::unique_hicon TrayIconImage;
+  std::unique_ptr<TPnlEdits> PnlEdits;  // in the edit side of EditorPanes
 
   TRect WorkArea;
   bool DockedAtTop = true;

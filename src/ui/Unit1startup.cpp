@@ -258,6 +258,8 @@ void TForm1::ApplyColors() {
   if (CloseButton)
     CloseButton->SetGradient(settings.MenuTopColor, settings.MainMenuBottom);
   EditorPanes.setColors(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_BTNFACE), settings.SplitterColor);
+  if (PnlEdits)
+    PnlEdits->ApplySettings();
 }
 
 void TForm1::ArrangeBar() {

@@ -215,6 +215,7 @@ void TForm1::WidenTreeToFit() {
 
 void TForm1::ShowEditedItem(storage::TItem* item) {
   EditedItem = item;
+  ShowInEditPanel(item);
 }
 
 }  // namespace tolvane::ui

@@ -173,6 +173,17 @@ bool ApplyDroppedFiles(int itemType, const std::vector<std::u16string>& paths, b
   }
 }
 
+std::u16string ModifierComposerText(const TItem& item) {
+  return item.XClip + u"\r\n";
+}
+
+std::u16string ModifierCodeFromComposer(std::u16string_view text) {
+  const auto kept = [](char16_t c) { return c > u' '; };
+  const auto first = std::find_if(text.begin(), text.end(), kept);
+  const auto last = std::find_if(text.rbegin(), text.rend(), kept).base();
+  return first < last ? std::u16string(first, last) : std::u16string();
+}
+
 TPanelFields PanelFieldsOf(const TItem& item) {
   TPanelFields fields;
   fields.Caption = item.Name;
@@ -342,6 +353,23 @@ bool TEditPanelModel::MacroChanged(std::u16string_view text) {
   Edited->KeyMacro = text;
   const TFlagScope writing(WritingCodeArea);
   View.SetCodeAreaText(Edited->GetMacroLines());
+  return true;
+}
+
+bool TEditPanelModel::WriteComposedMacro(std::u16string_view macro, bool newLineHome) {
+  if (!Writable() || IsBarLevel(Edited->Level) || Edited->ItemType != storage::ItemTypeKeyMacro)
+    return false;
+  Edited->KeyMacro = macro;
+  Edited->NewLineHome = newLineHome;
+  Fill();
+  return true;
+}
+
+bool TEditPanelModel::WriteComposedModifier(std::u16string_view editorText) {
+  if (!Writable() || !FieldsEnabled() || Edited->ItemType != storage::ItemTypeClipModifier)
+    return false;
+  Edited->XClip = ModifierCodeFromComposer(editorText);
+  Fill();
   return true;
 }
 

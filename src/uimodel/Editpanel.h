@@ -96,6 +96,11 @@ struct TDropFields {
 bool ApplyDroppedFiles(int itemType, const std::vector<std::u16string>& paths, bool ctrlHeld,
                        TDropFields& fields);
 
+// The clipboard-modifier editor opens with the code and a line break after it; its text comes back with
+// leading and trailing blanks and control characters removed.
+std::u16string ModifierComposerText(const storage::TItem& item);
+std::u16string ModifierCodeFromComposer(std::u16string_view text);
+
 // What the panel's controls show for an item.
 struct TPanelFields {
   std::u16string Caption;
@@ -171,6 +176,10 @@ class TEditPanelModel {
   // changes does not write back, so one edit updates each exactly once.
   bool CodeAreaChanged(std::u16string_view text);
   bool MacroChanged(std::u16string_view text);
+  // A composer closed with OK: a keystroke macro takes its text and new-line-home flag, a clipboard
+  // modifier its code; the controls are filled again. False for an item of another type.
+  bool WriteComposedMacro(std::u16string_view macro, bool newLineHome);
+  bool WriteComposedModifier(std::u16string_view editorText);
 
  private:
   bool Writable() const;

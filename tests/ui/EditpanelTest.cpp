@@ -220,5 +220,34 @@ TEST_F(EditPanelModelTest, WritesReachOnlyTheShownItemAndABarEntryOnlyItsCaption
   EXPECT_EQ(BarItem->Name, u"Renamed");
 }
 
+TEST_F(EditPanelModelTest, ComposersWriteOnlyTheirOwnTypeAndRefillTheFields) {
+  Model.Show(MacroItem);
+  Panel.ClearCounts();
+  EXPECT_TRUE(Model.WriteComposedMacro(u"x\\0D\\0v\\24\\2fy", true));
+  EXPECT_EQ(MacroItem->KeyMacro, u"x\\0D\\0v\\24\\2fy");
+  EXPECT_TRUE(MacroItem->NewLineHome);
+  EXPECT_EQ(Panel.Fields.CodeArea, u"x\r\ny");
+  EXPECT_TRUE(Panel.Fields.NewLineHome);
+  EXPECT_EQ(Panel.Written, 0);
+  EXPECT_FALSE(Model.WriteComposedModifier(u"Paste"));
+  EXPECT_EQ(MacroItem->XClip, u"");
+
+  TItem* modifier = BarItem->NewChild();
+  modifier->ItemType = storage::ItemTypeClipModifier;
+  Model.Show(modifier);
+  // The editor gets the code with a line break after it and gives it back with blanks and breaks cut off.
+  modifier->XClip = u"Upper";
+  EXPECT_EQ(ModifierComposerText(*modifier), u"Upper\r\n");
+  EXPECT_TRUE(Model.WriteComposedModifier(u" \t\r\nUpper\r\n Paste \r\n\r\n"));
+  EXPECT_EQ(modifier->XClip, u"Upper\r\n Paste");
+  EXPECT_EQ(Panel.Fields.CodeArea, modifier->XClip);
+  EXPECT_FALSE(Model.WriteComposedMacro(u"a", false));
+  EXPECT_TRUE(Model.WriteComposedModifier(u" \r\n "));
+  EXPECT_EQ(modifier->XClip, u"");
+
+  Model.Show(BarItem);
+  EXPECT_FALSE(Model.WriteComposedModifier(u"Paste"));
+}
+
 }  // namespace
 }  // namespace tolvane::uimodel
