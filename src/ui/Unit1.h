@@ -129,7 +129,6 @@ class TForm1 final : public TWindow {
                                             std::u16string_view proposedName);
   bool SavePendingChanges();
   void RunDialog(const std::function<bool(HWND)>& dialog, const std::function<void()>& afterOk);
-  void RefuseMissingDialog(std::u16string_view what);
   void CloseAllMenus();
   bool ContainsItem(const storage::TItem* item) const;
 
