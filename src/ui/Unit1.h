@@ -110,6 +110,7 @@ class TForm1 final : public TWindow {
   void RunProgramCommand(storage::TItem& item, int modifierMask);
   void RepeatPreviousAction();
   bool ForwardMenuKey(uimodel::TMainAction action);
+  bool MoveFocusByTab(const MSG& message, const uimodel::TKeyChord& chord);
   void ItemCommand(int code, storage::TItem* item);
   bool LoadMenu(const std::u16string& fileName, bool append);
   void SaveMenu();

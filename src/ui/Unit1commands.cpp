@@ -2,6 +2,7 @@
 
 #include "ui/Unit1.h"
 
+#include <cwchar>
 #include <string>
 
 #include "actions/Itemactions.h"
@@ -54,6 +55,8 @@ bool TForm1::PreTranslate(const MSG& message) {
   if (message.hwnd != Hwnd && ::IsChild(Hwnd, message.hwnd) == FALSE)
     return false;
   const uimodel::TKeyChord chord = ChordOf(message);
+  if (IsEditorMode() && MoveFocusByTab(message, chord))
+    return true;
   if (!IsEditorMode()) {
     switch (uimodel::MenuModeOwnKey(chord)) {
       case uimodel::TMenuModeKey::CloseMenus:
@@ -70,6 +73,24 @@ bool TForm1::PreTranslate(const MSG& message) {
   if (action == uimodel::TMainAction::None)
     return false;
   GuardedCall(Hwnd, [&] { RunAction(action, nullptr, CurrentModifierMask()); });
+  return true;
+}
+
+// Tab walks the edit side's fields as in a dialog, the help memo included; the code area types its tabs.
+bool TForm1::MoveFocusByTab(const MSG& message, const uimodel::TKeyChord& chord) {
+  if (message.message != WM_KEYDOWN || chord.Key != VK_TAB || chord.Ctrl || chord.Alt || !PnlEdits ||
+      ::IsChild(PnlEdits->Handle(), message.hwnd) == FALSE)
+    return false;
+  wchar_t className[32]{};
+  ::GetClassNameW(message.hwnd, className, 32);
+  if (::_wcsnicmp(className, L"RichEdit", 8) == 0)
+    return false;
+  HWND next = ::GetNextDlgTabItem(PnlEdits->Handle(), message.hwnd, chord.Shift ? TRUE : FALSE);
+  if (next == nullptr || next == message.hwnd)
+    return false;
+  ::SetFocus(next);
+  if ((::SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0)
+    ::SendMessageW(next, EM_SETSEL, 0, -1);
   return true;
 }
 
