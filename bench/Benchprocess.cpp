@@ -67,8 +67,20 @@ const char* ProbeName(uimodel::TProbe probe) {
       return "LoadCount";
     case TProbe::BarHidden:
       return "BarHidden";
+    case TProbe::PopupLevels:
+      return "PopupLevels";
+    case TProbe::HotRow:
+      return "HotRow";
+    case TProbe::KeyTargetLevel:
+      return "KeyTargetLevel";
+    case TProbe::EntryBounds:
+      return "EntryBounds";
+    case TProbe::RowCount:
+      return "RowCount";
+    default:
+      // The names serve only the errors, which must not stop building when the program adds a query.
+      return "(a newer probe)";
   }
-  return "?";
 }
 
 std::string Utf8(std::wstring_view text) {
@@ -89,6 +101,19 @@ std::optional<LRESULT> AskProbe(HWND window, uimodel::TProbe probe, LPARAM lPara
     return std::nullopt;
   }
   return static_cast<LRESULT>(answer);
+}
+
+void BringToFront(HWND window, DWORD deadlineMs) {
+  const DWORD start = ::GetTickCount();
+  ::SetForegroundWindow(window);
+  while (::GetForegroundWindow() != window) {
+    if (::GetTickCount() - start >= deadlineMs) {
+      throw TBenchError("window [" + Utf8(e2e::WindowClass(window)) + "] did not come to the front within " +
+                        Seconds(deadlineMs) + "; in front is [" +
+                        Utf8(e2e::WindowClass(::GetForegroundWindow())) + "]");
+    }
+    ::Sleep(kPollMs);
+  }
 }
 
 TProbedProgram::TProbedProgram(const std::wstring& program, const std::vector<std::wstring>& arguments,
@@ -123,13 +148,13 @@ double TProbedProgram::WaitUntilMenuReady(DWORD deadlineMs) {
 }
 
 LRESULT TProbedProgram::WaitForProbe(uimodel::TProbe probe, const std::function<bool(LRESULT)>& accept,
-                                     std::string_view expected, DWORD deadlineMs) {
+                                     std::string_view expected, DWORD deadlineMs, LPARAM argument) {
   const DWORD start = ::GetTickCount();
   std::optional<LRESULT> last;
   bool answered = false;
   for (;;) {
     const DWORD left = deadlineMs - std::min(deadlineMs, ::GetTickCount() - start);
-    last = AskProbe(MainWindow, probe, 0, std::max<DWORD>(1, std::min<DWORD>(left, 1000)));
+    last = AskProbe(MainWindow, probe, argument, std::max<DWORD>(1, std::min<DWORD>(left, 1000)));
     if (last && accept(*last))
       return *last;
     answered = answered || last.has_value();
@@ -138,7 +163,8 @@ LRESULT TProbedProgram::WaitForProbe(uimodel::TProbe probe, const std::function<
       break;
     ::Sleep(kPollMs);
   }
-  std::string what = std::string("gave no answer to the probe ") + ProbeName(probe) + " = " +
+  std::string what = std::string("gave no answer to the probe ") + ProbeName(probe) +
+                     (argument != 0 ? "(" + std::to_string(argument) + ")" : std::string()) + " = " +
                      std::string(expected) + " within " + Seconds(deadlineMs) + ": ";
   if (!answered)
     what += "the window did not process the probe message at all (busy or hung)";
@@ -152,22 +178,28 @@ LRESULT TProbedProgram::WaitForProbe(uimodel::TProbe probe, const std::function<
     what += " (0 is also what a window that does not handle \"Tolvane.Probe\" answers)";
   if (const auto dialog = AskProbe(MainWindow, uimodel::TProbe::DialogOpen, 0, 200); dialog && *dialog == 1)
     what += "; a modal dialog of the main window is open";
-  Fail(what);
+  Fail(what + VisibleWindows(Process.Id()));
 }
 
-LRESULT TProbedProgram::Probe(uimodel::TProbe probe) {
+LRESULT TProbedProgram::Probe(uimodel::TProbe probe, LPARAM argument) {
   return WaitForProbe(
-      probe, [](LRESULT) { return true; }, "any value", 10000);
+      probe, [](LRESULT) { return true; }, "any value", 10000, argument);
 }
 
-void TProbedProgram::PostKey(WPARAM virtualKey) {
+void TProbedProgram::PostKey(WPARAM virtualKey, HWND window) {
+  if (window == nullptr)
+    window = MainWindow;
   const auto scanCode = static_cast<LPARAM>(::MapVirtualKeyW(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC));
   const LPARAM down = 1 | (scanCode << 16);
   const LPARAM up = down | (LPARAM{1} << 30) | (LPARAM{1} << 31);
-  if (::PostMessageW(MainWindow, WM_KEYDOWN, virtualKey, down) == FALSE ||
-      ::PostMessageW(MainWindow, WM_KEYUP, virtualKey, up) == FALSE) {
+  if (::PostMessageW(window, WM_KEYDOWN, virtualKey, down) == FALSE ||
+      ::PostMessageW(window, WM_KEYUP, virtualKey, up) == FALSE) {
     Fail("refused a posted key (error " + std::to_string(::GetLastError()) + ")");
   }
+}
+
+std::string TProbedProgram::ShownWindows() const {
+  return VisibleWindows(Process.Id());
 }
 
 void TProbedProgram::Close(DWORD timeoutMs) {

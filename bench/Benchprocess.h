@@ -29,6 +29,8 @@ std::string Utf8(std::wstring_view text);
 // The window's answer, or nullopt when it gave none within timeoutMs (busy, hung or gone).
 std::optional<LRESULT> AskProbe(HWND window, uimodel::TProbe probe, LPARAM lParam = 0,
                                 DWORD timeoutMs = 1000);
+// Makes the window the foreground window and waits until the system says it is.
+void BringToFront(HWND window, DWORD deadlineMs);
 
 // One started program and its main window: the first visible top-level window of the class in the process.
 class TProbedProgram {
@@ -39,15 +41,17 @@ class TProbedProgram {
   // Polls every few milliseconds for the window and then for MenuReady == 1; returns the milliseconds from
   // just before the process was created.
   double WaitUntilMenuReady(DWORD deadlineMs);
-  // Polls the probe until accept takes the answer, which is returned. expected names the awaited state in
-  // the error.
+  // Polls the probe (with its argument) until accept takes the answer, which is returned. expected names the
+  // awaited state in the error.
   LRESULT WaitForProbe(uimodel::TProbe probe, const std::function<bool(LRESULT)>& accept,
-                       std::string_view expected, DWORD deadlineMs);
+                       std::string_view expected, DWORD deadlineMs, LPARAM argument = 0);
   // The probe's answer now; a TBenchError when the window gives none.
-  LRESULT Probe(uimodel::TProbe probe);
-  // A key press as the window would get it from the keyboard, posted rather than injected so that no other
-  // window can take it.
-  void PostKey(WPARAM virtualKey);
+  LRESULT Probe(uimodel::TProbe probe, LPARAM argument = 0);
+  // A key press as the window (the main window when null) would get it from the keyboard, posted rather than
+  // injected so that no other window can take it.
+  void PostKey(WPARAM virtualKey, HWND window = nullptr);
+  // The visible windows of the process, for an error that says what it shows instead.
+  std::string ShownWindows() const;
   // Posts WM_CLOSE and waits for the process to end with exit code 0.
   void Close(DWORD timeoutMs);
 
