@@ -23,14 +23,6 @@ TPoint PointOf(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-uimodel::TKeyModifiers ModifiersOf(LPARAM flags) {
-  uimodel::TKeyModifiers modifiers;
-  modifiers.Ctrl = (flags & 1) != 0;
-  modifiers.Shift = (flags & 2) != 0;
-  modifiers.Alt = (flags & 4) != 0;
-  return modifiers;
-}
-
 }  // namespace
 
 TFormMenu::TFormMenu(TMenuEnvironment& environment, HWND owner)
@@ -385,8 +377,8 @@ void TFormMenu::MenuKey(WPARAM key, LPARAM flags) {
     return;
   using A = uimodel::TMenuKeyAction;
   const int count = Parent->Children.Count();
-  const uimodel::TMenuKey action =
-      uimodel::PopupKey(static_cast<std::uint32_t>(key), ModifiersOf(flags), OpenedDownwards);
+  const uimodel::TMenuKey action = uimodel::PopupKey(static_cast<std::uint32_t>(key),
+                                                     TMenuEnvironment::KeyModifiers(flags), OpenedDownwards);
   storage::TItem* hot = RowItem(State.Hot());
   const int e = Environment.Metrics.IconZone();
   switch (action.Action) {
@@ -566,11 +558,8 @@ LRESULT TFormMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                   lParam != 0 ? reinterpret_cast<storage::TItem*>(lParam) : RowItem(State.Hot()));
       return 0;
     case uimodel::UM_SET_ICON:
-      if (storage::TItem* hot = RowItem(State.Hot()); hot != nullptr) {
-        hot->ImageIndex = static_cast<int>(wParam);
-        Environment.Context.Menu.MenuModified = true;
+      if (Environment.SetIcon(RowItem(State.Hot()), wParam))
         RepaintAll();
-      }
       return 0;
     case uimodel::UM_REPAINT_MENU:
       RepaintAll();

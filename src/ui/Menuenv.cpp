@@ -35,6 +35,26 @@ int TMenuEnvironment::CurrentModifierMask() {
          (KeyDown(VK_SHIFT) ? actions::ModifierShift : 0) | (KeyDown(VK_MENU) ? actions::ModifierAlt : 0);
 }
 
+LPARAM TMenuEnvironment::HeldKeyFlags() {
+  return (KeyDown(VK_CONTROL) ? 1 : 0) | (KeyDown(VK_SHIFT) ? 2 : 0) | (KeyDown(VK_MENU) ? 4 : 0);
+}
+
+uimodel::TKeyModifiers TMenuEnvironment::KeyModifiers(LPARAM flags) {
+  uimodel::TKeyModifiers modifiers;
+  modifiers.Ctrl = (flags & 1) != 0;
+  modifiers.Shift = (flags & 2) != 0;
+  modifiers.Alt = (flags & 4) != 0;
+  return modifiers;
+}
+
+bool TMenuEnvironment::SetIcon(storage::TItem* item, WPARAM icon) {
+  if (item == nullptr)
+    return false;
+  item->ImageIndex = static_cast<int>(icon);
+  Context.Menu.MenuModified = true;
+  return true;
+}
+
 bool TMenuEnvironment::MouseMoved(DWORD messagePos) {
   if (messagePos == LastMousePos)
     return false;

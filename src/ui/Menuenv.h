@@ -13,6 +13,7 @@
 #include "ui/Appcontext.h"
 #include "ui/Dibcanvas.h"
 #include "ui/Menuglyphs.h"
+#include "uimodel/Menukeys.h"
 #include "uimodel/Menulayout.h"
 #include "uimodel/Menupaint.h"
 
@@ -76,6 +77,11 @@ struct TMenuEnvironment {
 
   // The modifier keys held now, as actions::ModifierCtrl and the others.
   static int CurrentModifierMask();
+  // UM_MENU_KEY's lParam: Ctrl 1, Shift 2, Alt 4 as held now, and back.
+  static LPARAM HeldKeyFlags();
+  static uimodel::TKeyModifiers KeyModifiers(LPARAM flags);
+  // UM_SET_ICON for the item (none: nothing); true when it changed the menu.
+  bool SetIcon(storage::TItem* item, WPARAM icon);
   platform::TWindowHandle MainWindowHandle() const {
     return reinterpret_cast<platform::TWindowHandle>(MainWindow);
   }

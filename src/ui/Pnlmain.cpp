@@ -20,14 +20,6 @@ namespace {
 constexpr int kPointsPerInch = 72;
 constexpr int kSelectInset = 3;  // a key selects an entry by a click this far inside its corner
 
-uimodel::TKeyModifiers ModifiersOf(LPARAM flags) {
-  uimodel::TKeyModifiers modifiers;
-  modifiers.Ctrl = (flags & 1) != 0;
-  modifiers.Shift = (flags & 2) != 0;
-  modifiers.Alt = (flags & 4) != 0;
-  return modifiers;
-}
-
 bool WindowClassIs(HWND window, const wchar_t* name) {
   wchar_t className[64]{};
   ::GetClassNameW(window, className, 64);
@@ -297,8 +289,7 @@ bool TPanelMainMenu::ForwardKey(UINT message, WPARAM key) {
   // system key with or without Shift.
   if (message == WM_SYSKEYDOWN && key != 'S' && key != VK_F10)
     return false;
-  const LPARAM flags =
-      (KeyDown(VK_CONTROL) ? 1 : 0) | (KeyDown(VK_SHIFT) ? 2 : 0) | (KeyDown(VK_MENU) ? 4 : 0);
+  const LPARAM flags = TMenuEnvironment::HeldKeyFlags();
   HWND target =
       Environment->KeyTargetWindow != nullptr && ::IsWindowVisible(Environment->KeyTargetWindow) != FALSE
           ? Environment->KeyTargetWindow
@@ -312,8 +303,8 @@ void TPanelMainMenu::MenuKey(WPARAM key, LPARAM flags) {
   const int count = EntryCount();
   if (count == 0)
     return;
-  const uimodel::TMenuKey action =
-      uimodel::BarKey(static_cast<std::uint32_t>(key), ModifiersOf(flags), Environment->DockedAtTop);
+  const uimodel::TMenuKey action = uimodel::BarKey(
+      static_cast<std::uint32_t>(key), TMenuEnvironment::KeyModifiers(flags), Environment->DockedAtTop);
   storage::TItem* hot = Entry(State.Hot());
   const int e = Environment->Metrics.IconZone();
   switch (action.Action) {
@@ -521,11 +512,8 @@ LRESULT TPanelMainMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Environment->KeyTargetWindow = Hwnd;
       return 0;
     case uimodel::UM_SET_ICON:
-      if (storage::TItem* hot = Entry(State.Hot()); hot != nullptr) {
-        hot->ImageIndex = static_cast<int>(wParam);
-        Environment->Context.Menu.MenuModified = true;
+      if (Environment->SetIcon(Entry(State.Hot()), wParam))
         Redraw();
-      }
       return 0;
     case uimodel::UM_REPAINT_MENU:
       Redraw();
