@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Itemtrees.h"
 #include "common/Unicode.h"
 #include "uimodel/Programmenu.h"
 
@@ -13,18 +14,10 @@ namespace {
 
 using storage::TItem;
 
-TItem* Add(TItem& parent, std::u16string_view name, int type = storage::ItemTypeClip) {
-  TItem* item = parent.NewChild();
-  item->Name = name;
-  item->ItemType = type;
-  return item;
-}
+using testing::Names;
 
-std::vector<std::u16string> Names(const TItem& parent) {
-  std::vector<std::u16string> names;
-  for (const TItem& item : parent.Children)
-    names.push_back(item.Name);
-  return names;
+TItem* Add(TItem& parent, std::u16string_view name, int type = storage::ItemTypeClip) {
+  return testing::Add(parent, name, type);
 }
 
 // The root with the program item first, as a loaded menu has it.
