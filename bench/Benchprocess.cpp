@@ -77,6 +77,8 @@ const char* ProbeName(uimodel::TProbe probe) {
       return "EntryBounds";
     case TProbe::RowCount:
       return "RowCount";
+    case TProbe::TreeNodeCount:
+      return "TreeNodeCount";
     default:
       // The names serve only the errors, which must not stop building when the program adds a query.
       return "(a newer probe)";

@@ -236,6 +236,8 @@ LRESULT TForm1::AnswerProbe(WPARAM query, LPARAM argument) const {
     case TProbe::EntryBounds:
     case TProbe::RowCount:
       return PnlMainMenu.MenuProbe(static_cast<TProbe>(query), argument);
+    case TProbe::TreeNodeCount:
+      return TreeEditor ? TreeEditor->NodeCount() : 0;
   }
   return 0;
 }

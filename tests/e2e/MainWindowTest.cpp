@@ -84,9 +84,11 @@ TEST_F(TMainWindowTest, StartsDockedWithItsMenuAndSwitchesToTheEditorAndBack) {
   EXPECT_EQ(editor.bottom - editor.top, kEditorHeight);
   EXPECT_NE(::GetWindowLongPtrW(window, GWL_STYLE) & WS_THICKFRAME, 0);
   EXPECT_EQ(WindowCaption(window), caption);
+  EXPECT_EQ(Probe(window, TProbe::TreeNodeCount), kDemoItems + 1) << "a node for the root and every item";
 
   PressKey(window, VK_F12);
   ASSERT_TRUE(WaitUntil([&] { return Probe(window, TProbe::EditorMode) == 0; }));
+  EXPECT_EQ(Probe(window, TProbe::TreeNodeCount), 0) << "menu mode keeps no nodes";
   bar = WindowBounds(window);
   EXPECT_EQ(bar.top, work.top - (kEdgeSize + 1));
   EXPECT_EQ(bar.bottom - bar.top, kBarHeight);
