@@ -22,6 +22,31 @@ constexpr int kHighDpiWidth = 1000;
 constexpr int kEditorMinHeight = 200;  // the editor never shrinks into a height that means menu mode
 constexpr int kEditorMinWidth = 400;
 
+// The middle of the caption of the tree's node at the index in tree order, in screen pixels; −1 when there
+// is no such node or it is scrolled or folded away.
+LRESULT NodeCentre(const TTreeView& tree, LPARAM index) {
+  TTreeItem node = tree.FirstChild({});
+  for (LPARAM i = 0; node && i < index; ++i) {
+    TTreeItem next = tree.FirstChild(node);
+    while (!next && node) {
+      next = tree.NextSibling(node);
+      if (!next)
+        node = tree.Parent(node);
+    }
+    node = next;
+  }
+  RECT caption{};
+  if (!node || TreeView_GetItemRect(tree.Handle(), node.Handle, &caption, TRUE) == FALSE)
+    return -1;
+  RECT client{};
+  ::GetClientRect(tree.Handle(), &client);
+  POINT centre{(caption.left + caption.right) / 2, (caption.top + caption.bottom) / 2};
+  if (::PtInRect(&client, centre) == FALSE)
+    return -1;
+  ::ClientToScreen(tree.Handle(), &centre);
+  return static_cast<LRESULT>(centre.x) | (static_cast<LRESULT>(centre.y) << 16);
+}
+
 }  // namespace
 
 TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arguments)
@@ -236,6 +261,8 @@ LRESULT TForm1::AnswerProbe(WPARAM query, LPARAM argument) const {
     case TProbe::EntryBounds:
     case TProbe::RowCount:
       return PnlMainMenu.MenuProbe(static_cast<TProbe>(query), argument);
+    case TProbe::NodeCentre:
+      return TreeEditor && IsEditorMode() ? NodeCentre(TreeEditor->View(), argument) : -1;
     case TProbe::TreeNodeCount:
       return TreeEditor ? TreeEditor->NodeCount() : 0;
   }

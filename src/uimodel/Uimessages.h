@@ -50,6 +50,8 @@ enum class TProbe : std::uint32_t {
   KeyTargetLevel = 12,   // level of the window that takes the menu keys: 0 the bar, 1 … a popup, −1 none
   EntryBounds = 13,      // lParam: bar entry index; its screen left | right << 16, or −1
   RowCount = 14,         // lParam: popup level 1 …; rows of its menu, or −1
+  NodeCentre = 15,       // lParam: editor tree node in tree order, 0 the root; its caption's middle on the
+                         // screen, x | y << 16, or −1 while it is not shown
   TreeNodeCount = 16,    // nodes in the editor's tree, the root included; 0 in menu mode, which empties it
 };
 

@@ -47,15 +47,7 @@ class TMainWindowTest : public TTolvaneTest {
     keys[3].ki.wVk = VK_CONTROL;
     keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
     ASSERT_EQ(::SendInput(4, keys, sizeof(INPUT)), 4u);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindProcessWindow(process.Id(), L"#32770")) != nullptr; }))
-        << "no open dialog";
-    const std::wstring path = file.wstring();
-    for (int id : {0x47C, 0x480}) {  // the file-name combo box and the plain file-name edit
-      if (::GetDlgItem(dialog, id) != nullptr)
-        ::SendMessageW(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    }
-    ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(AnswerFileDialog(process.Id(), file));
     ASSERT_TRUE(WaitUntil([&] { return Probe(window, TProbe::MenuModified) == 1; })) << "nothing appended";
   }
 };

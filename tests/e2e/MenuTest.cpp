@@ -97,65 +97,6 @@ POINT MouseAside() {
   return POINT{4, ::GetSystemMetrics(SM_CYSCREEN) - 14};
 }
 
-// The real pointer, moved and clicked through the system's input queue.
-bool MoveMouse(POINT to) {
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  // Normalised coordinates rounded up, so that scaling them back lands on the pixel itself.
-  move.mi.dx = (to.x * 65536 + width - 1) / width;
-  move.mi.dy = (to.y * 65536 + height - 1) / height;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  if (::SendInput(1, &move, sizeof(move)) != 1)
-    return false;
-  return WaitUntil([&] {
-    POINT at{};
-    return ::GetCursorPos(&at) != FALSE && at.x == to.x && at.y == to.y;
-  });
-}
-
-bool Click() {
-  INPUT buttons[2]{};
-  buttons[0].type = buttons[1].type = INPUT_MOUSE;
-  buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  return ::SendInput(2, buttons, sizeof(INPUT)) == 2;
-}
-
-bool SendKey(WORD key, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = flags;
-  return ::SendInput(1, &input, sizeof(input)) == 1;
-}
-
-// A key held down through the system's input queue until released or the end of the scope, so that a
-// failing test leaves no key down for the next one.
-class THeldKey {
- public:
-  explicit THeldKey(WORD key) : Key(key) { Held = SendKey(Key, 0); }
-  THeldKey(const THeldKey&) = delete;
-  THeldKey& operator=(const THeldKey&) = delete;
-  ~THeldKey() { Release(); }
-  void Release() {
-    if (Held)
-      Held = !SendKey(Key, KEYEVENTF_KEYUP);
-  }
-
- private:
-  WORD Key;
-  bool Held = false;
-};
-
-bool NoModifierDown() {
-  for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU})
-    if ((::GetAsyncKeyState(key) & 0x8000) != 0)
-      return false;
-  return true;
-}
-
 bool PutOnClipboard(HWND owner, const std::wstring& text) {
   if (::OpenClipboard(owner) == FALSE)
     return false;

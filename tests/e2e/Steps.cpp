@@ -1,5 +1,6 @@
 #include "Steps.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <optional>
@@ -65,6 +66,92 @@ HWND ChildWithText(HWND parent, const std::wstring& text) {
   return nullptr;
 }
 
+HWND FindDescendant(HWND parent, const wchar_t* className) {
+  struct TSearch {
+    const wchar_t* ClassName;
+    HWND Found = nullptr;
+  } search{className};
+  ::EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto& found = *reinterpret_cast<TSearch*>(data);
+        if (WindowClass(child) != found.ClassName)
+          return TRUE;
+        found.Found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+std::wstring ControlText(HWND control) {
+  DWORD_PTR length = 0;
+  if (::SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length) == 0)
+    return L"<no answer>";
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (::SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                            SMTO_ABORTIFHUNG, 5000, &copied) == 0)
+    return L"<no answer>";
+  text.resize(std::min<std::size_t>(copied, length));
+  return text;
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) == FALSE)
+    return nullptr;
+  return info.hwndFocus;
+}
+
+bool MoveMouse(POINT to) {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  // Normalised coordinates rounded up, so that scaling them back lands on the pixel itself.
+  move.mi.dx = (to.x * 65536 + width - 1) / width;
+  move.mi.dy = (to.y * 65536 + height - 1) / height;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  if (::SendInput(1, &move, sizeof(move)) != 1)
+    return false;
+  return WaitUntil([&] {
+    POINT at{};
+    return ::GetCursorPos(&at) != FALSE && at.x == to.x && at.y == to.y;
+  });
+}
+
+bool MouseButton(bool down) {
+  INPUT button{};
+  button.type = INPUT_MOUSE;
+  button.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  return ::SendInput(1, &button, sizeof(INPUT)) == 1;
+}
+
+bool Click() {
+  INPUT buttons[2]{};
+  buttons[0].type = buttons[1].type = INPUT_MOUSE;
+  buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return ::SendInput(2, buttons, sizeof(INPUT)) == 2;
+}
+
+bool SendKey(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  return ::SendInput(1, &input, sizeof(input)) == 1;
+}
+
+bool NoModifierDown() {
+  for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU})
+    if ((::GetAsyncKeyState(key) & 0x8000) != 0)
+      return false;
+  return true;
+}
+
 TBox WaitForMessageBox(DWORD processId) {
   TBox box;
   WaitUntil([&] {
@@ -80,6 +167,21 @@ void ClickBoxButton(HWND box, const std::wstring& caption) {
   const HWND button = ChildWithText(box, caption);
   ASSERT_NE(button, nullptr) << "no button " << std::string(caption.begin(), caption.end());
   ::PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+::testing::AssertionResult AnswerFileDialog(DWORD processId, const std::filesystem::path& file) {
+  HWND dialog = nullptr;
+  if (!WaitUntil([&] { return (dialog = FindProcessWindow(processId, L"#32770")) != nullptr; }))
+    return ::testing::AssertionFailure() << "no file dialog";
+  const std::wstring path = file.wstring();
+  for (int id : {0x47C, 0x480}) {  // the file-name combo box and the plain file-name edit
+    if (::GetDlgItem(dialog, id) != nullptr)
+      ::SendMessageW(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  }
+  ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  if (!WaitUntil([&] { return ::IsWindow(dialog) == FALSE; }))
+    return ::testing::AssertionFailure() << "the file dialog stayed open";
+  return ::testing::AssertionSuccess();
 }
 
 TOtherWindow::TOtherWindow(int left) {

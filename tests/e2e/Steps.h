@@ -39,6 +39,54 @@ void WriteFile(const std::filesystem::path& path, const std::string& text);
 // A visible top-level window of the class owned by the process.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 HWND ChildWithText(HWND parent, const std::wstring& text);
+// The first window of the class among all the window's descendants.
+HWND FindDescendant(HWND parent, const wchar_t* className);
+// What a control of another process holds, asked from the control itself: GetWindowText does not ask.
+std::wstring ControlText(HWND control);
+// The window with the keyboard focus in the thread that owns the window.
+HWND FocusOf(HWND window);
+
+// The real pointer and keys, through the system's input queue.
+bool MoveMouse(POINT to);
+bool MouseButton(bool down);
+bool Click();
+bool SendKey(WORD key, DWORD flags);
+bool NoModifierDown();
+
+// A key held down through the system's input queue until released or the end of the scope, so that a
+// failing test leaves no key down for the next one.
+class THeldKey {
+ public:
+  explicit THeldKey(WORD key) : Key(key) { Held = SendKey(Key, 0); }
+  THeldKey(const THeldKey&) = delete;
+  THeldKey& operator=(const THeldKey&) = delete;
+  ~THeldKey() { Release(); }
+  void Release() {
+    if (Held)
+      Held = !SendKey(Key, KEYEVENTF_KEYUP);
+  }
+
+ private:
+  WORD Key;
+  bool Held = false;
+};
+
+// The left mouse button held down the same way.
+class THeldButton {
+ public:
+  THeldButton() { Held = MouseButton(true); }
+  THeldButton(const THeldButton&) = delete;
+  THeldButton& operator=(const THeldButton&) = delete;
+  ~THeldButton() { Release(); }
+  bool IsHeld() const { return Held; }
+  void Release() {
+    if (Held)
+      Held = !MouseButton(false);
+  }
+
+ private:
+  bool Held = false;
+};
 
 // The program's message box and its caption.
 struct TBox {
@@ -47,6 +95,9 @@ struct TBox {
 };
 TBox WaitForMessageBox(DWORD processId);
 void ClickBoxButton(HWND box, const std::wstring& caption);
+
+// The program's open or save dialog, answered with the file as a user types its path and presses OK.
+::testing::AssertionResult AnswerFileDialog(DWORD processId, const std::filesystem::path& file);
 
 // A window of the test process that can be brought to the front, as another program would be.
 class TOtherWindow {
