@@ -11,20 +11,66 @@
 namespace tolvane::storage {
 namespace {
 
-// The record's values in the order a term is tried against them.
-constexpr std::array SearchedValues{
-    &TSearchRecord::Name,  &TSearchRecord::Tip,     &TSearchRecord::Code,    &TSearchRecord::KeyMacro,
-    &TSearchRecord::XClip, &TSearchRecord::Subject, &TSearchRecord::Email,   &TSearchRecord::Bcc,
-    &TSearchRecord::Cc,    &TSearchRecord::File,    &TSearchRecord::Program, &TSearchRecord::Url,
+// The item's values in the order a term is tried against them.
+constexpr std::array<std::u16string TItem::*, SearchedValueCount> SearchedValues{
+    &TItem::Name,  &TItem::Tip, &TItem::Code, &TItem::KeyMacro, &TItem::XClip,   &TItem::Subject,
+    &TItem::Email, &TItem::Bcc, &TItem::Cc,   &TItem::File,     &TItem::Program, &TItem::Url,
 };
 
 constexpr std::array<std::u16string_view, 7> TypeNames{
     u"Clip", u"Folder Clip", u"Folder", u"Action", u"Website", u"Mail", u"Macro",
 };
 
+// Whether text holds the term (not empty) at `at`, given that its first and last code units match there.
+bool MiddleMatches(const char16_t* at, std::u16string_view term) {
+  return term.size() <= 2 || std::equal(term.begin() + 1, term.end() - 1, at + 1);
+}
+
+// Whether the text contains the term (not empty). Start positions are tested a block at a time by the
+// term's first and last code units in a loop without early exit, which compilers turn into vector compares;
+// only a block with a candidate is looked at closely. Far faster than a search per position on long texts.
+bool HoldsTerm(std::u16string_view text, std::u16string_view term) {
+  const std::size_t length = term.size();
+  if (text.size() < length)
+    return false;
+  const char16_t first = term.front();
+  const char16_t last = term.back();
+  const char16_t* const data = text.data();
+  const std::size_t starts = text.size() - length + 1;
+  constexpr std::size_t Block = 16;
+  std::size_t start = 0;
+  for (; start + Block <= starts; start += Block) {
+    const char16_t* const block = data + start;
+    unsigned candidates = 0;
+    for (std::size_t k = 0; k < Block; ++k)
+      candidates |=
+          static_cast<unsigned>(block[k] == first) & static_cast<unsigned>(block[k + length - 1] == last);
+    if (candidates == 0)
+      continue;
+    for (std::size_t k = 0; k < Block; ++k) {
+      if (block[k] == first && block[k + length - 1] == last && MiddleMatches(block + k, term))
+        return true;
+    }
+  }
+  for (; start < starts; ++start) {
+    if (data[start] == first && data[start + length - 1] == last && MiddleMatches(data + start, term))
+      return true;
+  }
+  return false;
+}
+
 bool Contains(const TSearchRecord& record, std::u16string_view lowerTerm) {
-  return std::any_of(SearchedValues.begin(), SearchedValues.end(),
-                     [&](auto value) { return (record.*value).find(lowerTerm) != std::u16string::npos; });
+  const std::u16string_view text = record.Text;
+  if (lowerTerm.find(u'\0') == std::u16string_view::npos)
+    return HoldsTerm(text, lowerTerm);
+  // The separators could take part in a match: each value on its own.
+  std::size_t begin = 0;
+  for (const std::uint32_t end : record.ValueEnds) {
+    if (HoldsTerm(text.substr(begin, end - begin), lowerTerm))
+      return true;
+    begin = end + 1;
+  }
+  return false;
 }
 
 TDetailLine Line(std::u16string_view label, std::u16string_view value, std::uint32_t color) {
@@ -72,38 +118,60 @@ std::vector<TDetailLine> SearchDetailLines(const TItem& item) {
   }
 }
 
-TSearchRecord TSearchEngine::MakeRecord(TItem& item) const {
-  const auto lower = [this](const std::u16string& text) {
-    return Locale.LowerCase(text, platform::TLocaleScope::User);
-  };
-  return {lower(item.Name), lower(item.Code),    lower(item.XClip),   lower(item.KeyMacro),
-          lower(item.Tip),  lower(item.Bcc),     lower(item.Cc),      lower(item.Email),
-          lower(item.File), lower(item.Program), lower(item.Subject), lower(item.Url),
-          item.ItemType,    item.ImageIndex,     item.Parent,         &item};
+namespace {
+
+void AddItems(TItem& item, std::vector<TItem*>& items) {
+  items.push_back(&item);
+  for (TItem& child : item.Children)
+    AddItems(child, items);
 }
 
-void TSearchEngine::AddRecords(TItem& item) {
-  Records.push_back(MakeRecord(item));
-  for (TItem& child : item.Children)
-    AddRecords(child);
+}  // namespace
+
+TSearchRecord TSearchEngine::MakeRecord(TItem& item) {
+  TSearchRecord record{.Text = {},
+                       .ValueEnds = {},
+                       .Path = SearchPath(item),
+                       .ItemType = item.ItemType,
+                       .ImageIndex = item.ImageIndex,
+                       .ParentImageIndex = item.Parent->ImageIndex,
+                       .Item = &item};
+  const std::size_t begin = SearchedText.size();
+  for (std::size_t i = 0; i < SearchedValues.size(); ++i) {
+    SearchedText += Locale.LowerCase(item.*SearchedValues[i], platform::TLocaleScope::User);
+    record.ValueEnds[i] = static_cast<std::uint32_t>(SearchedText.size() - begin);
+    SearchedText += u'\0';
+  }
+  return record;
 }
 
 void TSearchEngine::Load(TItem& root) {
   const std::uint32_t start = Time.TickCount();
-  Records.clear();
+  std::vector<TItem*> items;
   for (TItem& child : root.Children) {
     if (child.ItemType >= ItemTypeClip && child.ItemType <= ItemTypeClipModifier)
-      AddRecords(child);
+      AddItems(child, items);
   }
-  All.Records.clear();
-  for (const TSearchRecord& record : Records)
-    All.Records.push_back(&record);
   // Stable, so equal names keep their order in the tree.
-  std::stable_sort(
-      All.Records.begin(), All.Records.end(), [this](const TSearchRecord* a, const TSearchRecord* b) {
-        return Locale.Compare(a->Item->Name, b->Item->Name, true, platform::TLocaleScope::User) < 0;
-      });
+  std::stable_sort(items.begin(), items.end(), [this](const TItem* a, const TItem* b) {
+    return Locale.Compare(a->Name, b->Name, true, platform::TLocaleScope::User) < 0;
+  });
+  SearchedText.clear();
+  Records.clear();
+  Records.reserve(items.size());
+  for (TItem* item : items)
+    Records.push_back(MakeRecord(*item));
+  std::size_t begin = 0;
+  All.Records.clear();
+  for (TSearchRecord& record : Records) {
+    const std::size_t length = record.ValueEnds.back() + 1;
+    record.Text = std::u16string_view(SearchedText).substr(begin, length);
+    begin += length;
+    All.Records.push_back(&record);
+  }
   All.Milliseconds = Time.TickCount() - start;
+  All.Built = true;
+  All.Version = ++LastVersion;
   AfterTerm1 = {};
   AfterTerm2 = {};
   Term1.clear();
@@ -111,12 +179,23 @@ void TSearchEngine::Load(TItem& root) {
   Show(All.Records, All.Milliseconds);
 }
 
-void TSearchEngine::Filter(const TRecordList& from, TResultList& to, std::u16string_view term) {
+void TSearchEngine::Filter(const TResultList& from, TResultList& to, std::u16string_view term) {
   const std::uint32_t start = Time.TickCount();
-  const std::u16string lowerTerm = Locale.LowerCase(term, platform::TLocaleScope::User);
-  to.Records.clear();
-  std::copy_if(from.begin(), from.end(), std::back_inserter(to.Records),
-               [&lowerTerm](const TSearchRecord* record) { return Contains(*record, lowerTerm); });
+  std::u16string lowerTerm = Locale.LowerCase(term, platform::TLocaleScope::User);
+  const auto misses = [&lowerTerm](const TSearchRecord* record) { return !Contains(*record, lowerTerm); };
+  // A record that contains the new term contains every part of it, so when the last build's term is part
+  // of the new one and the source is unchanged, the last result already holds every hit, in source order.
+  // Comparing the lower-case terms keeps this exact whatever the case typed.
+  if (to.Built && to.SourceVersion == from.Version && lowerTerm.find(to.LowerTerm) != std::u16string::npos) {
+    std::erase_if(to.Records, misses);
+  } else {
+    to.Records.clear();
+    std::remove_copy_if(from.Records.begin(), from.Records.end(), std::back_inserter(to.Records), misses);
+  }
+  to.Built = true;
+  to.LowerTerm = std::move(lowerTerm);
+  to.SourceVersion = from.Version;
+  to.Version = ++LastVersion;
   // Unsigned subtraction, so a tick count that wrapped meanwhile still gives the elapsed time.
   to.Milliseconds = Time.TickCount() - start;
 }
@@ -124,15 +203,15 @@ void TSearchEngine::Filter(const TRecordList& from, TResultList& to, std::u16str
 void TSearchEngine::SetTerm1(std::u16string_view term) {
   Term1 = term;
   if (!Term1.empty()) {
-    Filter(All.Records, AfterTerm1, Term1);
+    Filter(All, AfterTerm1, Term1);
     if (Term2.empty()) {
       Show(AfterTerm1.Records, AfterTerm1.Milliseconds);
       return;
     }
-    Filter(AfterTerm1.Records, AfterTerm2, Term2);
+    Filter(AfterTerm1, AfterTerm2, Term2);
     Show(AfterTerm2.Records, AfterTerm1.Milliseconds + AfterTerm2.Milliseconds);
   } else if (!Term2.empty()) {
-    Filter(All.Records, AfterTerm1, Term2);
+    Filter(All, AfterTerm1, Term2);
     Show(AfterTerm1.Records, AfterTerm1.Milliseconds);
   } else {
     Show(All.Records, All.Milliseconds);
@@ -143,10 +222,10 @@ void TSearchEngine::SetTerm2(std::u16string_view term) {
   Term2 = term;
   if (!Term2.empty()) {
     if (!Term1.empty()) {
-      Filter(AfterTerm1.Records, AfterTerm2, Term2);
+      Filter(AfterTerm1, AfterTerm2, Term2);
       Show(AfterTerm2.Records, AfterTerm2.Milliseconds);
     } else {
-      Filter(All.Records, AfterTerm1, Term2);
+      Filter(All, AfterTerm1, Term2);
       Show(AfterTerm1.Records, AfterTerm1.Milliseconds);
     }
   } else if (!Term1.empty()) {
@@ -162,9 +241,8 @@ void TSearchEngine::Show(const TRecordList& records, std::uint32_t milliseconds)
   ShownRows.clear();
   ShownRows.reserve(records.size());
   for (const TSearchRecord* record : records) {
-    const TItem& item = *record->Item;
-    ShownRows.push_back({record->ImageIndex, item.Name, record->Parent->ImageIndex, SearchPath(item),
-                         std::u16string(SearchTypeName(record->ItemType)), record->Item});
+    ShownRows.push_back({record->ImageIndex, record->Item->Name, record->ParentImageIndex, record->Path,
+                         SearchTypeName(record->ItemType), record->Item});
   }
 }
 

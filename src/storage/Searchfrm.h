@@ -2,6 +2,7 @@
 // The search over all items of a menu: what the Search dialog shows, without the dialog. The dialog feeds
 // the two terms in as they are typed and draws Rows(), Caption() and DetailLines().
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,33 +15,33 @@
 
 namespace tolvane::storage {
 
-// One item as the search sees it: its searched values lower-cased once, so each keystroke only compares.
+// How many of an item's values a term is looked for in.
+inline constexpr std::size_t SearchedValueCount = 12;
+
+// One item as the search sees it: its searched values lower-cased and joined once, so each keystroke runs
+// one search per item.
 struct TSearchRecord {
-  std::u16string Name;
-  std::u16string Code;
-  std::u16string XClip;
-  std::u16string KeyMacro;
-  std::u16string Tip;
-  std::u16string Bcc;
-  std::u16string Cc;
-  std::u16string Email;
-  std::u16string File;
-  std::u16string Program;
-  std::u16string Subject;
-  std::u16string Url;
+  // The lower-case values in the order a term is tried (Name, Tip, Code, KeyMacro, XClip, Subject, Email,
+  // Bcc, Cc, File, Program, Url), each followed by a null so that no term without one spans two values. The
+  // engine keeps the texts of all records back to back in list order, so a filter reads memory in sequence.
+  std::u16string_view Text;
+  // Where each value ends in Text, for a term that holds a null itself.
+  std::array<std::uint32_t, SearchedValueCount> ValueEnds{};
+  std::u16string Path;  // SearchPath of the item
   int ItemType = ItemTypeClip;
   int ImageIndex = -1;
-  const TItem* Parent = nullptr;
+  int ParentImageIndex = -1;
   TItem* Item = nullptr;
 };
 
-// One row of the result list.
+// One row of the result list. Its texts view the item's name and the engine's records, so building the rows
+// copies no text: they stay valid until the engine loads again or ends, while the items keep their names.
 struct TSearchRow {
   int ImageIndex = -1;
-  std::u16string Title;
+  std::u16string_view Title;
   int ParentImageIndex = -1;
-  std::u16string Path;
-  std::u16string TypeName;
+  std::u16string_view Path;
+  std::u16string_view TypeName;
   TItem* Item = nullptr;
 
   bool operator==(const TSearchRow&) const = default;
@@ -88,21 +89,27 @@ class TSearchEngine {
 
  private:
   using TRecordList = std::vector<const TSearchRecord*>;
-  // A list of records with the milliseconds its build took.
+  // A list of records with the milliseconds its build took, and what it was built from: the lower-case
+  // term and the version of the source list, so a term that only grows can narrow it instead of rebuilding.
   struct TResultList {
     TRecordList Records;
     std::uint32_t Milliseconds = 0;
+    bool Built = false;
+    std::u16string LowerTerm;
+    std::uint64_t Version = 0;
+    std::uint64_t SourceVersion = 0;
   };
 
-  TSearchRecord MakeRecord(TItem& item) const;
-  void AddRecords(TItem& item);
+  // Appends the record's values to SearchedText; its Text is set once that stops growing.
+  TSearchRecord MakeRecord(TItem& item);
   // Fills `to` with the records of `from` that contain the term and notes how long that took.
-  void Filter(const TRecordList& from, TResultList& to, std::u16string_view term);
+  void Filter(const TResultList& from, TResultList& to, std::u16string_view term);
   void Show(const TRecordList& records, std::uint32_t milliseconds);
 
   platform::ILocale& Locale;
   platform::ITime& Time;
-  std::vector<TSearchRecord> Records;  // in tree order; the lists point into it
+  std::u16string SearchedText;         // the Text of every record
+  std::vector<TSearchRecord> Records;  // in the order of the all list; the lists point into it
   TResultList All;
   TResultList AfterTerm1;
   TResultList AfterTerm2;
@@ -110,6 +117,7 @@ class TSearchEngine {
   std::u16string Term2;
   std::vector<TSearchRow> ShownRows;
   std::uint32_t ShownMilliseconds = 0;
+  std::uint64_t LastVersion = 0;
 };
 
 }  // namespace tolvane::storage

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,7 @@ TItem* Add(TItem& parent, int type, std::u16string_view name, int image = -1) {
 std::vector<std::u16string> Titles(const TSearchEngine& engine) {
   std::vector<std::u16string> titles;
   for (const TSearchRow& row : engine.Rows())
-    titles.push_back(row.Title);
+    titles.emplace_back(row.Title);
   return titles;
 }
 
@@ -286,6 +287,81 @@ TEST_F(SearchEngineTest, DetailLinesShowTheValuesOfTheItemsType) {
   ASSERT_EQ(Engine.Rows()[2].Item, macro);
   EXPECT_EQ(Engine.DetailLines(2), SearchDetailLines(*macro));
   EXPECT_TRUE(Engine.DetailLines(Engine.Rows().size()).empty());
+}
+
+// A tree of a few hundred items whose values mix words in either case, non-ASCII letters and text split
+// over lines, so typed terms hit different items in different fields.
+void FillWords(TItem& root, std::uint32_t seed) {
+  const std::u16string_view words[] = {u"Invoice", u"invoiced", u"ORDER", u"order", u"Køge", u"KØGE",
+                                       u"café",    u"CAFÉ",     u"thank", u"you",   u"in",   u"on",
+                                       u"\r\n",    u"attached", u"ΣΟΦΙΑ", u"σοφια", u"v",    u"e"};
+  std::mt19937 random(seed);
+  const auto text = [&](int count) {
+    std::u16string value;
+    for (int i = 0; i < count; ++i) {
+      value += words[random() % std::size(words)];
+      value += u' ';
+    }
+    return value;
+  };
+  std::vector<TItem*> folders{&root};
+  for (int i = 0; i < 400; ++i) {
+    TItem& parent = *folders[random() % folders.size()];
+    const int type = static_cast<int>(random() % 8);
+    TItem* item = Add(parent, type, text(1 + static_cast<int>(random() % 3)));
+    std::u16string TItem::*const fields[] = {&TItem::Code,  &TItem::Tip,  &TItem::Url,
+                                             &TItem::Email, &TItem::File, &TItem::KeyMacro};
+    item->*fields[random() % std::size(fields)] = text(static_cast<int>(random() % 12));
+    if (type == ItemTypeFolder)
+      folders.push_back(item);
+  }
+}
+
+std::vector<TItem*> Items(const TSearchEngine& engine) {
+  std::vector<TItem*> items;
+  for (const TSearchRow& row : engine.Rows())
+    items.push_back(row.Item);
+  return items;
+}
+
+TEST_F(SearchEngineTest, NarrowingAsTermsGrowGivesWhatAFreshSearchGives) {
+  FillWords(Root, 7);
+  Engine.Load(Root);
+  // Each step types into one box; the engine's list must equal a new engine's for both boxes as they are.
+  struct TStep {
+    int Box;
+    std::u16string_view Text;
+  };
+  const TStep steps[] = {
+      {1, u"i"},  {1, u"in"},   {1, u"inV"},   {1, u"INVO"},  {1, u"invoiced"}, {1, u"invoic"}, {1, u"nvoic"},
+      {2, u"o"},  {2, u"or"},   {2, u"Ord"},   {2, u"ORDER"}, {1, u"invoiceD"}, {1, u"in"},     {2, u"ord"},
+      {2, u"r"},  {2, u"rde"},  {1, u""},      {2, u"rder"},  {2, u"RDER "},    {1, u"e"},      {1, u"ée"},
+      {1, u"é"},  {1, u"café"}, {1, u"CAFÉ "}, {2, u""},      {1, u"k"},        {1, u"kø"},     {1, u"KØG"},
+      {2, u"σ"},  {2, u"ΣΟ"},   {2, u"σοφια"}, {1, u""},      {2, u"Σ"},        {1, u"v"},      {1, u"ve"},
+      {2, u"\r"}, {2, u"\r\n"}, {1, u""},      {2, u""},      {1, u"o"},        {1, u"on"},     {2, u"n"},
+  };
+  const std::size_t all = Engine.Rows().size();
+  std::u16string term1;
+  std::u16string term2;
+  int narrowed = 0;
+  for (const TStep& step : steps) {
+    (step.Box == 1 ? term1 : term2) = step.Text;
+    if (step.Box == 1)
+      Engine.SetTerm1(step.Text);
+    else
+      Engine.SetTerm2(step.Text);
+    TSearchEngine fresh(Locale, Time);
+    fresh.Load(Root);
+    if (!term1.empty())
+      fresh.SetTerm1(term1);
+    if (!term2.empty())
+      fresh.SetTerm2(term2);
+    EXPECT_EQ(Items(Engine), Items(fresh)) << Utf16ToUtf8(term1) << " / " << Utf16ToUtf8(term2);
+    EXPECT_EQ(Engine.Rows(), fresh.Rows());
+    narrowed += !fresh.Rows().empty() && fresh.Rows().size() < all;
+  }
+  // Most steps must leave some items but not all, or the comparison proves little.
+  EXPECT_GT(narrowed, static_cast<int>(std::size(steps)) * 2 / 3);
 }
 
 }  // namespace
