@@ -21,26 +21,46 @@ constexpr std::array<std::u16string_view, 7> TypeNames{
     u"Clip", u"Folder Clip", u"Folder", u"Action", u"Website", u"Mail", u"Macro",
 };
 
+// A lower-case term as each kind of record text is searched for it.
+struct TTerm {
+  std::u16string_view Wide;
+  std::string Narrow;
+  bool Narrowable = true;  // no code unit above 255, so one-byte text can hold it
+  bool HasNull = false;
+};
+
+TTerm MakeTerm(std::u16string_view lowerTerm) {
+  TTerm term{.Wide = lowerTerm, .Narrow = {}, .Narrowable = true, .HasNull = false};
+  for (const char16_t c : lowerTerm) {
+    term.Narrowable = term.Narrowable && c < 0x100;
+    term.HasNull = term.HasNull || c == u'\0';
+    term.Narrow += static_cast<char>(c);
+  }
+  return term;
+}
+
 // Whether text holds the term (not empty) at `at`, given that its first and last code units match there.
-bool MiddleMatches(const char16_t* at, std::u16string_view term) {
+template <class TChar>
+bool MiddleMatches(const TChar* at, std::basic_string_view<TChar> term) {
   return term.size() <= 2 || std::equal(term.begin() + 1, term.end() - 1, at + 1);
 }
 
 // Whether the text contains the term (not empty). Start positions are tested a block at a time by the
 // term's first and last code units in a loop without early exit, which compilers turn into vector compares;
 // only a block with a candidate is looked at closely. Far faster than a search per position on long texts.
-bool HoldsTerm(std::u16string_view text, std::u16string_view term) {
+template <class TChar>
+bool HoldsTerm(std::basic_string_view<TChar> text, std::basic_string_view<TChar> term) {
   const std::size_t length = term.size();
   if (text.size() < length)
     return false;
-  const char16_t first = term.front();
-  const char16_t last = term.back();
-  const char16_t* const data = text.data();
+  const TChar first = term.front();
+  const TChar last = term.back();
+  const TChar* const data = text.data();
   const std::size_t starts = text.size() - length + 1;
-  constexpr std::size_t Block = 16;
+  constexpr std::size_t Block = 32 / sizeof(TChar);
   std::size_t start = 0;
   for (; start + Block <= starts; start += Block) {
-    const char16_t* const block = data + start;
+    const TChar* const block = data + start;
     unsigned candidates = 0;
     for (std::size_t k = 0; k < Block; ++k)
       candidates |=
@@ -59,18 +79,25 @@ bool HoldsTerm(std::u16string_view text, std::u16string_view term) {
   return false;
 }
 
-bool Contains(const TSearchRecord& record, std::u16string_view lowerTerm) {
-  const std::u16string_view text = record.Text;
-  if (lowerTerm.find(u'\0') == std::u16string_view::npos)
-    return HoldsTerm(text, lowerTerm);
+template <class TChar>
+bool HoldsTerm(const TSearchRecord& record, std::basic_string_view<TChar> text,
+               std::basic_string_view<TChar> term, bool termHasNull) {
+  if (!termHasNull)
+    return HoldsTerm(text, term);
   // The separators could take part in a match: each value on its own.
   std::size_t begin = 0;
   for (const std::uint32_t end : record.ValueEnds) {
-    if (HoldsTerm(text.substr(begin, end - begin), lowerTerm))
+    if (HoldsTerm(text.substr(begin, end - begin), term))
       return true;
     begin = end + 1;
   }
   return false;
+}
+
+bool Contains(const TSearchRecord& record, const TTerm& term) {
+  if (record.NarrowText.empty())
+    return HoldsTerm(record, record.Text, term.Wide, term.HasNull);
+  return term.Narrowable && HoldsTerm(record, record.NarrowText, std::string_view(term.Narrow), term.HasNull);
 }
 
 TDetailLine Line(std::u16string_view label, std::u16string_view value, std::uint32_t color) {
@@ -129,18 +156,25 @@ void AddItems(TItem& item, std::vector<TItem*>& items) {
 }  // namespace
 
 TSearchRecord TSearchEngine::MakeRecord(TItem& item) {
-  TSearchRecord record{.Text = {},
-                       .ValueEnds = {},
-                       .Path = SearchPath(item),
-                       .ItemType = item.ItemType,
-                       .ImageIndex = item.ImageIndex,
-                       .ParentImageIndex = item.Parent->ImageIndex,
-                       .Item = &item};
-  const std::size_t begin = SearchedText.size();
+  TSearchRecord record{
+      .Text = {},
+      .NarrowText = {},
+      .ValueEnds = {},
+      .Path = SearchPath(item),
+      .Row = {item.ImageIndex, item.Name, item.Parent->ImageIndex, {}, SearchTypeName(item.ItemType), &item}};
+  std::u16string text;
   for (std::size_t i = 0; i < SearchedValues.size(); ++i) {
-    SearchedText += Locale.LowerCase(item.*SearchedValues[i], platform::TLocaleScope::User);
-    record.ValueEnds[i] = static_cast<std::uint32_t>(SearchedText.size() - begin);
-    SearchedText += u'\0';
+    text += Locale.LowerCase(item.*SearchedValues[i], platform::TLocaleScope::User);
+    record.ValueEnds[i] = static_cast<std::uint32_t>(text.size());
+    text += u'\0';
+  }
+  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; })) {
+    for (const char16_t c : text)
+      SearchedNarrowText += static_cast<char>(c);
+    // Marks the record narrow until Load points the view at its place.
+    record.NarrowText = std::string_view("\0", 1);
+  } else {
+    SearchedText += text;
   }
   return record;
 }
@@ -157,16 +191,24 @@ void TSearchEngine::Load(TItem& root) {
     return Locale.Compare(a->Name, b->Name, true, platform::TLocaleScope::User) < 0;
   });
   SearchedText.clear();
+  SearchedNarrowText.clear();
   Records.clear();
   Records.reserve(items.size());
   for (TItem* item : items)
     Records.push_back(MakeRecord(*item));
-  std::size_t begin = 0;
+  std::size_t wideBegin = 0;
+  std::size_t narrowBegin = 0;
   All.Records.clear();
   for (TSearchRecord& record : Records) {
+    record.Row.Path = record.Path;
     const std::size_t length = record.ValueEnds.back() + 1;
-    record.Text = std::u16string_view(SearchedText).substr(begin, length);
-    begin += length;
+    if (record.NarrowText.empty()) {
+      record.Text = std::u16string_view(SearchedText).substr(wideBegin, length);
+      wideBegin += length;
+    } else {
+      record.NarrowText = std::string_view(SearchedNarrowText).substr(narrowBegin, length);
+      narrowBegin += length;
+    }
     All.Records.push_back(&record);
   }
   All.Milliseconds = Time.TickCount() - start;
@@ -182,7 +224,8 @@ void TSearchEngine::Load(TItem& root) {
 void TSearchEngine::Filter(const TResultList& from, TResultList& to, std::u16string_view term) {
   const std::uint32_t start = Time.TickCount();
   std::u16string lowerTerm = Locale.LowerCase(term, platform::TLocaleScope::User);
-  const auto misses = [&lowerTerm](const TSearchRecord* record) { return !Contains(*record, lowerTerm); };
+  const TTerm searched = MakeTerm(lowerTerm);
+  const auto misses = [&searched](const TSearchRecord* record) { return !Contains(*record, searched); };
   // A record that contains the new term contains every part of it, so when the last build's term is part
   // of the new one and the source is unchanged, the last result already holds every hit, in source order.
   // Comparing the lower-case terms keeps this exact whatever the case typed.
@@ -240,10 +283,8 @@ void TSearchEngine::Show(const TRecordList& records, std::uint32_t milliseconds)
   ShownMilliseconds = milliseconds;
   ShownRows.clear();
   ShownRows.reserve(records.size());
-  for (const TSearchRecord* record : records) {
-    ShownRows.push_back({record->ImageIndex, record->Item->Name, record->ParentImageIndex, record->Path,
-                         SearchTypeName(record->ItemType), record->Item});
-  }
+  for (const TSearchRecord* record : records)
+    ShownRows.push_back(record->Row);
 }
 
 std::u16string TSearchEngine::Caption() const {

@@ -18,22 +18,6 @@ namespace tolvane::storage {
 // How many of an item's values a term is looked for in.
 inline constexpr std::size_t SearchedValueCount = 12;
 
-// One item as the search sees it: its searched values lower-cased and joined once, so each keystroke runs
-// one search per item.
-struct TSearchRecord {
-  // The lower-case values in the order a term is tried (Name, Tip, Code, KeyMacro, XClip, Subject, Email,
-  // Bcc, Cc, File, Program, Url), each followed by a null so that no term without one spans two values. The
-  // engine keeps the texts of all records back to back in list order, so a filter reads memory in sequence.
-  std::u16string_view Text;
-  // Where each value ends in Text, for a term that holds a null itself.
-  std::array<std::uint32_t, SearchedValueCount> ValueEnds{};
-  std::u16string Path;  // SearchPath of the item
-  int ItemType = ItemTypeClip;
-  int ImageIndex = -1;
-  int ParentImageIndex = -1;
-  TItem* Item = nullptr;
-};
-
 // One row of the result list. Its texts view the item's name and the engine's records, so building the rows
 // copies no text: they stay valid until the engine loads again or ends, while the items keep their names.
 struct TSearchRow {
@@ -45,6 +29,22 @@ struct TSearchRow {
   TItem* Item = nullptr;
 
   bool operator==(const TSearchRow&) const = default;
+};
+
+// One item as the search sees it: its searched values lower-cased and joined once, so each keystroke runs
+// one search per item.
+struct TSearchRecord {
+  // The lower-case values in the order a term is tried (Name, Tip, Code, KeyMacro, XClip, Subject, Email,
+  // Bcc, Cc, File, Program, Url), each followed by a null so that no term without one spans two values. The
+  // engine keeps the texts of all records back to back in list order, so a filter reads memory in sequence.
+  // A record whose code units are all below 256 (most text) keeps them in NarrowText as one byte each,
+  // which halves what a filter reads; Text is then empty.
+  std::u16string_view Text;
+  std::string_view NarrowText;
+  // Where each value ends in the text, for a term that holds a null itself.
+  std::array<std::uint32_t, SearchedValueCount> ValueEnds{};
+  std::u16string Path;  // SearchPath of the item
+  TSearchRow Row;       // the item's row, its Path viewing the one above
 };
 
 // Detail-pane colours as blue-green-red values (red in the lowest byte).
@@ -100,7 +100,8 @@ class TSearchEngine {
     std::uint64_t SourceVersion = 0;
   };
 
-  // Appends the record's values to SearchedText; its Text is set once that stops growing.
+  // Appends the record's values to SearchedText or SearchedNarrowText; its view of them is set once those
+  // stop growing.
   TSearchRecord MakeRecord(TItem& item);
   // Fills `to` with the records of `from` that contain the term and notes how long that took.
   void Filter(const TResultList& from, TResultList& to, std::u16string_view term);
@@ -109,6 +110,7 @@ class TSearchEngine {
   platform::ILocale& Locale;
   platform::ITime& Time;
   std::u16string SearchedText;         // the Text of every record
+  std::string SearchedNarrowText;      // the NarrowText of every record
   std::vector<TSearchRecord> Records;  // in the order of the all list; the lists point into it
   TResultList All;
   TResultList AfterTerm1;

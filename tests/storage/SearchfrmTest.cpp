@@ -61,6 +61,13 @@ std::vector<std::u16string> Titles(const TSearchEngine& engine) {
   return titles;
 }
 
+std::vector<TItem*> Items(const TSearchEngine& engine) {
+  std::vector<TItem*> items;
+  for (const TSearchRow& row : engine.Rows())
+    items.push_back(row.Item);
+  return items;
+}
+
 class SearchEngineTest : public ::testing::Test {
  protected:
   SearchEngineTest() { Root.Name = u"Work"; }
@@ -176,6 +183,26 @@ TEST_F(SearchEngineTest, TwoTermsShowTheItemsThatContainBoth) {
   Engine.SetTerm2(u"no such text");
   EXPECT_TRUE(Engine.Rows().empty());
   EXPECT_TRUE(Engine.DetailLines(0).empty());
+}
+
+TEST_F(SearchEngineTest, ATermNeverSpansTwoValues) {
+  using namespace std::literals;
+  TItem* split = Add(Root, ItemTypeClip, u"ab");
+  split->Tip = u"cd";
+  TItem* whole = Add(Root, ItemTypeClip, u"Whole");
+  whole->Code = u"ab\0cd"s;
+  TItem* wide = Add(Root, ItemTypeClip, u"Σ ab");
+  wide->Tip = u"cd";
+  Engine.Load(Root);
+  Engine.SetTerm1(u"abcd");
+  EXPECT_TRUE(Engine.Rows().empty());
+  // A null typed into the term still matches only inside one value, in one-byte and in wide text.
+  Engine.SetTerm1(u"b\0c"sv);
+  EXPECT_EQ(Items(Engine), std::vector<TItem*>{whole});
+  wide->Code = u"σ b\0c"s;
+  Engine.Load(Root);
+  Engine.SetTerm1(u"B\0C"sv);
+  EXPECT_EQ(Items(Engine), (std::vector<TItem*>{whole, wide}));
 }
 
 TEST_F(SearchEngineTest, CaseIsIgnoredBeyondAsciiInMatchingAndSorting) {
@@ -315,13 +342,6 @@ void FillWords(TItem& root, std::uint32_t seed) {
     if (type == ItemTypeFolder)
       folders.push_back(item);
   }
-}
-
-std::vector<TItem*> Items(const TSearchEngine& engine) {
-  std::vector<TItem*> items;
-  for (const TSearchRow& row : engine.Rows())
-    items.push_back(row.Item);
-  return items;
 }
 
 TEST_F(SearchEngineTest, NarrowingAsTermsGrowGivesWhatAFreshSearchGives) {
