@@ -375,6 +375,11 @@ void TFormMenu::PerformHot() {
 void TFormMenu::MenuKey(WPARAM key, LPARAM flags) {
   if (Parent == nullptr || Parent->Children.Empty())
     return;
+  // Ctrl pressed over a resting hot row shows its contents; releasing it hides them (the bar sees that).
+  if (key == VK_CONTROL) {
+    UpdatePreview();
+    return;
+  }
   using A = uimodel::TMenuKeyAction;
   const int count = Parent->Children.Count();
   const uimodel::TMenuKey action = uimodel::PopupKey(static_cast<std::uint32_t>(key),

@@ -10,25 +10,11 @@ namespace tolvane::ui {
 
 namespace {
 
-constexpr std::u16string_view kNotYet = u"This window is not part of this version of Tolvane yet.";
-
 bool KeyDown(int virtualKey) {
   return (::GetKeyState(virtualKey) & 0x8000) != 0;
 }
 
-platform::TWindowHandle HandleOf(HWND window) {
-  return reinterpret_cast<platform::TWindowHandle>(window);
-}
-
 }  // namespace
-
-void TMissingSideWindows::OpenContextWindow(HWND owner, storage::TItem& /*item*/, POINT /*screen*/) {
-  execution::ShowInformationMessage(Services.MessageBox, u"Tolvane", kNotYet, HandleOf(owner));
-}
-
-void TMissingSideWindows::OpenIconPicker(HWND owner, storage::TItem& /*item*/, POINT /*corner*/) {
-  execution::ShowInformationMessage(Services.MessageBox, u"Tolvane", kNotYet, HandleOf(owner));
-}
 
 int TMenuEnvironment::CurrentModifierMask() {
   return (KeyDown(VK_CONTROL) ? actions::ModifierCtrl : 0) |

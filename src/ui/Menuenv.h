@@ -35,21 +35,6 @@ class IMenuSideWindows {
   virtual void HidePreview() = 0;
 };
 
-// Until the side windows are part of the program: a right click says so, the preview stays hidden.
-class TMissingSideWindows final : public IMenuSideWindows {
- public:
-  explicit TMissingSideWindows(platform::TServices& services) : Services(services) {}
-  bool PickerOpen() const override { return false; }
-  void OpenContextWindow(HWND owner, storage::TItem& item, POINT screen) override;
-  void OpenIconPicker(HWND owner, storage::TItem& item, POINT corner) override;
-  void ClosePicker() override {}
-  void ShowPreview(const storage::TItem& /*item*/, const RECT& /*row*/) override {}
-  void HidePreview() override {}
-
- private:
-  platform::TServices& Services;
-};
-
 struct TMenuEnvironment {
   explicit TMenuEnvironment(TAppContext& context, const TMenuGlyphs& glyphs)
       : Context(context), Glyphs(glyphs) {}

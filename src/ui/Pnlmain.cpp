@@ -467,6 +467,10 @@ LRESULT TPanelMainMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (Environment != nullptr && ForwardKey(message, wParam))
         return 0;
       break;
+    case WM_KEYUP:
+      if (wParam == VK_CONTROL && Environment != nullptr && Environment->SideWindows != nullptr)
+        Environment->SideWindows->HidePreview();
+      break;
     case WM_LBUTTONDOWN:
       LeftDown(x);
       return 0;

@@ -71,7 +71,7 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
   SetBounds(Hwnd, TRect{left, work.Top, left + width, work.Top + uimodel::BarHeightForRowHeight(0)});
 
   MenuEnvironment.MainWindow = Hwnd;
-  MenuEnvironment.SideWindows = &MissingSideWindows;
+  MenuEnvironment.SideWindows = &SideWindows;
   MenuEnvironment.RepeatPreviousAction = [this] { RepeatPreviousAction(); };
   MenuEnvironment.ShowReadOnlyMessage = [this] { (void)RefusedAsReadOnly(); };
   MenuEnvironment.ItemsRemoving = [this](const storage::TItem& item) { ItemsRemoving(item); };

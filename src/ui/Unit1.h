@@ -19,6 +19,7 @@
 #include "ui/Menuglyphs.h"
 #include "ui/Pnledits.h"
 #include "ui/Pnlmain.h"
+#include "ui/Sidewindows.h"
 #include "ui/Sizerstrip.h"
 #include "ui/Trayicon.h"
 #include "ui/Treeeditor.h"
@@ -192,7 +193,7 @@ class TForm1 final : public TWindow {
 
   TMenuGlyphs Glyphs;
   TMenuEnvironment MenuEnvironment{Context, Glyphs};
-  TMissingSideWindows MissingSideWindows{Context.Services};
+  TSideWindows SideWindows{MenuEnvironment};
   TPanelMainMenu PnlMainMenu;
   TSizerStrip LeftSizer;
   TSizerStrip RightSizer;

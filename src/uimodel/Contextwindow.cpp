@@ -228,4 +228,44 @@ int TContextWindow::IndexOfCode(int code) const {
   return -1;
 }
 
+namespace {
+
+// An entry drawn as a popup row: a program item, so the glyph comes from the built-in list.
+void PaintEntry(graphics::TQxBitmap& bitmap, const TContextEntry& entry, const TRect& row, TEntryLook look,
+                std::span<const graphics::TQxColor> gradient, const TMenuPaintContext& context) {
+  storage::TItem shown;
+  shown.ItemType = storage::ItemTypeProgramOwn + 1;
+  shown.Name = entry.Caption;
+  shown.ShortCutText = entry.Shortcut;
+  shown.ImageIndex = entry.Glyph;
+  PaintPopupRow(bitmap, shown, row, look, gradient, context);
+}
+
+}  // namespace
+
+void PaintContextRow(graphics::TQxBitmap& bitmap, const TContextLayout& layout, const TContextWindow& window,
+                     int index, std::span<const graphics::TQxColor> gradient,
+                     const TMenuPaintContext& context) {
+  const auto& entries = window.Entries();
+  if (index < 0 || index >= static_cast<int>(entries.size()) || index >= layout.Count()) {
+    return;
+  }
+  const TEntryLook look = index == window.Pressed() ? TEntryLook::Pressed
+                          : index == window.Hot()   ? TEntryLook::Hot
+                                                    : TEntryLook::Normal;
+  PaintEntry(bitmap, entries[static_cast<std::size_t>(index)], layout.RowRect(index), look, gradient,
+             context);
+}
+
+void PaintContextWindow(graphics::TQxBitmap& bitmap, const TContextLayout& layout,
+                        const TContextWindow& window, std::span<const graphics::TQxColor> gradient,
+                        const TMenuPaintContext& context) {
+  const TSize body = layout.BodySize();
+  PaintPopupFrame(bitmap, body.Width, body.Height, context.Metrics.Edge, context.Colors.PopupFrame);
+  for (int index = 0; index < layout.Count(); ++index) {
+    PaintContextRow(bitmap, layout, window, index, gradient, context);
+  }
+  DrawContextShadow(bitmap, body);
+}
+
 }  // namespace tolvane::uimodel

@@ -3,6 +3,7 @@
 // screen strips its shadow is drawn on, and its mouse and key handling.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "graphics/Qxbitmap.h"
 #include "storage/Item.h"
 #include "uimodel/Menulayout.h"
+#include "uimodel/Menupaint.h"
 
 namespace tolvane::uimodel {
 
@@ -75,6 +77,18 @@ class TContextLayout {
 // screen shows through, darkest next to the body, fading outwards, set in from the body's top-right and
 // bottom-left corners by the margin width.
 void DrawContextShadow(graphics::TQxBitmap& bitmap, TSize body);
+
+class TContextWindow;
+
+// The body: the frame in "PopupFrameColor" and every entry as a popup row in its look (hot, or pressed while
+// the button is held), then the shadow over the screen strips already copied into the margin.
+void PaintContextWindow(graphics::TQxBitmap& bitmap, const TContextLayout& layout,
+                        const TContextWindow& window, std::span<const graphics::TQxColor> gradient,
+                        const TMenuPaintContext& context);
+// One entry's row alone, for a change of its look.
+void PaintContextRow(graphics::TQxBitmap& bitmap, const TContextLayout& layout, const TContextWindow& window,
+                     int index, std::span<const graphics::TQxColor> gradient,
+                     const TMenuPaintContext& context);
 
 enum class TContextKeyAction { Nothing, Choose, Close, First, Last, Previous, Next, Delete };
 TContextKeyAction ContextKey(std::uint32_t virtualKey);

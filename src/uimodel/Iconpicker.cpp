@@ -1,5 +1,7 @@
 #include "uimodel/Iconpicker.h"
 
+#include "graphics/Gradient.h"
+#include "graphics/Shapes.h"
 #include "uimodel/Contextwindow.h"
 #include "uimodel/Menukeys.h"
 
@@ -131,6 +133,39 @@ void TIconPicker::Choose(int cell, bool ctrl) {
     Memory.Index = Result;
   }
   Ending = TIconPickerEnd::Chosen;
+}
+
+void PaintIconCell(graphics::TQxBitmap& bitmap, const TIconGrid& grid, const TIconPicker& picker, int index,
+                   const graphics::TGlyphList& glyphs, std::span<const graphics::TQxColor> gradient,
+                   const TMenuColors& colors) {
+  const TRect cell = grid.CellRect(index);
+  if (cell.Empty()) {
+    return;
+  }
+  const TPoint glyph = grid.GlyphAt(index);
+  if (index == picker.Pressed()) {
+    graphics::FrameRect(bitmap, cell, colors.Frame);
+    graphics::FillPipe(bitmap, cell.Inflated(-1), colors.SelTop, colors.SelBottom, colors.PipeShadow);
+    glyphs.Draw(bitmap, index, glyph.X + 1, glyph.Y + 1);
+    return;
+  }
+  graphics::FillFromTable(bitmap, cell, gradient);
+  glyphs.Draw(bitmap, index, glyph.X, glyph.Y);
+  if (index == picker.Hot()) {
+    graphics::FrameRect(bitmap, cell, colors.Frame);
+    graphics::FrameRect(bitmap, cell.Inflated(-1), colors.SelTop);
+  }
+}
+
+void PaintIconPicker(graphics::TQxBitmap& bitmap, const TIconGrid& grid, const TIconPicker& picker,
+                     const graphics::TGlyphList& glyphs, std::span<const graphics::TQxColor> gradient,
+                     const TMenuColors& colors, int edge) {
+  const TSize size = grid.WindowSize();
+  graphics::FillFromTable(bitmap, TRect::Sized(0, 0, size.Width, size.Height), gradient);
+  PaintPopupFrame(bitmap, size.Width, size.Height, edge, colors.PopupFrame);
+  for (int index = 0; index < grid.Cells(); ++index) {
+    PaintIconCell(bitmap, grid, picker, index, glyphs, gradient, colors);
+  }
 }
 
 }  // namespace tolvane::uimodel

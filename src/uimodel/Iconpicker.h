@@ -3,8 +3,12 @@
 // cell under the pointer, its keys, and what choosing a cell does when opened modally or not.
 
 #include <cstdint>
+#include <span>
 
 #include "common/Geometry.h"
+#include "graphics/Glyphlist.h"
+#include "graphics/Qxbitmap.h"
+#include "uimodel/Menupaint.h"
 
 namespace tolvane::uimodel {
 
@@ -85,5 +89,16 @@ class TIconPicker {
   int Result = -1;
   TIconPickerEnd Ending = TIconPickerEnd::Open;
 };
+
+// The picker's looks: the window's gradient (a colour per bitmap row), the frame in "PopupFrameColor", each
+// glyph 5 px inside its cell, the hot cell outlined twice and the pressed one sunk into the selection
+// colours.
+void PaintIconPicker(graphics::TQxBitmap& bitmap, const TIconGrid& grid, const TIconPicker& picker,
+                     const graphics::TGlyphList& glyphs, std::span<const graphics::TQxColor> gradient,
+                     const TMenuColors& colors, int edge);
+// One cell alone, for a change of its look.
+void PaintIconCell(graphics::TQxBitmap& bitmap, const TIconGrid& grid, const TIconPicker& picker, int index,
+                   const graphics::TGlyphList& glyphs, std::span<const graphics::TQxColor> gradient,
+                   const TMenuColors& colors);
 
 }  // namespace tolvane::uimodel

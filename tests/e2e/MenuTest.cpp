@@ -433,5 +433,125 @@ TEST_F(TMenuTest, BarInTheLowerHalfOpensUpwardsAndShiftSortKeepsTheProgramItemFi
   EXPECT_LT(solo, actions) << saved;
 }
 
+// The shown window of the class that the process owns, or null.
+HWND ShownWindow(DWORD processId, const wchar_t* className) {
+  for (HWND window : ProcessWindows(processId, className))
+    if (::IsWindowVisible(window) != FALSE)
+      return window;
+  return nullptr;
+}
+
+constexpr int kShadow = 4;       // the context window's shadow margin
+constexpr int kPickerCell = 26;  // an icon picker cell
+
+// The middle of a context window's entry, and its last entry ("Delete Item" where it is offered).
+POINT EntryCentre(HWND context, int entry) {
+  const RECT bounds = WindowBounds(context);
+  return POINT{(bounds.left + bounds.right - kShadow) / 2,
+               bounds.top + kEdgeSize + entry * kItemHeight + kItemHeight / 2};
+}
+int LastEntry(HWND context) {
+  const RECT bounds = WindowBounds(context);
+  return (bounds.bottom - bounds.top - kShadow - 2 * kEdgeSize) / kItemHeight - 1;
+}
+
+// The Img attribute of the saved item with the name.
+std::string SavedImage(const std::string& saved, const std::string& name) {
+  const size_t at = saved.find("<Name>" + name + "</Name>");
+  const size_t image = at == std::string::npos ? at : saved.rfind("Img=\"", at);
+  if (image == std::string::npos)
+    return "<none>";
+  const size_t start = image + 5;
+  return saved.substr(start, saved.find('"', start) - start);
+}
+
+POINT CellCentre(HWND picker, int cell) {
+  const RECT bounds = WindowBounds(picker);
+  return POINT{bounds.left + kEdgeSize + cell % 16 * kPickerCell + kPickerCell / 2,
+               bounds.top + kEdgeSize + cell / 16 * kPickerCell + kPickerCell / 2};
+}
+
+TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  Key('2');
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, -1, -1, 0}));
+  const std::vector<HWND> popups = ShownPopups(Tolvane->Id());
+  ASSERT_EQ(popups.size(), 1u);
+  const HWND popup = popups[0];
+
+  // Ctrl pressed over a resting row shows its contents; releasing it hides them.
+  ASSERT_TRUE(MoveMouse(RowCentre(popup, 0)));
+  ASSERT_TRUE(MenusBecome(TMenus{1, 1, 0, -1, 1}));
+  HWND preview = nullptr;
+  {
+    THeldKey ctrl(VK_CONTROL);
+    ASSERT_TRUE(WaitUntil([&] { return (preview = ShownWindow(Tolvane->Id(), L"TFrmShow")) != nullptr; }))
+        << "no preview while Ctrl is held";
+    const std::wstring shown = ControlText(::GetWindow(preview, GW_CHILD));
+    EXPECT_NE(shown.find(L"Clip: "), std::wstring::npos) << Narrow(shown);
+    EXPECT_NE(shown.find(L"Hello from the menu"), std::wstring::npos) << Narrow(shown);
+    EXPECT_EQ(::GetForegroundWindow(), Window) << "the preview took the activation";
+  }
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(preview) == FALSE; })) << "the preview stayed";
+
+  // A right click on a row's icon opens the picker; a click chooses the cell under the pointer.
+  const auto iconOf = [&](int row) {
+    POINT point = RowCentre(popup, row);
+    point.x = WindowBounds(popup).left + kEdgeSize + 8;
+    return point;
+  };
+  const auto pickCell = [&](int row, int cell, bool ctrl) {
+    ASSERT_TRUE(MoveMouse(iconOf(row)));
+    ASSERT_TRUE(RightClick());
+    HWND picker = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (picker = ShownWindow(Tolvane->Id(), L"TFormImgSel")) != nullptr; }))
+        << "no icon picker for row " << row << " " << MenusOf(Window);
+    ASSERT_TRUE(MoveMouse(CellCentre(picker, cell)));
+    std::optional<THeldKey> held;
+    if (ctrl)
+      held.emplace(VK_CONTROL);
+    ASSERT_TRUE(Click());
+    ASSERT_TRUE(WaitUntil([&] { return ShownWindow(Tolvane->Id(), L"TFormImgSel") == nullptr; }))
+        << "the picker stayed open";
+  };
+  ASSERT_NO_FATAL_FAILURE(pickCell(0, 3, false));
+  ASSERT_TRUE(WaitUntil([&] { return Probe(Window, TProbe::MenuModified) == 1; }));
+  // Ctrl applies the icon chosen last, not the one under the pointer.
+  ASSERT_NO_FATAL_FAILURE(pickCell(2, 20, true));
+  ASSERT_TRUE(WaitUntil(NoModifierDown));
+
+  // A right click on a caption opens the context window; its "Delete Item" deletes the row after asking.
+  ASSERT_TRUE(MoveMouse(RowCentre(popup, 1)));
+  ASSERT_TRUE(RightClick());
+  HWND context = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (context = ShownWindow(Tolvane->Id(), L"TFormPopUp")) != nullptr; }))
+      << "no context window";
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == context; })) << "it did not take the focus";
+  ASSERT_EQ(LastEntry(context), 8) << "the entries of a folder with children in a popup";
+  ASSERT_TRUE(MoveMouse(EntryCentre(context, LastEntry(context))));
+  ASSERT_TRUE(Click());
+  const TBox question = WaitForMessageBox(Tolvane->Id());
+  ASSERT_NE(question.Window, nullptr) << "no question before deleting";
+  ClickBoxButton(question.Window, L"&Yes");
+  ASSERT_TRUE(WaitUntil([&] { return Probe(Window, TProbe::RowCount, 1) == 2; })) << "More was not deleted";
+  EXPECT_EQ(::IsWindow(context), FALSE) << "the context window outlived its choice";
+
+  // Esc closes the context window without a command.
+  ASSERT_TRUE(MoveMouse(RowCentre(popup, 0)));
+  ASSERT_TRUE(RightClick());
+  ASSERT_TRUE(WaitUntil([&] { return (context = ShownWindow(Tolvane->Id(), L"TFormPopUp")) != nullptr; }));
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == context; }));
+  ASSERT_TRUE(SendKey(VK_ESCAPE, 0));
+  ASSERT_TRUE(SendKey(VK_ESCAPE, KEYEVENTF_KEYUP));
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindow(context) == FALSE; }));
+  EXPECT_EQ(Probe(Window, TProbe::RowCount, 1), 2);
+
+  CloseAndExpectCleanExit(*Tolvane, Window);
+  const std::string saved = ReadFile(MenuFile);
+  EXPECT_EQ(SavedImage(saved, "Greeting"), "3") << saved;
+  EXPECT_EQ(SavedImage(saved, "Farewell"), "3") << saved;
+  EXPECT_EQ(saved.find("<Name>More</Name>"), std::string::npos) << saved;
+}
+
 }  // namespace
 }  // namespace tolvane::e2e

@@ -137,6 +137,14 @@ bool Click() {
   return ::SendInput(2, buttons, sizeof(INPUT)) == 2;
 }
 
+bool RightClick() {
+  INPUT buttons[2]{};
+  buttons[0].type = buttons[1].type = INPUT_MOUSE;
+  buttons[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  buttons[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  return ::SendInput(2, buttons, sizeof(INPUT)) == 2;
+}
+
 bool SendKey(WORD key, DWORD flags) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;

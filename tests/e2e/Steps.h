@@ -50,6 +50,7 @@ HWND FocusOf(HWND window);
 bool MoveMouse(POINT to);
 bool MouseButton(bool down);
 bool Click();
+bool RightClick();
 bool SendKey(WORD key, DWORD flags);
 bool NoModifierDown();
 

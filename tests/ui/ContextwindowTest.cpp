@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Boxtextpainter.h"
 #include "Itemtrees.h"
 #include "uimodel/Menukeys.h"
 #include "uimodel/Uimessages.h"
@@ -185,6 +186,70 @@ TEST(ContextWindowTest, KeysWrapJumpChooseAndClose) {
   EXPECT_EQ(escaping.Result(), (TContextResult{UM_REPAINT_MENU, -1}));
   escaping.Key(menukey::Enter);  // closed windows ignore keys
   EXPECT_EQ(escaping.Result(), (TContextResult{UM_REPAINT_MENU, -1}));
+}
+
+// Records what is written where, drawing nothing.
+class TTextLog : public testing::TBoxTextPainter {
+ public:
+  void Draw(graphics::TQxBitmap& /*bitmap*/, const TRect& rect, std::u16string_view text,
+            graphics::TQxColor color, TTextAlign align) override {
+    Lines.push_back({rect, std::u16string(text), color, align});
+  }
+  struct TLine {
+    TRect Rect;
+    std::u16string Text;
+    graphics::TQxColor Color;
+    TTextAlign Align;
+  };
+  std::vector<TLine> Lines;
+};
+
+TEST_F(ContextLayoutTest, PaintedAsPopupRowsWithShortcutsFrameAndShadow) {
+  const std::vector<TContextEntry> entries{{u"Edit Item", u"F8", 105, 0}, {u"Cancel", u"", 111, 1}};
+  const TContextLayout layout(entries, Metrics, Width);
+  TContextWindow window(entries);
+  window.MouseMove(0);
+  TMenuColors colors;
+  colors.PopupFrame = graphics::TQxColor::FromChannels(10, 20, 30);
+  colors.MenuText = graphics::TQxColor::FromChannels(1, 1, 1);
+  colors.SelText = graphics::TQxColor::FromChannels(0, 0, 200);
+  colors.SelTop = colors.SelBottom = graphics::TQxColor::FromChannels(250, 200, 100);
+  graphics::TGlyphList user, builtIn, arrows;
+  ASSERT_TRUE(builtIn.Reset(16, 2));
+  const graphics::TQxColor glyph = graphics::TQxColor::FromChannels(0, 160, 0);
+  builtIn.Cells().Fill(builtIn.CellRect(1), glyph);
+  TTextLog text;
+  const TMenuPaintContext context{Metrics, colors, user, builtIn, arrows, 0, text};
+  const graphics::TQxColor screen = graphics::TQxColor::FromChannels(200, 200, 200);
+  const std::vector<graphics::TQxColor> gradient(100, graphics::TQxColor::FromChannels(240, 240, 240));
+  const TSize size = layout.WindowSize();
+  graphics::TQxBitmap bitmap(size.Width, size.Height);
+  bitmap.Fill(screen);
+
+  PaintContextWindow(bitmap, layout, window, gradient, context);
+  ASSERT_EQ(text.Lines.size(), 3u);
+  EXPECT_EQ(text.Lines[0].Text, u"Edit Item");
+  EXPECT_EQ(text.Lines[0].Color, colors.SelText);  // the hot entry
+  EXPECT_EQ(text.Lines[1].Text, u"F8");
+  EXPECT_EQ(text.Lines[1].Align, TTextAlign::Right);
+  EXPECT_EQ(text.Lines[2].Text, u"Cancel");
+  EXPECT_EQ(text.Lines[2].Color, colors.MenuText);
+  // The built-in glyph list supplies the entry's glyph.
+  const TRect cancel = layout.RowRect(1);
+  EXPECT_EQ(bitmap.Pixel(cancel.Left + Metrics.IconMargin + 2, cancel.Top + Metrics.IconTop + 2), glyph);
+  EXPECT_EQ(bitmap.Pixel(0, 0), colors.PopupFrame);
+  EXPECT_EQ(bitmap.Pixel(layout.BodySize().Width - 1, 10), colors.PopupFrame);
+  EXPECT_EQ(bitmap.Pixel(size.Width - 1, 1), screen);  // beside the top-right corner
+  EXPECT_LT(bitmap.Pixel(size.Width - 4, size.Height / 2).Red(), 200);
+
+  // Pressing another entry repaints only its row, sunk.
+  window.MouseDown(1, {20, 40});
+  text.Lines.clear();
+  PaintContextRow(bitmap, layout, window, 1, gradient, context);
+  ASSERT_EQ(text.Lines.size(), 1u);
+  EXPECT_EQ(text.Lines[0].Color, colors.SelText);
+  EXPECT_EQ(text.Lines[0].Rect.Top,
+            TContextLayout(entries, Metrics, Width).RowRect(1).Top + 1 + Metrics.TextTop);
 }
 
 }  // namespace

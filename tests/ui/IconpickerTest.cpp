@@ -130,5 +130,45 @@ TEST(IconPickerTest, MouseAndFocusRules) {
   EXPECT_EQ(escaping.End(), TIconPickerEnd::Cancelled);
 }
 
+TEST(IconPickerPaintTest, GlyphsInsetHotOutlinedPressedSunk) {
+  graphics::TGlyphList glyphs;
+  ASSERT_TRUE(glyphs.Reset(16, 18));  // the last row has two glyphs
+  const graphics::TQxColor ink = graphics::TQxColor::FromChannels(0, 0, 255);
+  for (int index = 0; index < 18; ++index) {
+    glyphs.Cells().Fill(glyphs.CellRect(index), ink);
+  }
+  const TIconGrid grid(glyphs.Count(), 1);
+  TIconMemory memory;
+  TIconPicker picker(grid, false, memory);
+  TMenuColors colors;
+  colors.Frame = graphics::TQxColor::FromChannels(90, 0, 90);
+  colors.PopupFrame = graphics::TQxColor::FromChannels(10, 10, 10);
+  colors.SelTop = colors.SelBottom = graphics::TQxColor::FromChannels(250, 200, 100);
+  const TSize size = grid.WindowSize();
+  const std::vector<graphics::TQxColor> gradient(static_cast<std::size_t>(size.Height),
+                                                 graphics::TQxColor::FromChannels(240, 240, 240));
+  graphics::TQxBitmap bitmap(size.Width, size.Height);
+  picker.MouseMove(17);
+  PaintIconPicker(bitmap, grid, picker, glyphs, gradient, colors, 1);
+
+  const TRect first = grid.CellRect(0);
+  EXPECT_EQ(bitmap.Pixel(first.Left + 4, first.Top + 4), gradient[0]);
+  EXPECT_EQ(bitmap.Pixel(first.Left + 5, first.Top + 5), ink);
+  EXPECT_EQ(bitmap.Pixel(0, 0), colors.PopupFrame);
+  const TRect hot = grid.CellRect(17);
+  EXPECT_EQ(bitmap.Pixel(hot.Left, hot.Top), colors.Frame);
+  EXPECT_EQ(bitmap.Pixel(hot.Left + 1, hot.Top + 1), colors.SelTop);
+  // A cell past the last glyph is only background.
+  const TRect empty = grid.CellRect(18);
+  EXPECT_EQ(bitmap.Pixel(empty.Left + 8, empty.Top + 8), gradient[0]);
+
+  // Pressed: sunk into the selection colours, the glyph a pixel lower and further right.
+  picker.MouseDown(16);
+  PaintIconCell(bitmap, grid, picker, 16, glyphs, gradient, colors);
+  const TRect pressed = grid.CellRect(16);
+  EXPECT_EQ(bitmap.Pixel(pressed.Left + 5, pressed.Top + 5), colors.SelTop);
+  EXPECT_EQ(bitmap.Pixel(pressed.Left + 6, pressed.Top + 6), ink);
+}
+
 }  // namespace
 }  // namespace tolvane::uimodel
