@@ -13,16 +13,20 @@ constexpr DWORD kListExStyle = LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES | LVS
 
 }  // namespace
 
-TListView::TListView(TWindow& parent, int id)
-    : TControl(parent, id, {WC_LISTVIEWW, kListStyle, WS_EX_CLIENTEDGE}) {
+TReportListView::TReportListView(TWindow& parent, int id, DWORD extraStyle)
+    : TControl(parent, id, {WC_LISTVIEWW, kListStyle | extraStyle, WS_EX_CLIENTEDGE}) {
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, kListExStyle, kListExStyle);
 }
 
-void TListView::SetImageList(HIMAGELIST images) {
+TListView::TListView(TWindow& parent, int id) : TReportListView(parent, id, 0) {}
+
+TVirtualListView::TVirtualListView(TWindow& parent, int id) : TReportListView(parent, id, LVS_OWNERDATA) {}
+
+void TReportListView::SetImageList(HIMAGELIST images) {
   Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
 }
 
-void TListView::AddColumn(std::u16string_view caption, int width) {
+void TReportListView::AddColumn(std::u16string_view caption, int width) {
   std::wstring text = win32::Wide(caption);
   LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -32,7 +36,7 @@ void TListView::AddColumn(std::u16string_view caption, int width) {
   Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column.iSubItem), reinterpret_cast<LPARAM>(&column));
 }
 
-int TListView::ColumnCount() const {
+int TReportListView::ColumnCount() const {
   const auto header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
   return header != nullptr ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
@@ -69,11 +73,11 @@ void TListView::Clear() {
   Send(LVM_DELETEALLITEMS);
 }
 
-int TListView::RowCount() const {
+int TReportListView::RowCount() const {
   return static_cast<int>(Send(LVM_GETITEMCOUNT));
 }
 
-std::u16string TListView::CellText(int row, int column) const {
+std::u16string TReportListView::CellText(int row, int column) const {
   // The control copies as much as fits; a text that fills the buffer may have been cut.
   for (std::size_t size = 256;; size *= 4) {
     std::wstring text(size, L'\0');
@@ -88,7 +92,7 @@ std::u16string TListView::CellText(int row, int column) const {
   }
 }
 
-int TListView::CellImage(int row, int column) const {
+int TReportListView::CellImage(int row, int column) const {
   LVITEMW item{};
   item.mask = LVIF_IMAGE;
   item.iItem = row;
@@ -106,11 +110,11 @@ LPARAM TListView::RowData(int row) const {
   return item.lParam;
 }
 
-int TListView::Selected() const {
+int TReportListView::Selected() const {
   return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-void TListView::Select(int row) {
+void TReportListView::Select(int row) {
   LVITEMW state{};
   state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   state.state = row >= 0 ? state.stateMask : 0;
@@ -119,13 +123,13 @@ void TListView::Select(int row) {
     Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
-void TListView::PressKey(WORD key) {
+void TReportListView::PressKey(WORD key) {
   Send(WM_KEYDOWN, key, 1);
   Send(WM_KEYUP, key, 0xC0000001);
 }
 
 // Enter is taken here: the system's list announces it differently from version to version.
-bool TListView::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TReportListView::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (TControl::BeforeMessage(message, wParam, lParam, result))
     return true;
   if (message != WM_KEYDOWN || wParam != VK_RETURN || !OnActivate)
@@ -135,7 +139,7 @@ bool TListView::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
   return true;
 }
 
-bool TListView::Notify(const NMHDR& header, LRESULT& /*result*/) {
+bool TReportListView::Notify(const NMHDR& header, LRESULT& /*result*/) {
   if (!Notifying())
     return false;
   if (header.code == LVN_ITEMCHANGED) {
@@ -153,6 +157,32 @@ bool TListView::Notify(const NMHDR& header, LRESULT& /*result*/) {
     return true;
   }
   return false;
+}
+
+void TVirtualListView::SetRowCount(int count) {
+  Select(-1);
+  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count > 0 ? count : 0), 0);
+}
+
+bool TVirtualListView::Notify(const NMHDR& header, LRESULT& result) {
+  // Typing in the list finds nothing: answering 0 would jump to the first row.
+  if (header.code == LVN_ODFINDITEMW) {
+    result = -1;
+    return true;
+  }
+  if (header.code != LVN_GETDISPINFOW)
+    return TReportListView::Notify(header, result);
+  // The answer goes into the control's own request, which it hands over writable.
+  LVITEMW& item = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)).item;
+  const TListCellView cell = Notifying() && OnCell ? OnCell(item.iItem, item.iSubItem) : TListCellView{};
+  if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+    const std::size_t length = std::min(cell.Text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+    std::copy_n(cell.Text.data(), length, reinterpret_cast<char16_t*>(item.pszText));
+    item.pszText[length] = L'\0';
+  }
+  if ((item.mask & LVIF_IMAGE) != 0)
+    item.iImage = cell.Image < 0 ? I_IMAGENONE : cell.Image;
+  return true;
 }
 
 }  // namespace tolvane::ui
