@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/Frmsearch.h"
 #include "ui/Geometrywin.h"
 #include "ui/Uihandles.h"
 #include "uimodel/Barlayout.h"
@@ -95,6 +96,14 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
   // The program item is the bar's first entry whatever file is loaded.
   Context.Menu.SetProgramItem(uimodel::NewProgramItem());
   CreateEditPanel();
+
+  Dialogs.Search = [this](HWND dialogOwner) -> storage::TItem* {
+    if (!Context.Menu.RootItem)
+      return nullptr;
+    TFrmSearch search(Context, dialogOwner, *Context.Menu.RootItem, Glyphs.User);
+    search.OnHelp = [this](std::u16string_view anchor) { OpenHelp(anchor); };
+    return search.ShowModal();
+  };
 }
 
 // The window is destroyed while the object is still whole: its last messages still reach WindowProc.
