@@ -1,6 +1,7 @@
 // The Search dialog from outside: Ctrl+F at the bar opens it over every item, typed terms narrow the list,
 // the arrow keys move the list's selection from a term box, and Enter performs the chosen item in the window
-// that was in front, or nothing when nothing was found.
+// that was in front, or nothing when nothing was found; F1 asks for the help page, Esc cancels, and the
+// detail pane keeps the height its splitter was dragged to.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -17,6 +18,8 @@ namespace tolvane::e2e {
 namespace {
 
 using uimodel::TProbe;
+
+constexpr int kPaneDrag = 60;
 namespace control = uimodel::searchcontrol;
 
 constexpr const char* kMenu =
@@ -144,7 +147,7 @@ class TSearchTest : public TTolvaneTest {
   HWND Dialog = nullptr;
 };
 
-TEST_F(TSearchTest, EnterPerformsTheChosenItemInTheWindowInFrontAndNothingWhenNothingWasFound) {
+TEST_F(TSearchTest, EnterPerformsTheChosenItemInTheWindowInFrontAndEscOrNoRowsPerformNothing) {
   ASSERT_NO_FATAL_FAILURE(Open());
   const TTarget target;
   ASSERT_TRUE(target.BringToFront());
@@ -152,8 +155,32 @@ TEST_F(TSearchTest, EnterPerformsTheChosenItemInTheWindowInFrontAndNothingWhenNo
     return Probe(Window, TProbe::HistoryEntry, 0) == reinterpret_cast<LRESULT>(target.Handle());
   })) << "the target is not in the history";
 
-  // Nothing found: Enter ends the dialog, and nothing is performed.
+  // F1 asks for the help page (not installed beside a build, which the program says); Esc then cancels.
   ASSERT_NO_FATAL_FAILURE(OpenSearch());
+  PressKey(Control(control::Term1), VK_F1);
+  const TBox help = WaitForMessageBox(Tolvane->Id());
+  ASSERT_NE(help.Window, nullptr) << "F1 did nothing";
+  EXPECT_EQ(help.Caption, L"Help");
+  ClickBoxButton(help.Window, L"&Ok");
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindow(help.Window) == FALSE; }));
+  EXPECT_TRUE(::IsWindow(Dialog)) << "the help closed the dialog";
+  // The splitter above the detail pane, dragged up with the real pointer, heightens the pane.
+  const RECT pane = WindowBounds(Control(control::Detail));
+  const POINT grip{(pane.left + pane.right) / 2, pane.top - 2};
+  ASSERT_TRUE(MoveMouse(grip));
+  {
+    THeldButton button;
+    ASSERT_TRUE(button.IsHeld());
+    ASSERT_TRUE(MoveMouse(POINT{grip.x, grip.y - kPaneDrag}));
+  }
+  EXPECT_TRUE(WaitUntil([&] { return WindowBounds(Control(control::Detail)).top == pane.top - kPaneDrag; }))
+      << "the pane's top is at " << WindowBounds(Control(control::Detail)).top << ", was " << pane.top;
+  PressKey(Control(control::Term1), VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindow(Dialog) == FALSE; })) << "Esc left it open";
+
+  // Nothing found: Enter ends the dialog, and nothing is performed. The pane keeps its dragged height.
+  ASSERT_NO_FATAL_FAILURE(OpenSearch());
+  EXPECT_EQ(WindowBounds(Control(control::Detail)).top, pane.top - kPaneDrag);
   Type(control::Term1, L"zzz");
   ASSERT_TRUE(CaptionFinds(0));
   PressKey(Control(control::Term1), VK_RETURN);
@@ -180,7 +207,7 @@ TEST_F(TSearchTest, EnterPerformsTheChosenItemInTheWindowInFrontAndNothingWhenNo
   PressKey(Control(control::Term2), VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return ::IsWindow(Dialog) == FALSE; }));
 
-  // Exactly the one pick: the dialog that found nothing performed nothing before it.
+  // Exactly the one pick: the cancelled dialog and the one that found nothing performed nothing before it.
   std::wstring text;
   EXPECT_TRUE(WaitUntil([&] { return (text = target.Text()) == L"second pick"; })) << Narrow(text);
   EXPECT_TRUE(NoModifierDown());
