@@ -4,8 +4,10 @@
 
 #include <cstdlib>
 
+#include "Boxtextpainter.h"
 #include "graphics/Hls.h"
 #include "platform/portable/Fixedsystemcolors.h"
+#include "uimodel/Menupreview.h"
 
 namespace tolvane::uimodel {
 namespace {
@@ -137,6 +139,43 @@ TEST(SettingsModelTest, OkCopiesOnlyTheDialogsOwnValues) {
   EXPECT_EQ(program.ButHotDark, WindowColors({3, 100, 150}).HotDark);
   EXPECT_EQ(program.AutoHide, !settings.AutoHide);
   EXPECT_EQ(program.MenuTopColor, settings.MenuTopColor);
+}
+
+TEST(MenuPreviewTest, BarAndPopupFollowTheWorkingLookAndSize) {
+  const auto colour = [](int r, int g, int b) { return graphics::TQxColor::FromChannels(r, g, b); };
+  TMenuColors colors;
+  colors.MenuTop = colors.MainMenuBottom = colors.MenuBottom = colour(240, 240, 240);
+  colors.SelTop = colors.SelBottom = colour(250, 200, 100);
+  colors.PopupFrame = colour(255, 150, 0);
+  colors.PipeShadow = 0;
+  colors.PipeOnMain = false;
+  graphics::TGlyphList glyphs;
+  testing::TBoxTextPainter text;
+  const graphics::TQxColor frame = colour(100, 0, 100);
+  const graphics::TQxColor background = colour(10, 20, 30);
+  graphics::TQxBitmap small(400, 300), large(400, 300);
+  for (const int itemHeight : {24, 40}) {
+    const TMenuMetrics metrics = TMenuMetrics::For(itemHeight, 2, 0, true);
+    const TMenuPaintContext context{metrics, colors, glyphs, glyphs, glyphs, 0, text};
+    auto root = MenuPreviewItems();
+    graphics::TQxBitmap& bitmap = itemHeight == 24 ? small : large;
+    PaintMenuPreview(bitmap, *root, context, frame, background);
+    auto again = MenuPreviewItems();
+    const TMenuPreviewParts parts = LayoutMenuPreview(*again, context, {400, 300});
+    EXPECT_EQ(parts.Bar.Height(), itemHeight + 4);
+    EXPECT_EQ(parts.Popup.Top, parts.Bar.Bottom);
+    EXPECT_EQ(parts.Popup.Height(), 4 * itemHeight + 4);
+    EXPECT_EQ(bitmap.Pixel(parts.Bar.Left, parts.Bar.Top), frame);
+    EXPECT_EQ(bitmap.Pixel(parts.Bar.Right - 2, parts.Bar.Bottom - 2), frame);
+    EXPECT_EQ(bitmap.Pixel(parts.Bar.Right + 1, parts.Bar.Top + 5), background);
+    EXPECT_EQ(bitmap.Pixel(parts.Popup.Left + 1, parts.Popup.Bottom - 1), colors.PopupFrame);
+    // The popup hangs under the hot second entry, which shows the selection colour; its first row too.
+    const TRect entry = root->Children[1]->ItemRect;
+    EXPECT_EQ(parts.Popup.Left, entry.Left);
+    EXPECT_EQ(bitmap.Pixel(entry.Left + 1, entry.Top + 1), colors.SelTop);
+    EXPECT_EQ(bitmap.Pixel(parts.Popup.Right - 4, parts.Popup.Top + 4), colors.SelTop);
+    EXPECT_EQ(bitmap.Pixel(parts.Popup.Right - 4, parts.Popup.Top + itemHeight + 4), colors.MenuTop);
+  }
 }
 
 }  // namespace
