@@ -7,6 +7,8 @@
 
 #include "ui/Frmsearch.h"
 #include "ui/Geometrywin.h"
+#include "ui/Menusettingsfrm.h"
+#include "ui/Progsettingsfrm.h"
 #include "ui/Uihandles.h"
 #include "uimodel/Barlayout.h"
 #include "uimodel/Mainwindow.h"
@@ -97,6 +99,16 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
   Context.Menu.SetProgramItem(uimodel::NewProgramItem());
   CreateEditPanel();
 
+  Dialogs.MenuSettings = [this](HWND dialogOwner) {
+    TFrmMenuSettings form(MenuEnvironment, dialogOwner);
+    form.OnHelp = [this](std::u16string_view anchor) { OpenHelp(anchor); };
+    return form.ShowModal();
+  };
+  Dialogs.ProgramSettings = [this](HWND dialogOwner) {
+    TFrmProgSettings form(MenuEnvironment, SideWindows, dialogOwner, NewItemIcon);
+    form.OnHelp = [this](std::u16string_view anchor) { OpenHelp(anchor); };
+    return form.ShowModal();
+  };
   Dialogs.Search = [this](HWND dialogOwner) -> storage::TItem* {
     if (!Context.Menu.RootItem)
       return nullptr;

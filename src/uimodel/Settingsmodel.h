@@ -14,6 +14,46 @@
 
 namespace tolvane::uimodel {
 
+// The settings dialogs' control ids.
+namespace settingscontrol {
+enum : int {
+  BkgSliderHue = 100,
+  BkgSliderSat,
+  BkgSliderLum,
+  SelSliderHue,
+  SelSliderSat,
+  SelSliderLum,
+  UdFrameSize,
+  UdFontSize,
+  UdItemSize,
+  UdFontTop,
+  CmbFontNames,
+  CbxBold,
+  ArrowColorSlider,
+  SliderPipeShadow,
+  CbLbPipeOnMain,
+  CbLbIconsOnMain,
+  WinBkgSliderHue,
+  WinBkgSliderSat,
+  WinBkgSliderLum,
+  CmbStandardFontNames,
+  UdStandardFontSize,
+  CbxStandardBold,
+  CmbFixedFontNames,
+  UdFixedFontSize,
+  CbxFixedBold,
+  UdTabSize,
+  CbxAutoHide,
+  CbxStayOnTop,
+  CbxAutoPaste,
+  CbxShowOnTaskbar,
+  MemoSample,
+  ReFixedSample,
+  OkButton = 1,
+  CancelButton = 2,
+};
+}  // namespace settingscontrol
+
 // Three slider positions on the 0 … 240 HLS scale.
 struct THlsPositions {
   int Hue = 0;

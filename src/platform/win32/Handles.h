@@ -96,6 +96,7 @@ using unique_hgdiobj = TUniqueHandle<HGDIOBJ, detail::DeleteGdiObject>;
 using unique_hbitmap = TUniqueHandle<HBITMAP, detail::DeleteGdiObject>;
 using unique_hfont = TUniqueHandle<HFONT, detail::DeleteGdiObject>;
 using unique_hbrush = TUniqueHandle<HBRUSH, detail::DeleteGdiObject>;
+using unique_hpen = TUniqueHandle<HPEN, detail::DeleteGdiObject>;
 using unique_hglobal = TUniqueHandle<HGLOBAL, detail::FreeGlobal>;
 using unique_hkey = TUniqueHandle<HKEY, detail::CloseRegKey>;
 using unique_hmodule = TUniqueHandle<HMODULE, detail::FreeModuleHandle>;
