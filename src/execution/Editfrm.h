@@ -12,6 +12,12 @@ namespace tolvane::execution {
 
 inline constexpr int SleepCode = 0xFF;
 
+// The composer window's control ids: the key buttons from FirstKeyButton on in KeyButtons() order, Sleep
+// last.
+namespace composercontrol {
+enum : int { Ok = 1, Cancel = 2, Editor = 10, KeyboardMode, NewLineHome, FirstKeyButton = 100 };
+}
+
 // "\" + two digits; a key up moves the low digit up by 50 character positions.
 std::u16string KeyCodeText(int virtualKey, bool release);
 // What a key button writes: down then up; the Sleep button only "\FF".

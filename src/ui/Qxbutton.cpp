@@ -118,6 +118,13 @@ void TQxButton::setFont(HFONT font) {
   Invalidate();
 }
 
+void TQxButton::setDown(bool down) {
+  if (Latched == down)
+    return;
+  Latched = down;
+  Invalidate();
+}
+
 void TQxButton::setDefault(bool isDefault) {
   if (std::exchange(IsDefault, isDefault) != isDefault)
     Invalidate();

@@ -62,6 +62,9 @@ class TQxButton final : public TWindow {
   void setVisible(bool visible);
   bool Visible() const;
   bool Hot() const { return IsHot; }
+  // A latched button shows pressed until it is released again (toggle buttons).
+  void setDown(bool down);
+  bool Down() const { return Latched; }
   bool Pressed() const { return IsPressed(); }
   void SetBounds(int left, int top, int width, int height);
 
@@ -90,7 +93,7 @@ class TQxButton final : public TWindow {
   void ButtonCaptureLost();
   void ButtonKeyDown(WPARAM key);
   void ButtonKeyUp();
-  bool IsPressed() const { return (MouseDown && MouseInside) || SpaceDown; }
+  bool IsPressed() const { return Latched || (MouseDown && MouseInside) || SpaceDown; }
   bool ContainsPoint(POINT point) const;
 
   platform::ISystemColors& SystemColors;
@@ -105,6 +108,7 @@ class TQxButton final : public TWindow {
   bool MouseInside = false;  // while MouseDown: the pointer is over the button
   bool SpaceDown = false;
   bool TrackingLeave = false;
+  bool Latched = false;
 };
 
 }  // namespace tolvane::ui

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "graphics/Qxcolor.h"
+#include "ui/Composers.h"
 #include "ui/Controlfont.h"
 #include "ui/Geometrywin.h"
 #include "ui/Modal.h"
@@ -30,15 +31,6 @@ constexpr std::u16string_view kHelpText = u" ? ";
 
 // Custom colours of the colour dialog, kept while the program runs.
 COLORREF gCustomColors[16] = {};
-
-COLORREF Blend(COLORREF top, COLORREF bottom, int row, int rows) {
-  const auto channel = [&](int shift) {
-    const int a = static_cast<int>((top >> shift) & 0xFF);
-    const int b = static_cast<int>((bottom >> shift) & 0xFF);
-    return rows <= 1 ? a : a + (b - a) * row / (rows - 1);
-  };
-  return RGB(channel(0), channel(8), channel(16));
-}
 
 }  // namespace
 
@@ -184,39 +176,16 @@ void TSettingsForm::Invalidate(const TRect& design) {
   ::InvalidateRect(Hwnd, &rect, FALSE);
 }
 
-// The gradient as a bitmap: painted behind everything and handed to the controls as their background brush.
+// The gradient is painted behind everything and handed to the controls as their background.
 void TSettingsForm::MakeBackground() {
-  const TRect client = ClientBounds(Hwnd);
-  const TWindowDc screen(nullptr);
-  BackgroundBrush.reset();
-  BackgroundBitmap.reset(
-      ::CreateCompatibleBitmap(screen.get(), std::max(client.Width(), 1), std::max(client.Height(), 1)));
-  if (!BackgroundBitmap)
-    return;
-  {
-    const win32::unique_hdc memory(::CreateCompatibleDC(screen.get()));
-    const win32::TSelectGuard selected(memory.get(), BackgroundBitmap.get());
-    platform::ISystemColors& colors = Context.Services.SystemColors;
-    const COLORREF top = graphics::ResolveColor(colors, Working.FormTopColor);
-    const COLORREF bottom = graphics::ResolveColor(colors, Working.FormBottomColor);
-    for (int y = 0; y < client.Height(); ++y) {
-      const win32::unique_hbrush row(::CreateSolidBrush(Blend(top, bottom, y, client.Height())));
-      const RECT line{0, y, client.Width(), y + 1};
-      ::FillRect(memory.get(), &line, row.get());
-    }
-  }
-  BackgroundBrush.reset(::CreatePatternBrush(BackgroundBitmap.get()));
+  platform::ISystemColors& colors = Context.Services.SystemColors;
+  Background.Make(Hwnd, graphics::ResolveColor(colors, Working.FormTopColor),
+                  graphics::ResolveColor(colors, Working.FormBottomColor));
 }
 
 void TSettingsForm::WindowColorsChanged() {
   MakeBackground();
-  TButtonColors colors;
-  colors.DimmedLight = Working.ButDimmedLight;
-  colors.DimmedDark = Working.ButDimmedDark;
-  colors.HotLight = Working.ButHotLight;
-  colors.HotDark = Working.ButHotDark;
-  colors.DisabLight = Working.ButDisabLight;
-  colors.DisabDark = Working.ButDisabDark;
+  const TButtonColors colors = ButtonColorsOf(Working);
   const graphics::TColor parent =
       graphics::ResolveColor(Context.Services.SystemColors, Working.FormBottomColor);
   for (TQxButton* button : {OkButton.get(), CancelButton.get()}) {
@@ -230,9 +199,7 @@ void TSettingsForm::WindowColorsChanged() {
 
 void TSettingsForm::Paint(HDC dc) {
   const TRect client = ClientBounds(Hwnd);
-  const RECT all = ToRECT(client);
-  if (BackgroundBrush)
-    ::FillRect(dc, &all, BackgroundBrush.get());
+  Background.Paint(dc, ToRECT(client));
   PaintLabels(dc);
   PaintSwatches(dc);
   PaintPictures(dc);
@@ -328,17 +295,10 @@ LRESULT TSettingsForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      if (!BackgroundBrush)
-        break;
-      // The pattern starts at the form's origin, wherever the control lies.
-      const auto dc = reinterpret_cast<HDC>(wParam);
-      POINT origin{0, 0};
-      ::MapWindowPoints(reinterpret_cast<HWND>(lParam), Hwnd, &origin, 1);
-      ::SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-      ::SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(BackgroundBrush.get());
-    }
+    case WM_CTLCOLORBTN:
+      if (const LRESULT brush = Background.ControlColor(Hwnd, wParam, lParam); brush != 0)
+        return brush;
+      break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == Hwnd && LOWORD(lParam) == HTCLIENT) {
         POINT cursor{};

@@ -14,6 +14,7 @@
 #include "storage/Globals.h"
 #include "ui/Appcontext.h"
 #include "ui/Control.h"
+#include "ui/Gradientbrush.h"
 #include "ui/Qxbutton.h"
 #include "ui/Window.h"
 
@@ -92,8 +93,7 @@ class TSettingsForm : public TWindow {
   std::unique_ptr<TQxButton> OkButton;
   std::unique_ptr<TQxButton> CancelButton;
   win32::unique_hwnd Hints;
-  win32::unique_hbrush BackgroundBrush;  // the gradient as a pattern, for the controls' backgrounds
-  win32::unique_hbitmap BackgroundBitmap;
+  TGradientBackground Background;
   win32::unique_hfont LinkFont;
   bool Done = false;
   bool Accepted = false;

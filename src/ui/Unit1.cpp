@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/Frmedit.h"
 #include "ui/Frmsearch.h"
 #include "ui/Geometrywin.h"
 #include "ui/Menusettingsfrm.h"
@@ -108,6 +109,10 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
     TFrmProgSettings form(MenuEnvironment, SideWindows, dialogOwner, NewItemIcon);
     form.OnHelp = [this](std::u16string_view anchor) { OpenHelp(anchor); };
     return form.ShowModal();
+  };
+  Dialogs.MacroComposer = [this](HWND dialogOwner, const TMacroComposerRequest& request) {
+    return RunMacroComposer(Context, dialogOwner, request,
+                            [this](std::u16string_view anchor) { OpenHelp(anchor); });
   };
   Dialogs.Search = [this](HWND dialogOwner) -> storage::TItem* {
     if (!Context.Menu.RootItem)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Steps.h"
+#include "execution/Editfrm.h"
 #include "uimodel/Editpanellayout.h"
 #include "uimodel/Uimessages.h"
 
@@ -538,6 +539,97 @@ TEST_F(TEditorTest, TypesKeepTheirTextsTheMacroViewsAgreeAndAnActionTakesDropped
   EXPECT_NE(saved.find("<Code>alpha text</Code>"), std::string::npos) << saved;
   EXPECT_NE(saved.find("go\\0D\\0vab\\0D\\0vcd"), std::string::npos) << saved;
   EXPECT_NE(saved.find(Narrow(tool)), std::string::npos) << saved;
+}
+
+// The clipboard's text, or "<none>".
+std::wstring ClipboardText() {
+  std::wstring text = L"<none>";
+  if (::OpenClipboard(nullptr) == FALSE)
+    return L"<locked>";
+  if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data)); chars != nullptr) {
+      text = chars;
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+bool PutClipboardText(const std::wstring& text) {
+  if (::OpenClipboard(nullptr) == FALSE)
+    return false;
+  ::EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool done = false;
+  if (memory != nullptr) {
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    done = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!done)
+      ::GlobalFree(memory);
+  }
+  ::CloseClipboard();
+  return done;
+}
+
+TEST_F(TEditorTest, MacroComposerButtonsTogglesAndKeyboardModeWriteTheCodes) {
+  namespace composer = execution::composercontrol;
+  // Tree order: 0 the root, 1 Items, 2 Keys.
+  ASSERT_NO_FATAL_FAILURE(OpenEditor(MenuText(FolderItem(
+      "Items", "<Item Type=\"6\" Img=\"-1\"><Name>Keys</Name><KeyMacro>a\\0D\\0vb</KeyMacro></Item>\r\n"))));
+  PressKey(Tree, VK_RIGHT);
+  ASSERT_NO_FATAL_FAILURE(ClickNode(2, L"Keys"));
+  ASSERT_TRUE(MoveMouse(Centre(Control(uimodel::ButEditMacro))));
+  ASSERT_TRUE(Click());
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (dialog = FindProcessWindow(Tolvane->Id(), L"TFrmEdit")) != nullptr; }))
+      << "no composer";
+  const HWND editor = ::GetDlgItem(dialog, composer::Editor);
+  const HWND ok = ::GetDlgItem(dialog, composer::Ok);
+  ASSERT_TRUE(editor != nullptr && ok != nullptr);
+  EXPECT_EQ(Lines(ControlText(editor)), L"a\nb") << "the stored line break opens as two lines";
+
+  // Emptied, the macro cannot be taken.
+  ::SendMessageW(editor, EM_SETSEL, 0, -1);
+  ::SendMessageW(editor, WM_CLEAR, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(ok) == FALSE; })) << "OK stays enabled without text";
+
+  const auto clickButton = [&](int index) {
+    ASSERT_TRUE(MoveMouse(Centre(::GetDlgItem(dialog, composer::FirstKeyButton + index))));
+    ASSERT_TRUE(Click());
+  };
+  const auto textBecomes = [&](const std::wstring& expected) {
+    return WaitUntil([&] { return ControlText(editor) == expected; });
+  };
+  ASSERT_NO_FATAL_FAILURE(clickButton(11));  // Home
+  EXPECT_TRUE(textBecomes(L"\\24\\2f")) << Narrow(ControlText(editor));
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(ok) != FALSE; }));
+  ASSERT_NO_FATAL_FAILURE(clickButton(4));  // Ctrl: down now, up with the next click
+  EXPECT_TRUE(textBecomes(L"\\24\\2f\\11")) << Narrow(ControlText(editor));
+  ASSERT_NO_FATAL_FAILURE(clickButton(4));
+  EXPECT_TRUE(textBecomes(L"\\24\\2f\\11\\1c")) << Narrow(ControlText(editor));
+
+  // Keyboard mode empties the clipboard; a held Shift is written once, the letter under it down and up.
+  ASSERT_TRUE(PutClipboardText(L"copied before"));
+  ASSERT_TRUE(MoveMouse(Centre(::GetDlgItem(dialog, composer::KeyboardMode))));
+  ASSERT_TRUE(Click());
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == L"<none>"; })) << Narrow(ClipboardText());
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == editor; }));
+  {
+    THeldKey shift(VK_SHIFT);
+    ASSERT_TRUE(SendKey(VK_SHIFT, 0) && SendKey(VK_SHIFT, 0));  // auto-repeat
+    ASSERT_TRUE(SendKey('A', 0) && SendKey('A', KEYEVENTF_KEYUP));
+  }
+  EXPECT_TRUE(textBecomes(L"\\24\\2f\\11\\1c\\10\\41\\4c\\1b")) << Narrow(ControlText(editor));
+
+  // OK: the item takes the macro.
+  ASSERT_TRUE(MoveMouse(Centre(ok)));
+  ASSERT_TRUE(Click());
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindow(dialog) == FALSE || ::IsWindowVisible(dialog) == FALSE; }));
+  EXPECT_TRUE(TextBecomes(uimodel::EdMacro, L"\\24\\2f\\11\\1c\\10\\41\\4c\\1b"));
+  CloseAndExpectCleanExit(*Tolvane, Window);
 }
 
 }  // namespace
