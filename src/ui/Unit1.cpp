@@ -10,6 +10,7 @@
 #include "ui/Geometrywin.h"
 #include "ui/Menusettingsfrm.h"
 #include "ui/Progsettingsfrm.h"
+#include "ui/Shortcutfrm.h"
 #include "ui/Uihandles.h"
 #include "uimodel/Barlayout.h"
 #include "uimodel/Mainwindow.h"
@@ -120,6 +121,12 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
     TFrmSearch search(Context, dialogOwner, *Context.Menu.RootItem, Glyphs.User);
     search.OnHelp = [this](std::u16string_view anchor) { OpenHelp(anchor); };
     return search.ShowModal();
+  };
+
+  Dialogs.CreateShortcut = [this](HWND dialogOwner) {
+    TFrmShortcut shortcut(Context, dialogOwner);
+    shortcut.OnHelp = [this](std::u16string_view anchor) { OpenHelp(anchor); };
+    return shortcut.ShowModal();
   };
 }
 
