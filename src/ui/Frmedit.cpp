@@ -13,6 +13,7 @@
 #include "ui/Modal.h"
 #include "ui/Uihandles.h"
 #include "uimodel/Contextwindow.h"
+#include "uimodel/Helpanchors.h"
 
 namespace tolvane::ui {
 
@@ -20,7 +21,7 @@ namespace {
 
 namespace id = execution::composercontrol;
 
-constexpr std::u16string_view kHelpAnchor = u"#MacroComposer";
+constexpr std::u16string_view kHelpAnchor = uimodel::help::MacroComposer;
 constexpr std::u16string_view kHelpText = u" ? ";
 constexpr COLORREF kLinkColor = RGB(0, 70, 200);
 constexpr std::u16string_view kSleepCaption = u"Sleep";

@@ -15,6 +15,7 @@
 #include "ui/Imagelist.h"
 #include "ui/Modal.h"
 #include "ui/Uihandles.h"
+#include "uimodel/Helpanchors.h"
 
 namespace tolvane::ui {
 
@@ -27,7 +28,7 @@ constexpr UINT_PTR kLoadTimer = 1;
 // Long enough for the dialog to be drawn once before the items are read.
 constexpr UINT kLoadDelayMs = 50;
 constexpr COLORREF kHelpColor = RGB(0, 0, 255);
-constexpr std::u16string_view kHelpAnchor = u"#SearchAll";
+constexpr std::u16string_view kHelpAnchor = uimodel::help::SearchAll;
 constexpr std::u16string_view kDefaultDetailFont = u"Lucida Console";
 constexpr int kDefaultDetailFontSize = 10;
 

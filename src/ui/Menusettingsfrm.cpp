@@ -9,6 +9,7 @@
 #include "ui/Gditextpainter.h"
 #include "ui/Geometrywin.h"
 #include "ui/Pnlmain.h"
+#include "uimodel/Helpanchors.h"
 #include "uimodel/Mainwindow.h"
 #include "uimodel/Menupreview.h"
 
@@ -63,7 +64,7 @@ struct TFrmMenuSettings::TControls {
 
 TFrmMenuSettings::TFrmMenuSettings(TMenuEnvironment& environment, HWND owner)
     : TSettingsForm(environment.Context, owner, kClassName, L"Tolvane Menu Settings", kDesignClient,
-                    u"#MenuSettings"),
+                    uimodel::help::MenuSettings),
       Environment(environment),
       PreviewItems(uimodel::MenuPreviewItems()) {
   const storage::TItem* root = Context.Menu.RootItem.get();

@@ -9,6 +9,7 @@
 #include "ui/Ctltrackbar.h"
 #include "ui/Dibcanvas.h"
 #include "ui/Geometrywin.h"
+#include "uimodel/Helpanchors.h"
 #include "uimodel/Settingsmodel.h"
 
 namespace tolvane::ui {
@@ -76,7 +77,7 @@ struct TFrmProgSettings::TControls {
 TFrmProgSettings::TFrmProgSettings(TMenuEnvironment& environment, TSideWindows& sideWindows, HWND owner,
                                    int& newItemIcon)
     : TSettingsForm(environment.Context, owner, kClassName, L"Tolvane Program Settings", kDesignClient,
-                    u"#ProgramSettings"),
+                    uimodel::help::ProgramSettings),
       Environment(environment),
       SideWindows(sideWindows),
       NewItemIcon(newItemIcon),

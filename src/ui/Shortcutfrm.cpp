@@ -18,6 +18,7 @@
 #include "ui/Modal.h"
 #include "ui/Qxbutton.h"
 #include "ui/Uihandles.h"
+#include "uimodel/Helpanchors.h"
 
 // After the Windows headers: the shell's folder picker.
 #include <shlobj.h>
@@ -31,7 +32,7 @@ using uimodel::TShortcutFileKind;
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr std::u16string_view kHelpAnchor = u"#CreateShortcut";
+constexpr std::u16string_view kHelpAnchor = uimodel::help::CreateShortcut;
 constexpr std::u16string_view kDesktopHint = u" Create Shortcut on the Desktop ";
 constexpr std::u16string_view kStartMenuHint = u" Create Shortcut in the Root of the Start Menu ";
 constexpr std::u16string_view kFolderTitle = u"Folder for the shortcut";

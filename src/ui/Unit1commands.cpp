@@ -9,6 +9,7 @@
 #include "execution/Shellhlpr.h"
 #include "storage/Pathnames.h"
 #include "ui/Errordisplay.h"
+#include "uimodel/Helpanchors.h"
 #include "uimodel/Mainwindow.h"
 #include "uimodel/Programmenu.h"
 #include "uimodel/Uimessages.h"
@@ -150,22 +151,22 @@ void TForm1::RunAction(uimodel::TMainAction action, storage::TItem* item, int mo
       RunDialog(Dialogs.CreateShortcut, nullptr);
       return;
     case A::Help:
-      OpenHelp(IsEditorMode() ? u"#MainEditor" : u"#QuickTour");
+      OpenHelp(IsEditorMode() ? uimodel::help::MainEditor : uimodel::help::QuickTour);
       return;
     case A::HelpModifier:
-      OpenHelp(u"#ClipModifier");
+      OpenHelp(uimodel::help::ClipModifier);
       return;
     case A::HelpMacro:
-      OpenHelp(u"#MacroItem");
+      OpenHelp(uimodel::help::MacroItem);
       return;
     case A::HelpPageF:
-      OpenHelp(u"#VideoMenuAndEditor");
+      OpenHelp(uimodel::help::TourMenuAndEditor);
       return;
     case A::HelpPageG:
-      OpenHelp(u"#VideoClipsAndMacros");
+      OpenHelp(uimodel::help::TourClipsAndMacros);
       return;
     case A::HelpPageO:
-      OpenHelp(u"#VideoClipboardModifiers");
+      OpenHelp(uimodel::help::TourClipboardModifiers);
       return;
     case A::About:
       ShowAbout();

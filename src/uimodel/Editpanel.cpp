@@ -4,6 +4,7 @@
 
 #include "common/Decimaltext.h"
 #include "storage/Pathnames.h"
+#include "uimodel/Helpanchors.h"
 #include "uimodel/Treeedit.h"
 
 namespace tolvane::uimodel {
@@ -98,17 +99,17 @@ TPanelEnabled PanelEnabledFor(int itemType, int level) {
 std::u16string_view HelpAnchorFor(int itemType) {
   switch (itemType) {
     case storage::ItemTypeProgram:
-      return u"#ActionItem";
+      return help::ActionItem;
     case storage::ItemTypeWebSite:
-      return u"#WebsiteItem";
+      return help::WebsiteItem;
     case storage::ItemTypeMail:
-      return u"#MailItem";
+      return help::MailItem;
     case storage::ItemTypeKeyMacro:
-      return u"#MacroItem";
+      return help::MacroItem;
     case storage::ItemTypeClipModifier:
-      return u"#ClipModifier";
+      return help::ClipModifier;
     default:
-      return u"#MainEditor";
+      return help::MainEditor;
   }
 }
 
