@@ -7,6 +7,7 @@
 
 #include "execution/Shellhlpr.h"
 #include "storage/Commandline.h"
+#include "storage/Pathnames.h"
 #include "storage/Settingsread.h"
 #include "ui/Errordisplay.h"
 #include "ui/Geometrywin.h"
@@ -157,6 +158,9 @@ void TForm1::TimerTick(UINT_PTR timer) {
 void TForm1::LoadTimerFirstTick() {
   const TWaitCursor wait;
   uimodel::BuildProgramCommands(*Context.Menu.ProgramItem);
+  (void)uimodel::StartWithDemoMenu(Context.Services.Files,
+                                   storage::ExtractFilePath(Context.Services.Program.ExecutablePath()),
+                                   Context.Settings.ActiveFile);
   (void)LoadMenu(Context.Settings.ActiveFile, false);
   if (!Glyphs.Load(::GetModuleHandleW(nullptr), Scale().Ppi()))
     execution::ShowErrorMessage(

@@ -1,7 +1,9 @@
 #include "uimodel/Mainwindow.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "common/Atomicwrite.h"
 #include "common/Decimaltext.h"
 
 namespace tolvane::uimodel {
@@ -124,6 +126,16 @@ std::u16string FileUrl(std::u16string_view windowsPath, std::u16string_view anch
   }
   url.append(anchor);
   return url;
+}
+
+bool StartWithDemoMenu(platform::IFiles& files, std::u16string_view programFolder,
+                       std::u16string_view menuFile) {
+  if (files.FileExists(menuFile))
+    return false;
+  std::u16string demo(programFolder);
+  demo += DemoMenuName;
+  const std::optional<std::string> bytes = files.ReadAll(demo);
+  return bytes && WriteFileAtomically(files, menuFile, *bytes);
 }
 
 }  // namespace tolvane::uimodel

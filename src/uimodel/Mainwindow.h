@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/Geometry.h"
+#include "platform/Files.h"
 #include "storage/Item.h"
 
 namespace tolvane::uimodel {
@@ -41,5 +42,12 @@ std::u16string HelpPagePath(std::u16string_view programFolder);
 // A file URL for a Windows path with the anchor ("#QuickTour"); characters a URL cannot hold are escaped as
 // UTF-8 percent codes.
 std::u16string FileUrl(std::u16string_view windowsPath, std::u16string_view anchor);
+
+// The demo menu is shipped beside the program. A first start, whose menu file does not exist yet, begins with
+// a copy of it rather than an empty bar. True when the copy was written; otherwise the menu file is left to
+// the normal load (which creates an empty one). programFolder ends with a path delimiter.
+inline constexpr std::u16string_view DemoMenuName = u"Demo.TvXml";
+bool StartWithDemoMenu(platform::IFiles& files, std::u16string_view programFolder,
+                       std::u16string_view menuFile);
 
 }  // namespace tolvane::uimodel

@@ -1,5 +1,6 @@
-// The help page against the program: every example of the function reference gives the result it shows when
-// run by tolvane-cli modify, and every topic the program can open is on the page.
+// The help page against the program: every example of the function reference and every script of the demo
+// menu gives the result the page shows when run by tolvane-cli modify, and every topic the program can open
+// is on the page.
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,11 @@
 #include <iterator>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "Clirun.h"
+#include "Demomenu.h"
 #include "Functionexamples.h"
 #include "Helppage.h"
 #include "common/Unicode.h"
@@ -38,6 +41,46 @@ TEST(HelpPage, EveryFunctionExampleGivesTheResultItShows) {
   }
 }
 
+std::vector<helpgen::TDemoScript> LoadDemoScripts() {
+  std::string problem;
+  const auto scripts = helpgen::DemoScripts(TOLVANE_DEMO_MENU, problem);
+  EXPECT_TRUE(scripts) << problem;
+  return scripts.value_or(std::vector<helpgen::TDemoScript>());
+}
+
+TEST(DemoMenu, EveryScriptGivesTheResultTheHelpShows) {
+  const std::vector<helpgen::TDemoScript> scripts = LoadDemoScripts();
+  EXPECT_EQ(scripts.size(), helpgen::DemoSamples().size());
+  const TTempFolder folder;
+  for (const helpgen::TDemoScript& script : scripts) {
+    const auto sample = std::find_if(helpgen::DemoSamples().begin(), helpgen::DemoSamples().end(),
+                                     [&](const helpgen::TDemoSample& s) { return s.Name == script.Name; });
+    ASSERT_NE(sample, helpgen::DemoSamples().end()) << Utf16ToUtf8(script.Name) << " has no sample";
+    const TRun run = RunModify(folder, script.Script, sample->Input);
+    EXPECT_EQ(run.Status, 0) << Utf16ToUtf8(script.Name) << ": " << run.Err;
+    EXPECT_EQ(run.Out, Utf16ToUtf8(sample->Result)) << Utf16ToUtf8(script.Name);
+  }
+}
+
+TEST(DemoMenu, ShowsEveryItemTypeTheEditorMakes) {
+  const TRun run = RunArgs({"menu", "list", TOLVANE_DEMO_MENU});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  // "menu list" writes one line per item: two blanks per level below the bar, the type, the name.
+  std::set<int> types;
+  bool nestedFolder = false;
+  std::istringstream lines(run.Out);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t indent = line.find_first_not_of(' ');
+    const int type = std::stoi(line.substr(indent));
+    types.insert(type);
+    nestedFolder = nestedFolder || (type == storage::ItemTypeFolder && indent > 0);
+  }
+  EXPECT_EQ(types, (std::set<int>{storage::ItemTypeClip, storage::ItemTypeFolder, storage::ItemTypeProgram,
+                                  storage::ItemTypeWebSite, storage::ItemTypeMail, storage::ItemTypeKeyMacro,
+                                  storage::ItemTypeClipModifier}));
+  EXPECT_TRUE(nestedFolder) << "no folder inside a folder";
+}
+
 std::string Page() {
   std::ifstream in(TOLVANE_HELP_TEMPLATE, std::ios::binary);
   const std::string templateText((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -45,8 +88,10 @@ std::string Page() {
   std::string problem;
   const auto reference = helpgen::FunctionReference(modifier::BuildFunctionTable(locale), problem);
   EXPECT_TRUE(reference) << problem;
-  const auto page = helpgen::HelpPage(templateText, reference.value_or(""));
-  EXPECT_TRUE(page) << "the template has no place for the function reference";
+  const auto demo = helpgen::DemoSection(LoadDemoScripts(), problem);
+  EXPECT_TRUE(demo) << problem;
+  const auto page = helpgen::HelpPage(templateText, reference.value_or(""), demo.value_or(""));
+  EXPECT_TRUE(page) << "the template has no place for the function reference or the demo scripts";
   return page.value_or("");
 }
 
@@ -80,9 +125,18 @@ TEST(HelpPage, HoldsEveryTopicTheProgramOpensAndEveryLinkLeadsSomewhere) {
     EXPECT_TRUE(ids.contains(link)) << "a link to #" << link << " on the page leads nowhere";
 }
 
-TEST(HelpPage, RefusesAReferenceWithoutItsPlace) {
-  EXPECT_FALSE(helpgen::HelpPage("<html></html>", "reference"));
-  EXPECT_EQ(helpgen::HelpPage("a<!-- FUNCTION REFERENCE -->b", "R"), "aRb");
+TEST(HelpPage, RefusesATemplateWithoutThePlaces) {
+  EXPECT_FALSE(helpgen::HelpPage("<html><!-- DEMO SCRIPTS --></html>", "reference", "demo"));
+  EXPECT_FALSE(helpgen::HelpPage("<html><!-- FUNCTION REFERENCE --></html>", "reference", "demo"));
+  EXPECT_EQ(helpgen::HelpPage("a<!-- FUNCTION REFERENCE -->b<!-- DEMO SCRIPTS -->c", "R", "D"), "aRbDc");
+}
+
+TEST(DemoMenu, ASampleWithoutItsScriptIsRefused) {
+  std::string problem;
+  EXPECT_FALSE(helpgen::DemoSection({}, problem));
+  EXPECT_NE(problem.find("no script of the demo menu"), std::string::npos) << problem;
+  EXPECT_FALSE(helpgen::DemoSection({{u"Unknown", u"", u"Trim()"}}, problem));
+  EXPECT_NE(problem.find("no sample"), std::string::npos) << problem;
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 
 using uimodel::TProbe;
 
-constexpr int kDemoItems = 13;  // items of examples/Demo.TvXml below its root
+constexpr int kDemoItems = 22;  // items of examples/Demo.TvXml below its root
 constexpr UINT kTrayIconMessage = WM_APP + 0x71;
 
 // A menu file with the top-level folders given, each holding one clip.

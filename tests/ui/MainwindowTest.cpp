@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "common/Unicode.h"
+#include "platform/native/Nativefiles.h"
+
 #include "uimodel/Programmenu.h"
 
 namespace tolvane::uimodel {
@@ -73,6 +80,35 @@ TEST(MainWindowModelTest, HelpPageAddressesAreValidFileUrls) {
   EXPECT_EQ(FileUrl(u"D:\\C#\\100%\\\u00E6\U0001F600.html", u""),
             u"file:///D:/C%23/100%25/%C3%A6%F0%9F%98%80.html");
   EXPECT_EQ(FileUrl(u"a\xD800z", u""), u"file:///a%EF%BF%BDz");
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(MainWindowModelTest, AFirstStartBeginsWithTheDemoMenuButNeverReplacesAMenu) {
+  const std::filesystem::path root =
+      std::filesystem::temp_directory_path() /
+      ("tolvane-demo-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::create_directories(root / "program");
+  std::filesystem::create_directories(root / "settings");
+  native::TNativeFiles files;
+  const std::u16string program = Utf8ToUtf16((root / "program").string() + "/");
+  const std::filesystem::path menu = root / "settings" / "Tolvane.TvXml";
+
+  // Without a demo beside the program nothing is made: the load creates the usual empty menu.
+  EXPECT_FALSE(StartWithDemoMenu(files, program, Utf8ToUtf16(menu.string())));
+  EXPECT_FALSE(std::filesystem::exists(menu));
+
+  std::ofstream(root / "program" / "Demo.TvXml", std::ios::binary) << "\xEF\xBB\xBF<demo/>\r\n";
+  EXPECT_TRUE(StartWithDemoMenu(files, program, Utf8ToUtf16(menu.string())));
+  EXPECT_EQ(ReadBytes(menu), "\xEF\xBB\xBF<demo/>\r\n");
+
+  std::ofstream(menu, std::ios::binary) << "mine";
+  EXPECT_FALSE(StartWithDemoMenu(files, program, Utf8ToUtf16(menu.string())));
+  EXPECT_EQ(ReadBytes(menu), "mine");
+  std::filesystem::remove_all(root);
 }
 
 }  // namespace

@@ -108,13 +108,54 @@ std::optional<std::string> FunctionReference(const modifier::TFunctionTable& tab
   return index + "</p>\n" + sections;
 }
 
-std::optional<std::string> HelpPage(std::string_view templateText, std::string_view reference) {
-  const std::size_t at = templateText.find(ReferenceMarker);
-  if (at == std::string_view::npos)
+std::optional<std::string> DemoSection(const std::vector<TDemoScript>& scripts, std::string& problem) {
+  std::string html;
+  for (const TDemoScript& script : scripts) {
+    const TDemoSample* sample = nullptr;
+    for (const TDemoSample& candidate : DemoSamples()) {
+      if (candidate.Name == script.Name)
+        sample = &candidate;
+    }
+    if (sample == nullptr) {
+      problem = "no sample for the demo script " + Utf16ToUtf8(script.Name);
+      return std::nullopt;
+    }
+    html += "<h4>" + Escaped(script.Name) + "</h4>\n<p>" + Escaped(script.Tip) + "</p>\n";
+    html +=
+        "<table class=\"example\">\n<tr><th>Script</th><th>Clipboard before</th><th>Clipboard "
+        "after</th></tr>\n";
+    html += "<tr><td><pre>" + Escaped(script.Script) + "</pre></td>" + ClipboardBox(sample->Input) +
+            ClipboardBox(sample->Result) + "</tr>\n</table>\n";
+  }
+  for (const TDemoSample& sample : DemoSamples()) {
+    bool found = false;
+    for (const TDemoScript& script : scripts)
+      found = found || script.Name == sample.Name;
+    if (!found) {
+      problem = "a sample for " + Utf16ToUtf8(sample.Name) + ", which is no script of the demo menu";
+      return std::nullopt;
+    }
+  }
+  return html;
+}
+
+namespace {
+
+bool Replace(std::string& page, std::string_view marker, std::string_view content) {
+  const std::size_t at = page.find(marker);
+  if (at == std::string::npos)
+    return false;
+  page.replace(at, marker.size(), content);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> HelpPage(std::string_view templateText, std::string_view reference,
+                                    std::string_view demo) {
+  std::string page(templateText);
+  if (!Replace(page, ReferenceMarker, reference) || !Replace(page, DemoMarker, demo))
     return std::nullopt;
-  std::string page(templateText.substr(0, at));
-  page += reference;
-  page += templateText.substr(at + ReferenceMarker.size());
   return page;
 }
 

@@ -1,4 +1,4 @@
-// Writes the help page: tolvane_helpgen TEMPLATE OUTPUT.
+// Writes the help page: tolvane_helpgen TEMPLATE DEMO_MENU OUTPUT.
 
 #include <fstream>
 #include <iostream>
@@ -11,8 +11,8 @@
 
 int main(int argc, char** argv) {
   using namespace tolvane;
-  if (argc != 3) {
-    std::cerr << "usage: tolvane_helpgen TEMPLATE OUTPUT\n";
+  if (argc != 4) {
+    std::cerr << "usage: tolvane_helpgen TEMPLATE DEMO_MENU OUTPUT\n";
     return 2;
   }
   std::ifstream in(argv[1], std::ios::binary);
@@ -28,15 +28,22 @@ int main(int argc, char** argv) {
     std::cerr << "tolvane_helpgen: " << problem << '\n';
     return 1;
   }
-  const auto page = helpgen::HelpPage(templateText, *reference);
-  if (!page) {
-    std::cerr << "tolvane_helpgen: " << argv[1] << " has no " << helpgen::ReferenceMarker << '\n';
+  const auto scripts = helpgen::DemoScripts(argv[2], problem);
+  const auto demo = scripts ? helpgen::DemoSection(*scripts, problem) : std::nullopt;
+  if (!demo) {
+    std::cerr << "tolvane_helpgen: " << problem << '\n';
     return 1;
   }
-  std::ofstream out(argv[2], std::ios::binary);
+  const auto page = helpgen::HelpPage(templateText, *reference, *demo);
+  if (!page) {
+    std::cerr << "tolvane_helpgen: " << argv[1] << " lacks " << helpgen::ReferenceMarker << " or "
+              << helpgen::DemoMarker << '\n';
+    return 1;
+  }
+  std::ofstream out(argv[3], std::ios::binary);
   out << *page;
   if (!out.flush()) {
-    std::cerr << "tolvane_helpgen: cannot write " << argv[2] << '\n';
+    std::cerr << "tolvane_helpgen: cannot write " << argv[3] << '\n';
     return 2;
   }
   return 0;
