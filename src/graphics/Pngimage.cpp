@@ -1,6 +1,7 @@
 #include "graphics/Pngimage.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <cstring>
 #include <vector>
@@ -89,6 +90,14 @@ bool EncodePng(const TQxBitmap& bitmap, std::string& bytes) {
   }
   bytes.resize(start + size);
   return true;
+}
+
+std::string PngLibraryVersion() {
+  return png_get_libpng_ver(nullptr);
+}
+
+std::string ZlibLibraryVersion() {
+  return zlibVersion();
 }
 
 }  // namespace tolvane::graphics

@@ -25,6 +25,10 @@ inline constexpr int MaxPngSide = 8192;
 [[nodiscard]] TPngResult LoadPng(std::string_view bytes, TQxBitmap& bitmap);
 [[nodiscard]] TPngResult LoadPngFile(platform::IFiles& files, std::u16string_view path, TQxBitmap& bitmap);
 
+// The versions of libpng and zlib the program runs with, for the about box.
+std::string PngLibraryVersion();
+std::string ZlibLibraryVersion();
+
 // Appends the bitmap as a PNG with alpha; false when it cannot be encoded (an empty bitmap cannot).
 [[nodiscard]] bool EncodePng(const TQxBitmap& bitmap, std::string& bytes);
 

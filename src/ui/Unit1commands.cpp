@@ -6,7 +6,9 @@
 #include <string>
 
 #include "actions/Itemactions.h"
+#include "common/Unicode.h"
 #include "execution/Shellhlpr.h"
+#include "graphics/Pngimage.h"
 #include "storage/Pathnames.h"
 #include "ui/Errordisplay.h"
 #include "uimodel/Helpanchors.h"
@@ -380,13 +382,19 @@ void TForm1::OpenInShell(const std::u16string& target) {
 void TForm1::ShowAbout() {
   CloseAllMenus();
   const std::u16string program = Context.Services.Program.ExecutablePath();
-  const std::optional<std::u16string> version = Context.Services.Program.FileVersion(program);
-  std::u16string text = u"Tolvane";
-  if (version)
-    text += u" " + *version;
-  text += u"\r\n\r\nYour texts and actions in a menu at the top of the screen.\r\n\r\nMenu file:\r\n" +
-          Context.Settings.ActiveFile + u"\r\n\r\nSettings file:\r\n" + Context.Settings.IniFileName;
-  ShowInformationMessage(Context.Services.MessageBox, u"About Tolvane", text);
+  uimodel::TAboutFacts facts;
+  facts.Version = Context.Services.Program.FileVersion(program).value_or(u"");
+#if defined(__x86_64__) || defined(_M_X64)
+  facts.Architecture = u"x64";
+#else
+  facts.Architecture = u"x86";
+#endif
+  facts.BuildDate = uimodel::IsoBuildDate(__DATE__);
+  facts.LibpngVersion = Utf8ToUtf16(graphics::PngLibraryVersion());
+  facts.ZlibVersion = Utf8ToUtf16(graphics::ZlibLibraryVersion());
+  facts.MenuFile = Context.Settings.ActiveFile;
+  facts.SettingsFile = Context.Settings.IniFileName;
+  ShowInformationMessage(Context.Services.MessageBox, u"About Tolvane", uimodel::AboutText(facts));
 }
 
 // The dialogs run modally over the main window, which records them and, without its own taskbar button,

@@ -138,4 +138,75 @@ bool StartWithDemoMenu(platform::IFiles& files, std::u16string_view programFolde
   return bytes && WriteFileAtomically(files, menuFile, *bytes);
 }
 
+namespace {
+
+// The licence texts as paragraphs; the box wraps them at its width.
+constexpr std::u16string_view LibpngLicence =
+    u"Copyright (c) 1995-2022 The PNG Reference Library Authors. Copyright (c) 2018-2022 Cosmin Truta. "
+    u"Copyright (c) 2000-2002, 2004, 2006-2018 Glenn Randers-Pehrson. Copyright (c) 1996-1997 Andreas "
+    u"Dilger. "
+    u"Copyright (c) 1995-1996 Guy Eric Schalnat, Group 42, Inc.\r\n"
+    u"PNG Reference Library License version 2: The software is supplied \"as is\", without warranty of any "
+    u"kind, express or implied, including, without limitation, the warranties of merchantability, fitness "
+    u"for "
+    u"a particular purpose, title, and non-infringement. In no event shall the Copyright owners, or anyone "
+    u"distributing the software, be liable for any damages or other liability, whether in contract, tort or "
+    u"otherwise, arising from, out of, or in connection with the software, or the use or other dealings in "
+    u"the "
+    u"software, even if advised of the possibility of such damage. Permission is hereby granted to use, "
+    u"copy, "
+    u"modify, and distribute this software, or portions hereof, for any purpose, without fee, subject to the "
+    u"following restrictions: 1. The origin of this software must not be misrepresented; you must not claim "
+    u"that you wrote the original software. If you use this software in a product, an acknowledgment in the "
+    u"product documentation would be appreciated, but is not required. 2. Altered source versions must be "
+    u"plainly marked as such, and must not be misrepresented as being the original software. 3. This "
+    u"Copyright notice may not be removed or altered from any source or altered source distribution.";
+
+constexpr std::u16string_view ZlibLicence =
+    u"Copyright (C) 1995-2022 Jean-loup Gailly and Mark Adler.\r\n"
+    u"zlib License: This software is provided 'as-is', without any express or implied warranty. In no event "
+    u"will the authors be held liable for any damages arising from the use of this software. Permission is "
+    u"granted to anyone to use this software for any purpose, including commercial applications, and to "
+    u"alter "
+    u"it and redistribute it freely, subject to the following restrictions: 1. The origin of this software "
+    u"must not be misrepresented; you must not claim that you wrote the original software. If you use this "
+    u"software in a product, an acknowledgment in the product documentation would be appreciated but is not "
+    u"required. 2. Altered source versions must be plainly marked as such, and must not be misrepresented as "
+    u"being the original software. 3. This notice may not be removed or altered from any source "
+    u"distribution.";
+
+}  // namespace
+
+std::u16string AboutText(const TAboutFacts& facts) {
+  std::u16string text = u"Tolvane";
+  if (!facts.Version.empty())
+    text += u" " + facts.Version;
+  text += u" (" + facts.Architecture + u"), built " + facts.BuildDate;
+  text += u"\r\nYour texts and actions in a menu at the top of the screen.\r\n\r\nMenu file: " +
+          facts.MenuFile + u"\r\nSettings file: " + facts.SettingsFile;
+  text += u"\r\n\r\nlibpng " + facts.LibpngVersion + u"\r\n";
+  text += LibpngLicence;
+  text += u"\r\n\r\nzlib " + facts.ZlibVersion + u"\r\n";
+  text += ZlibLicence;
+  return text;
+}
+
+std::u16string IsoBuildDate(std::string_view compilerDate) {
+  constexpr std::string_view months = "JanFebMarAprMayJunJulAugSepOctNovDec";
+  const std::u16string asGiven(compilerDate.begin(), compilerDate.end());
+  if (compilerDate.size() != 11)
+    return asGiven;
+  const std::size_t month = months.find(compilerDate.substr(0, 3));
+  if (month == std::string_view::npos || month % 3 != 0)
+    return asGiven;
+  std::u16string iso(compilerDate.begin() + 7, compilerDate.end());
+  const int monthNumber = static_cast<int>(month / 3) + 1;
+  iso += monthNumber < 10 ? u"-0" : u"-";
+  iso += DecimalText(monthNumber);
+  iso += u'-';
+  iso += compilerDate[4] == ' ' ? u'0' : static_cast<char16_t>(compilerDate[4]);
+  iso += static_cast<char16_t>(compilerDate[5]);
+  return iso;
+}
+
 }  // namespace tolvane::uimodel

@@ -50,4 +50,20 @@ inline constexpr std::u16string_view DemoMenuName = u"Demo.TvXml";
 bool StartWithDemoMenu(platform::IFiles& files, std::u16string_view programFolder,
                        std::u16string_view menuFile);
 
+// What the about box says: the program, its version, architecture and build date, the files in use, and the
+// libraries linked into it with their licences.
+struct TAboutFacts {
+  std::u16string Version;       // "1.2.3.4"; empty when the program's version resource cannot be read
+  std::u16string Architecture;  // "x64"
+  std::u16string BuildDate;     // "2026-03-05"
+  std::u16string LibpngVersion;
+  std::u16string ZlibVersion;
+  std::u16string MenuFile;
+  std::u16string SettingsFile;
+};
+std::u16string AboutText(const TAboutFacts& facts);
+
+// The compiler's __DATE__ ("Mar  5 2026") as "2026-03-05"; the text as it is when it has another form.
+std::u16string IsoBuildDate(std::string_view compilerDate);
+
 }  // namespace tolvane::uimodel

@@ -111,5 +111,35 @@ TEST(MainWindowModelTest, AFirstStartBeginsWithTheDemoMenuButNeverReplacesAMenu)
   std::filesystem::remove_all(root);
 }
 
+TEST(MainWindowModelTest, AboutNamesTheBuildAndTheLibrariesWithTheirLicences) {
+  const std::u16string text = AboutText({.Version = u"1.2.3.4",
+                                         .Architecture = u"x86",
+                                         .BuildDate = u"2026-03-05",
+                                         .LibpngVersion = u"1.6.39",
+                                         .ZlibVersion = u"1.2.13",
+                                         .MenuFile = u"C:\\m.TvXml",
+                                         .SettingsFile = u"C:\\s.ini"});
+  EXPECT_EQ(text.rfind(u"Tolvane 1.2.3.4 (x86), built 2026-03-05\r\n", 0), 0u) << Utf16ToUtf8(text);
+  for (const std::u16string_view part :
+       {u"Menu file: C:\\m.TvXml", u"Settings file: C:\\s.ini", u"libpng 1.6.39\r\n",
+        u"PNG Reference Library License version 2", u"zlib 1.2.13\r\n", u"zlib License",
+        u"may not be removed or altered"}) {
+    EXPECT_NE(text.find(part), std::u16string::npos) << Utf16ToUtf8(part);
+  }
+  // Without a readable version resource the name stands alone.
+  TAboutFacts bare;
+  bare.Architecture = u"x64";
+  bare.BuildDate = u"d";
+  EXPECT_EQ(AboutText(bare).rfind(u"Tolvane (x64), built d", 0), 0u);
+}
+
+TEST(MainWindowModelTest, BuildDateReadsTheCompilersForm) {
+  EXPECT_EQ(IsoBuildDate("Mar  5 2026"), u"2026-03-05");
+  EXPECT_EQ(IsoBuildDate("Dec 24 2025"), u"2025-12-24");
+  EXPECT_EQ(IsoBuildDate("??? ?? ????"), u"??? ?? ????");
+  EXPECT_EQ(IsoBuildDate("yesterday"), u"yesterday");
+  EXPECT_EQ(IsoBuildDate(__DATE__).size(), 10u);
+}
+
 }  // namespace
 }  // namespace tolvane::uimodel
