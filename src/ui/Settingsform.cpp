@@ -59,9 +59,12 @@ TSettingsForm::TSettingsForm(TAppContext& context, HWND owner, const wchar_t* cl
   const TRect work = MonitorWorkArea(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST));
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  const TPoint centre = owner != nullptr ? TPoint{(ownerBounds.Left + ownerBounds.Right) / 2,
-                                                  (ownerBounds.Top + ownerBounds.Bottom) / 2}
-                                         : TPoint{(work.Left + work.Right) / 2, (work.Top + work.Bottom) / 2};
+  // Over the thin bar the dialog would hide the menus it changes: then it sits in the middle of the work
+  // area.
+  const bool overOwner = owner != nullptr && ownerBounds.Height() >= height;
+  const TPoint centre{
+      owner != nullptr ? (ownerBounds.Left + ownerBounds.Right) / 2 : (work.Left + work.Right) / 2,
+      overOwner ? (ownerBounds.Top + ownerBounds.Bottom) / 2 : (work.Top + work.Bottom) / 2};
   SetBounds(Hwnd, uimodel::KeptInside(
                       TRect::Sized(centre.X - width / 2, centre.Y - height / 2, width, height), work));
 
