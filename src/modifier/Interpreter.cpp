@@ -13,19 +13,24 @@
 namespace tolvane::modifier {
 
 bool TQxClipTxt::RunScript(const std::vector<std::u16string>& scriptLines) {
+  StoppedAt.reset();
   for (std::size_t i = 0; i < scriptLines.size(); ++i) {
     // A script can ask for more text than memory holds (padding to column 2,000,000,000); that stops the
     // run with a message instead of ending the program. Nothing has been delivered from the half-made lines.
     try {
       const std::optional<std::size_t> last = RunLine(scriptLines, i);
-      if (!last)
+      if (!last) {
+        StoppedAt = i;
         return false;
+      }
       i = *last;
     } catch (const std::bad_alloc&) {
       Messages.OutOfMemory(scriptLines[i]);
+      StoppedAt = i;
       return false;
     } catch (const std::length_error&) {
       Messages.OutOfMemory(scriptLines[i]);
+      StoppedAt = i;
       return false;
     }
   }

@@ -29,8 +29,8 @@ class TQxClipTxt {
   TQxClipTxt(const TQxClipTxt&) = delete;
   TQxClipTxt& operator=(const TQxClipTxt&) = delete;
 
-  // Runs the lines in order; false when a line stopped the run (its message has been shown). The lines keep
-  // what the completed calls made of them.
+  // Runs the lines in order; false when a line stopped the run (its message has been shown, StoppedAt holds
+  // its index). The lines keep what the completed calls made of them.
   [[nodiscard]] bool RunScript(const std::vector<std::u16string>& scriptLines);
   // One call: reads the parameter text into fresh slots and performs the function. False when the run must
   // stop: unreadable parameters, or a function that this build does not perform.
@@ -61,6 +61,7 @@ class TQxClipTxt {
   std::vector<std::u16string> Vars;
   TClipLines Lines;
   TFunctionTable Functions;
+  std::optional<std::size_t> StoppedAt;  // the script line that stopped the last RunScript (a block's Begin)
 
  private:
   // Runs the line at i (a whole block when it opens one); the index of the last line it took, or nullopt

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/Frmclipedit.h"
 #include "ui/Frmedit.h"
 #include "ui/Frmsearch.h"
 #include "ui/Geometrywin.h"
@@ -114,6 +115,11 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
   Dialogs.MacroComposer = [this](HWND dialogOwner, const TMacroComposerRequest& request) {
     return RunMacroComposer(Context, dialogOwner, request,
                             [this](std::u16string_view anchor) { OpenHelp(anchor); });
+  };
+  Dialogs.ModifierEditor = [this](HWND dialogOwner, const TModifierEditorRequest& request) {
+    TFrmClipEdit editor(Context, dialogOwner, request);
+    editor.OnHelp = [this](std::u16string_view anchor) { OpenHelp(anchor); };
+    return editor.ShowModal();
   };
   Dialogs.Search = [this](HWND dialogOwner) -> storage::TItem* {
     if (!Context.Menu.RootItem)
