@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,13 @@ class ILocale {
   // Collation order: negative, zero or positive, like CompareStringW minus 2.
   virtual int Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
                       TLocaleScope scope = TLocaleScope::User) = 0;
+  // Bytes whose order (as std::string orders them, byte by unsigned byte) is Compare's order with the same
+  // arguments, equal exactly when Compare finds the texts equal: one key per text turns a sort's many
+  // comparisons into byte compares. Nothing when the locale has no such keys; callers then use Compare.
+  virtual std::optional<std::string> SortKey(std::u16string_view /*text*/, bool /*ignoreCase*/,
+                                             TLocaleScope /*scope*/ = TLocaleScope::User) {
+    return std::nullopt;
+  }
   virtual std::u16string LowerCase(std::u16string_view text, TLocaleScope scope = TLocaleScope::User) = 0;
   virtual std::u16string UpperCase(std::u16string_view text, TLocaleScope scope = TLocaleScope::User) = 0;
   // Upper case of one code unit (the code unit itself when it has no single-unit upper case).

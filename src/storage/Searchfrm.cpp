@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -147,30 +149,86 @@ std::vector<TDetailLine> SearchDetailLines(const TItem& item) {
 
 namespace {
 
-void AddItems(TItem& item, std::vector<TItem*>& items) {
-  items.push_back(&item);
-  for (TItem& child : item.Children)
-    AddItems(child, items);
+// Adds the item and its descendants in depth-first order, each with the index in `paths` of its search
+// path. `itemPath` is the item's own path (the names from the top-level item down to it), which is the
+// search path of its children; it is extended in place for each child and kept only for parents.
+void AddItems(TItem& item, std::uint32_t path, std::u16string& itemPath,
+              std::vector<TSearchEngine::TEntry>& entries, std::vector<std::u16string>& paths) {
+  entries.push_back({&item, path});
+  if (item.Children.Empty())
+    return;
+  paths.push_back(itemPath);
+  const auto childPath = static_cast<std::uint32_t>(paths.size() - 1);
+  const std::size_t length = itemPath.size();
+  for (TItem& child : item.Children) {
+    itemPath += u'\\';
+    itemPath += child.Name;
+    AddItems(child, childPath, itemPath, entries, paths);
+    itemPath.resize(length);
+  }
+}
+
+// The first eight bytes of a key as a number, zero-padded: ordering by it and then, when equal, by the
+// whole key is ordering by the key, since padding never exceeds a byte of a longer key.
+std::uint64_t KeyPrefix(std::string_view key) {
+  std::uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i)
+    prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+  return prefix;
 }
 
 }  // namespace
 
-TSearchRecord TSearchEngine::MakeRecord(TItem& item) {
-  TSearchRecord record{
-      .Text = {},
-      .NarrowText = {},
-      .ValueEnds = {},
-      .Path = SearchPath(item),
-      .Row = {item.ImageIndex, item.Name, item.Parent->ImageIndex, {}, SearchTypeName(item.ItemType), &item}};
-  std::u16string text;
+std::u16string TSearchEngine::LowerValues(const TItem& item,
+                                          std::array<std::uint32_t, SearchedValueCount>& ends) {
+  // One mapping of all values joined by their null separators costs far less than one per value. Case
+  // mappings do not change a null, and a null ends the context of a letter whose lower case depends on its
+  // neighbours (a final sigma), so each value maps as it would alone, provided every value kept its length:
+  // then the nulls are where they were. Else each value is mapped on its own.
+  std::size_t size = 0;
+  for (std::u16string TItem::*const value : SearchedValues)
+    size += (item.*value).size() + 1;
+  std::u16string joined;
+  joined.reserve(size);
   for (std::size_t i = 0; i < SearchedValues.size(); ++i) {
-    text += Locale.LowerCase(item.*SearchedValues[i], platform::TLocaleScope::User);
-    record.ValueEnds[i] = static_cast<std::uint32_t>(text.size());
-    text += u'\0';
+    joined += item.*SearchedValues[i];
+    ends[i] = static_cast<std::uint32_t>(joined.size());
+    joined += u'\0';
   }
-  if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; })) {
-    for (const char16_t c : text)
-      SearchedNarrowText += static_cast<char>(c);
+  std::u16string lower = Locale.LowerCase(joined, platform::TLocaleScope::User);
+  if (lower.size() == joined.size()) {
+    bool nullsKept = true;
+    for (std::size_t i = 0; i < joined.size(); ++i)
+      nullsKept &= (joined[i] == u'\0') == (lower[i] == u'\0');
+    if (nullsKept)
+      return lower;
+  }
+  lower.clear();
+  for (std::size_t i = 0; i < SearchedValues.size(); ++i) {
+    lower += Locale.LowerCase(item.*SearchedValues[i], platform::TLocaleScope::User);
+    ends[i] = static_cast<std::uint32_t>(lower.size());
+    lower += u'\0';
+  }
+  return lower;
+}
+
+TSearchRecord TSearchEngine::MakeRecord(const TEntry& entry) {
+  TItem& item = *entry.Item;
+  TSearchRecord record{.Text = {},
+                       .NarrowText = {},
+                       .ValueEnds = {},
+                       .Row = {item.ImageIndex, item.Name, item.Parent->ImageIndex, Paths[entry.Path],
+                               SearchTypeName(item.ItemType), &item}};
+  const std::u16string text = LowerValues(item, record.ValueEnds);
+  // Or-ing every code unit, instead of stopping at the first wide one, lets the compiler vectorise the test.
+  char16_t bits = 0;
+  for (const char16_t c : text)
+    bits |= c;
+  if (bits < 0x100) {
+    const std::size_t at = SearchedNarrowText.size();
+    SearchedNarrowText.resize(at + text.size());
+    std::transform(text.begin(), text.end(), SearchedNarrowText.begin() + static_cast<std::ptrdiff_t>(at),
+                   [](char16_t c) { return static_cast<char>(c); });
     // Marks the record narrow until Load points the view at its place.
     record.NarrowText = std::string_view("\0", 1);
   } else {
@@ -179,28 +237,73 @@ TSearchRecord TSearchEngine::MakeRecord(TItem& item) {
   return record;
 }
 
+void TSearchEngine::SortByName(std::vector<TEntry>& entries) {
+  // Stable, so equal names keep their order in the tree. A sort key per name makes each comparison a byte
+  // compare instead of a call into the locale; most are decided by the keys' first bytes alone.
+  struct TKeyed {
+    std::uint64_t Prefix;
+    std::uint32_t Offset;
+    std::uint32_t Length;
+    TEntry Entry;
+  };
+  std::string keys;
+  std::vector<TKeyed> keyed;
+  keyed.reserve(entries.size());
+  for (const TEntry& entry : entries) {
+    const std::optional<std::string> key =
+        Locale.SortKey(entry.Item->Name, true, platform::TLocaleScope::User);
+    if (!key || keys.size() + key->size() > UINT32_MAX) {
+      std::stable_sort(entries.begin(), entries.end(), [this](const TEntry& a, const TEntry& b) {
+        return Locale.Compare(a.Item->Name, b.Item->Name, true, platform::TLocaleScope::User) < 0;
+      });
+      return;
+    }
+    keyed.push_back({KeyPrefix(*key), static_cast<std::uint32_t>(keys.size()),
+                     static_cast<std::uint32_t>(key->size()), entry});
+    keys += *key;
+  }
+  const std::string_view bytes = keys;
+  std::stable_sort(keyed.begin(), keyed.end(), [bytes](const TKeyed& a, const TKeyed& b) {
+    if (a.Prefix != b.Prefix)
+      return a.Prefix < b.Prefix;
+    return bytes.substr(a.Offset, a.Length) < bytes.substr(b.Offset, b.Length);
+  });
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    entries[i] = keyed[i].Entry;
+}
+
 void TSearchEngine::Load(TItem& root) {
   const std::uint32_t start = Time.TickCount();
-  std::vector<TItem*> items;
+  std::vector<TEntry> entries;
+  Paths.clear();
+  // The top-level items' search path is the root's name.
+  Paths.push_back(root.Name);
+  std::u16string itemPath;
   for (TItem& child : root.Children) {
-    if (child.ItemType >= ItemTypeClip && child.ItemType <= ItemTypeClipModifier)
-      AddItems(child, items);
+    if (child.ItemType >= ItemTypeClip && child.ItemType <= ItemTypeClipModifier) {
+      itemPath = child.Name;
+      AddItems(child, 0, itemPath, entries, Paths);
+    }
   }
-  // Stable, so equal names keep their order in the tree.
-  std::stable_sort(items.begin(), items.end(), [this](const TItem* a, const TItem* b) {
-    return Locale.Compare(a->Name, b->Name, true, platform::TLocaleScope::User) < 0;
-  });
+  SortByName(entries);
   SearchedText.clear();
   SearchedNarrowText.clear();
+  // Room for every record as one-byte text, which most are.
+  std::size_t size = 0;
+  for (const TEntry& entry : entries) {
+    for (std::u16string TItem::*const value : SearchedValues)
+      size += (entry.Item->*value).size() + 1;
+  }
+  SearchedNarrowText.reserve(size);
   Records.clear();
-  Records.reserve(items.size());
-  for (TItem* item : items)
-    Records.push_back(MakeRecord(*item));
+  Records.reserve(entries.size());
+  for (const TEntry& entry : entries)
+    Records.push_back(MakeRecord(entry));
   std::size_t wideBegin = 0;
   std::size_t narrowBegin = 0;
   All.Records.clear();
+  All.Records.reserve(Records.size());
   for (TSearchRecord& record : Records) {
-    record.Row.Path = record.Path;
     const std::size_t length = record.ValueEnds.back() + 1;
     if (record.NarrowText.empty()) {
       record.Text = std::u16string_view(SearchedText).substr(wideBegin, length);

@@ -43,8 +43,7 @@ struct TSearchRecord {
   std::string_view NarrowText;
   // Where each value ends in the text, for a term that holds a null itself.
   std::array<std::uint32_t, SearchedValueCount> ValueEnds{};
-  std::u16string Path;  // SearchPath of the item
-  TSearchRow Row;       // the item's row, its Path viewing the one above
+  TSearchRow Row;  // the item's row, its Path viewing the engine's copy of the item's SearchPath
 };
 
 // Detail-pane colours as blue-green-red values (red in the lowest byte).
@@ -74,6 +73,12 @@ class TSearchEngine {
   TSearchEngine(const TSearchEngine&) = delete;
   TSearchEngine& operator=(const TSearchEngine&) = delete;
 
+  // An item to record with the index of its search path in the engine's paths.
+  struct TEntry {
+    TItem* Item;
+    std::uint32_t Path;
+  };
+
   // Records every user item below the root (types 0 to 7 at the top, with all their descendants), sorted
   // by name, and shows them all. The tree must outlive the engine's use of it.
   void Load(TItem& root);
@@ -102,7 +107,11 @@ class TSearchEngine {
 
   // Appends the record's values to SearchedText or SearchedNarrowText; its view of them is set once those
   // stop growing.
-  TSearchRecord MakeRecord(TItem& item);
+  TSearchRecord MakeRecord(const TEntry& entry);
+  // The item's searched values lower-cased, each followed by a null; `ends` gets where each value ends.
+  std::u16string LowerValues(const TItem& item, std::array<std::uint32_t, SearchedValueCount>& ends);
+  // Sorts by name ignoring case in the user's locale, keeping the order of equal names.
+  void SortByName(std::vector<TEntry>& entries);
   // Fills `to` with the records of `from` that contain the term and notes how long that took.
   void Filter(const TResultList& from, TResultList& to, std::u16string_view term);
   void Show(const TRecordList& records, std::uint32_t milliseconds);
@@ -111,6 +120,7 @@ class TSearchEngine {
   platform::ITime& Time;
   std::u16string SearchedText;         // the Text of every record
   std::string SearchedNarrowText;      // the NarrowText of every record
+  std::vector<std::u16string> Paths;   // the search path of every parent's children, viewed by the rows
   std::vector<TSearchRecord> Records;  // in the order of the all list; the lists point into it
   TResultList All;
   TResultList AfterTerm1;

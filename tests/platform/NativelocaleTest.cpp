@@ -93,6 +93,32 @@ TEST(NativeLocale, CasingFollowsTheLocale) {
   EXPECT_EQ(TNativeLocale("en_US").UpperCase(u"i"), u"I");
 }
 
+TEST(NativeLocale, SortKeysOrderAsComparisons) {
+  // Punctuation, spaces, digits, accents, ligature letters and case, where collation is not code-unit order.
+  const std::u16string texts[] = {
+      u"",       u"-",      u"a",      u"A",    u"a-b",     u"ab",     u"a b",        u"co-op",   u"coop",
+      u"Co op",  u"o'neil", u"oneil",  u"10",   u"9",       u"_x",     u"x_",         u"a.b",     u"a,b",
+      u"ä",      u"Ä",      u"ae",     u"æble", u"ÆBLE",    u"Aarhus", u"Zealand",    u"straße",  u"STRASSE",
+      u"résumé", u"resume", u"Résumé", u"z",    u"Z",       u"!",      u"~",          u"a\u0301", u"\u00e1",
+      u"ǅ",      u"ǆ",      u"ﬁ",      u"fi",   u"Item 10", u"item 2", u"\U0001F600", u"\u00ad",
+  };
+  for (const char* id : {"en_US", "da_DK"}) {
+    TNativeLocale locale(id);
+    for (const bool ignoreCase : {true, false}) {
+      for (const std::u16string& a : texts) {
+        for (const std::u16string& b : texts) {
+          const std::optional<std::string> keyA = locale.SortKey(a, ignoreCase);
+          const std::optional<std::string> keyB = locale.SortKey(b, ignoreCase);
+          ASSERT_TRUE(keyA && keyB);
+          const int keyOrder = *keyA < *keyB ? -1 : (*keyA == *keyB ? 0 : 1);
+          EXPECT_EQ(keyOrder, locale.Compare(a, b, ignoreCase))
+              << id << " " << ignoreCase << " " << Utf16ToUtf8(a) << " / " << Utf16ToUtf8(b);
+        }
+      }
+    }
+  }
+}
+
 TEST(CountryCallingCode, KnowsTheMainRegions) {
   EXPECT_EQ(CountryCallingCode("DK"), 45);
   EXPECT_EQ(CountryCallingCode("US"), 1);

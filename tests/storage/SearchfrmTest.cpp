@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <random>
@@ -223,6 +224,103 @@ TEST_F(SearchEngineTest, CaseIsIgnoredBeyondAsciiInMatchingAndSorting) {
   EXPECT_EQ(Engine.Rows()[1].Item, lower);
   Engine.SetTerm1(u"σοφια");
   EXPECT_EQ(Titles(Engine), std::vector<std::u16string>{u"Greek"});
+}
+
+// The locale with its comparisons but without sort keys, as a locale that has none.
+class TKeylessLocale final : public platform::ILocale {
+ public:
+  explicit TKeylessLocale(platform::ILocale& locale) : Locale(locale) {}
+
+  int Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
+              platform::TLocaleScope scope) override {
+    return Locale.Compare(a, b, ignoreCase, scope);
+  }
+  std::u16string LowerCase(std::u16string_view text, platform::TLocaleScope scope) override {
+    return Locale.LowerCase(text, scope);
+  }
+  std::u16string UpperCase(std::u16string_view text, platform::TLocaleScope scope) override {
+    return Locale.UpperCase(text, scope);
+  }
+  char16_t UpperChar(char16_t c) override { return Locale.UpperChar(c); }
+  std::u16string DayName(int dayOfWeek, bool abbreviated) override {
+    return Locale.DayName(dayOfWeek, abbreviated);
+  }
+  std::u16string MonthName(int month, bool abbreviated) override {
+    return Locale.MonthName(month, abbreviated);
+  }
+  std::u16string Format(platform::TDateTimeFormat format) override { return Locale.Format(format); }
+  std::u16string DateSeparator() override { return Locale.DateSeparator(); }
+  std::u16string TimeSeparator() override { return Locale.TimeSeparator(); }
+  std::u16string AmDesignator() override { return Locale.AmDesignator(); }
+  std::u16string PmDesignator() override { return Locale.PmDesignator(); }
+  int CountryCode() override { return Locale.CountryCode(); }
+
+ private:
+  platform::ILocale& Locale;
+};
+
+TEST_F(SearchEngineTest, TheSortIsTheStableSortByLocaleComparisonWithOrWithoutSortKeys) {
+  // Punctuation, spaces, digits and accents, where collation is not code-unit order, with names equal
+  // ignoring case in several places of the tree.
+  const std::u16string_view names[] = {
+      u"co-op", u"coop",  u"Co op", u"CO-OP", u"o'neil", u"ONeil", u"10",      u"9",      u"_x",     u"x_",
+      u"a.b",   u"a,b",   u"ab",    u"a b",   u"",       u"-",     u"résumé",  u"Resume", u"RÉSUMÉ", u"æble",
+      u"Æble",  u"aeble", u"Zz",    u"zZ",    u"!",      u"~",     u"Item 10", u"item 2", u"ITEM 1", u"ß",
+  };
+  for (int i = 0; i < 90; ++i)
+    Add(Root, ItemTypeClip, names[(i * 7) % std::size(names)]);
+  std::vector<TItem*> expected;
+  for (TItem& item : Root.Children)
+    expected.push_back(&item);
+  std::stable_sort(expected.begin(), expected.end(), [this](const TItem* a, const TItem* b) {
+    return Locale.Compare(a->Name, b->Name, true) < 0;
+  });
+
+  Engine.Load(Root);
+  EXPECT_EQ(Items(Engine), expected);
+  TKeylessLocale keyless(Locale);
+  TSearchEngine compared(keyless, Time);
+  compared.Load(Root);
+  EXPECT_EQ(Items(compared), expected);
+}
+
+TEST_F(SearchEngineTest, EveryRowHasTheSearchPathOfItsItem) {
+  TItem* top = Add(Root, ItemTypeFolder, u"Top");
+  TItem* middle = Add(*top, ItemTypeFolder, u"Middle");
+  Add(*Add(*middle, ItemTypeFolder, u"Low"), ItemTypeClip, u"Leaf");
+  Add(*middle, ItemTypeClip, u"Beside");
+  Add(*Add(Root, ItemTypeFolder, u"Other"), ItemTypeClip, u"Leaf");
+  Engine.Load(Root);
+  ASSERT_EQ(Engine.Rows().size(), 7u);
+  for (const TSearchRow& row : Engine.Rows())
+    EXPECT_EQ(row.Path, SearchPath(*row.Item)) << Utf16ToUtf8(row.Title);
+  EXPECT_EQ(Engine.Rows()[1].Path, u"Top\\Middle\\Low");
+}
+
+TEST_F(SearchEngineTest, ValuesLowerCaseAsEachWouldAlone) {
+  using namespace std::literals;
+  // A sigma at the end of a value is final there, one at the start of the next is not.
+  TItem* greek = Add(Root, ItemTypeClip, u"ΟΔΟΣ");
+  greek->Tip = u"ΣΑ";
+  greek->Url = u"X\0Y"s;
+  // The dotted capital I lower-cases to two code units here, so this item's values change their lengths.
+  TItem* dotted = Add(Root, ItemTypeClip, u"\u0130ZMIR");
+  dotted->Code = u"ABC";
+  dotted->Url = u"P\0Q"s;
+  Engine.Load(Root);
+
+  const struct {
+    std::u16string_view Term;
+    std::vector<TItem*> Found;
+  } cases[] = {
+      {u"οδος", {greek}},    {u"οδοσ", {}},  {u"σα", {greek}},           {u"ςα", {}},
+      {u"x\0y"sv, {greek}},  {u"ς\0"sv, {}}, {u"i\u0307zmir", {dotted}}, {u"abc", {dotted}},
+      {u"p\0q"sv, {dotted}}, {u"c\0"sv, {}},
+  };
+  for (const auto& c : cases) {
+    Engine.SetTerm1(c.Term);
+    EXPECT_EQ(Items(Engine), c.Found) << Utf16ToUtf8(c.Term);
+  }
 }
 
 TEST_F(SearchEngineTest, EachShownListComesWithTheTimeItsBuildTook) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "platform/win32/Locale.h"
 #include "platform/win32/Timepicture.h"
 #include "platform/win32/Win.h"
@@ -50,6 +53,43 @@ TEST(Locale, ChangesTheCaseOfNonAsciiLetters) {
   EXPECT_EQ(locale.UpperChar(u'ø'), u'Ø');
   EXPECT_EQ(locale.UpperChar(u'a'), u'A');
   EXPECT_EQ(locale.UpperChar(u'1'), u'1');
+}
+
+TEST(Locale, SortKeysOrderAsComparisons) {
+  // Punctuation, spaces, digits, accents, ligature letters, case, ignorable characters and the empty text,
+  // where collation is not code-unit order.
+  const std::u16string texts[] = {
+      u"",       u"-",      u"a",      u"A",    u"a-b",     u"ab",     u"a b",        u"co-op",   u"coop",
+      u"Co op",  u"o'neil", u"oneil",  u"10",   u"9",       u"_x",     u"x_",         u"a.b",     u"a,b",
+      u"ä",      u"Ä",      u"ae",     u"æble", u"ÆBLE",    u"Aarhus", u"Zealand",    u"straße",  u"STRASSE",
+      u"résumé", u"resume", u"Résumé", u"z",    u"Z",       u"!",      u"~",          u"a\u0301", u"\u00e1",
+      u"ǅ",      u"ǆ",      u"ﬁ",      u"fi",   u"Item 10", u"item 2", u"\U0001F600", u"\u00ad",  u"\t",
+  };
+  TLocale locale;
+  for (const TLocaleScope scope : {TLocaleScope::User, TLocaleScope::System}) {
+    for (const bool ignoreCase : {true, false}) {
+      for (const std::u16string& a : texts) {
+        for (const std::u16string& b : texts) {
+          const std::optional<std::string> keyA = locale.SortKey(a, ignoreCase, scope);
+          const std::optional<std::string> keyB = locale.SortKey(b, ignoreCase, scope);
+          ASSERT_TRUE(keyA && keyB);
+          const int keyOrder = *keyA < *keyB ? -1 : (*keyA == *keyB ? 0 : 1);
+          EXPECT_EQ(keyOrder, Sign(locale.Compare(a, b, ignoreCase, scope)))
+              << ignoreCase << " " << std::string(a.begin(), a.end()) << " / "
+              << std::string(b.begin(), b.end());
+        }
+      }
+    }
+  }
+}
+
+TEST(Locale, CaseMappingKeepsEmbeddedNullsAndLengths) {
+  using namespace std::literals;
+  TLocale locale;
+  EXPECT_EQ(locale.LowerCase(u"ÆØ\0ABC\0\0Σ\0"sv), u"æø\0abc\0\0σ\0"s);
+  EXPECT_EQ(locale.UpperCase(u"\0æ\0"sv), u"\0Æ\0"s);
+  const std::u16string mixed = u"İstanbul ΟΔΟΣ Straße ǅ ﬁ";
+  EXPECT_EQ(locale.LowerCase(mixed).size(), mixed.size());
 }
 
 TEST(Locale, NamesDaysFromSundayAndMonthsFromJanuary) {

@@ -5,6 +5,8 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 
 #include "platform/native/Countrycodes.h"
@@ -90,6 +92,28 @@ int TNativeLocale::Compare(std::u16string_view a, std::u16string_view b, bool ig
   if (U_FAILURE(status))
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
   return result == UCOL_LESS ? -1 : (result == UCOL_EQUAL ? 0 : 1);
+}
+
+std::optional<std::string> TNativeLocale::SortKey(std::u16string_view text, bool ignoreCase,
+                                                  platform::TLocaleScope) {
+  if (text.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max() / 4 - 16))
+    return std::nullopt;
+  const icu::Collator& collator = ignoreCase ? *CaseInsensitive : *CaseSensitive;
+  const auto length = static_cast<int32_t>(text.size());
+  // Enough for most texts, so that usually one call makes the key.
+  std::string key(text.size() * 4 + 16, '\0');
+  auto* bytes = reinterpret_cast<uint8_t*>(key.data());
+  int32_t needed = collator.getSortKey(text.data(), length, bytes, static_cast<int32_t>(key.size()));
+  if (needed > static_cast<int32_t>(key.size())) {
+    key.resize(static_cast<std::size_t>(needed));
+    bytes = reinterpret_cast<uint8_t*>(key.data());
+    needed = collator.getSortKey(text.data(), length, bytes, needed);
+  }
+  if (needed <= 0)
+    return std::nullopt;
+  // The count includes the terminating zero, which no other byte of a key is.
+  key.resize(static_cast<std::size_t>(needed - 1));
+  return key;
 }
 
 std::u16string TNativeLocale::LowerCase(std::u16string_view text, platform::TLocaleScope) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Locale.h"
@@ -22,6 +23,9 @@ class TNativeLocale final : public platform::ILocale {
 
   int Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
               platform::TLocaleScope scope = platform::TLocaleScope::User) override;
+  // The collator's sort key, which orders as its compare does.
+  std::optional<std::string> SortKey(std::u16string_view text, bool ignoreCase,
+                                     platform::TLocaleScope scope = platform::TLocaleScope::User) override;
   std::u16string LowerCase(std::u16string_view text,
                            platform::TLocaleScope scope = platform::TLocaleScope::User) override;
   std::u16string UpperCase(std::u16string_view text,

@@ -17,18 +17,29 @@ const wchar_t* WideData(std::u16string_view text) {
   return reinterpret_cast<const wchar_t*>(text.data());
 }
 
+wchar_t* WideData(std::u16string& text) {
+  return reinterpret_cast<wchar_t*>(text.data());
+}
+
 std::u16string MapCase(std::u16string_view text, LCID locale, DWORD flags) {
   // LCMapStringW rejects an empty source.
   if (text.empty() || !FitsInt(text))
     return std::u16string(text);
   const int length = static_cast<int>(text.size());
-  const int needed = ::LCMapStringW(locale, flags, WideData(text), length, nullptr, 0);
-  if (needed <= 0)
+  // Case mappings keep the length, so one call usually does; the size is asked for only when it did not.
+  std::u16string result(text.size(), u'\0');
+  int written = ::LCMapStringW(locale, flags, WideData(text), length, WideData(result), length);
+  if (written <= 0 && ::GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+    const int needed = ::LCMapStringW(locale, flags, WideData(text), length, nullptr, 0);
+    if (needed <= 0)
+      return std::u16string(text);
+    result.resize(static_cast<std::size_t>(needed));
+    written = ::LCMapStringW(locale, flags, WideData(text), length, WideData(result), needed);
+  }
+  if (written <= 0)
     return std::u16string(text);
-  std::wstring result(static_cast<std::size_t>(needed), L'\0');
-  const int written = ::LCMapStringW(locale, flags, WideData(text), length, result.data(), needed);
-  result.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
-  return Narrow16(result);
+  result.resize(static_cast<std::size_t>(written));
+  return result;
 }
 
 }  // namespace
@@ -70,6 +81,35 @@ int TLocale::Compare(std::u16string_view a, std::u16string_view b, bool ignoreCa
   }
   // Only absurd lengths or invalid flags fail; an ordinal order is still an order.
   return a.compare(b);
+}
+
+std::optional<std::string> TLocale::SortKey(std::u16string_view text, bool ignoreCase,
+                                            platform::TLocaleScope scope) {
+  // LCMapStringW rejects an empty source; a lone null, which collation ignores, has the empty text's key.
+  static constexpr char16_t Null[] = {u'\0'};
+  const std::u16string_view source = text.empty() ? std::u16string_view(Null, 1) : text;
+  if (source.size() > (std::numeric_limits<int>::max() - 32) / 8)
+    return std::nullopt;
+  const LCID locale = LocaleOf(scope);
+  const DWORD flags = LCMAP_SORTKEY | (ignoreCase ? NORM_IGNORECASE : 0);
+  const int length = static_cast<int>(source.size());
+  // Enough for most texts, so that usually one call makes the key.
+  std::string key(static_cast<std::size_t>(length) * 8 + 32, '\0');
+  int written = ::LCMapStringW(locale, flags, WideData(source), length, reinterpret_cast<LPWSTR>(key.data()),
+                               static_cast<int>(key.size()));
+  if (written <= 0 && ::GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+    const int needed = ::LCMapStringW(locale, flags, WideData(source), length, nullptr, 0);
+    if (needed <= 0)
+      return std::nullopt;
+    key.resize(static_cast<std::size_t>(needed));
+    written =
+        ::LCMapStringW(locale, flags, WideData(source), length, reinterpret_cast<LPWSTR>(key.data()), needed);
+  }
+  if (written <= 0)
+    return std::nullopt;
+  // The count is in bytes for sort keys.
+  key.resize(static_cast<std::size_t>(written));
+  return key;
 }
 
 std::u16string TLocale::LowerCase(std::u16string_view text, platform::TLocaleScope scope) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/Locale.h"
@@ -21,6 +22,9 @@ class TLocale final : public platform::ILocale {
 
   int Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
               platform::TLocaleScope scope = platform::TLocaleScope::User) override;
+  // LCMapStringW's sort key, which orders as CompareStringW with the same flags does.
+  std::optional<std::string> SortKey(std::u16string_view text, bool ignoreCase,
+                                     platform::TLocaleScope scope = platform::TLocaleScope::User) override;
   std::u16string LowerCase(std::u16string_view text,
                            platform::TLocaleScope scope = platform::TLocaleScope::User) override;
   std::u16string UpperCase(std::u16string_view text,
