@@ -9,11 +9,15 @@
 ; (in %APPDATA%\Quaddix\Tolvane, or beside the program when started with -i/-m) and shortcuts the program made
 ; are kept, and so is a folder that still holds them.
 
-Unicode true
+; The x64 installer is a 64-bit program itself: it needs no 32-bit layer (WoW64), and Windows refuses to start it
+; on a 32-bit system, where the x86 installer belongs.
+!if ${ARCH} == x64
+  Target amd64-unicode
+!else
+  Unicode true
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
-!include "LogicLib.nsh"
-!include "x64.nsh"
 
 !define PRODUCT "Tolvane"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
@@ -36,15 +40,6 @@ Page directory
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
-
-Function .onInit
-  !if ${ARCH} == x64
-    ${IfNot} ${RunningX64}
-      MessageBox MB_ICONSTOP "This is the 64-bit ${PRODUCT}; this Windows needs the x86 installer." /SD IDOK
-      Abort
-    ${EndIf}
-  !endif
-FunctionEnd
 
 Section "Install"
   SetOutPath "$INSTDIR"
