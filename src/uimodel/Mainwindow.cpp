@@ -140,7 +140,7 @@ bool StartWithDemoMenu(platform::IFiles& files, std::u16string_view programFolde
 
 namespace {
 
-// The licence texts as paragraphs; the box wraps them at its width.
+// The licence texts as paragraphs, wrapped by Wrapped below.
 constexpr std::u16string_view LibpngLicence =
     u"Copyright (c) 1995-2022 The PNG Reference Library Authors. Copyright (c) 2018-2022 Cosmin Truta. "
     u"Copyright (c) 2000-2002, 2004, 2006-2018 Glenn Randers-Pehrson. Copyright (c) 1996-1997 Andreas "
@@ -175,6 +175,31 @@ constexpr std::u16string_view ZlibLicence =
     u"being the original software. 3. This notice may not be removed or altered from any source "
     u"distribution.";
 
+// Breaks each paragraph at blanks into lines of at most width characters. The message box would otherwise
+// grow as wide as the screen before it wraps a long line.
+std::u16string Wrapped(std::u16string_view text, std::size_t width) {
+  std::u16string out;
+  std::size_t lineStart = 0;
+  std::size_t lastBlank = std::u16string::npos;
+  for (const char16_t c : text) {
+    if (c == u'\n') {
+      lineStart = out.size() + 1;
+      lastBlank = std::u16string::npos;
+    } else if (c == u' ') {
+      lastBlank = out.size();
+    }
+    out += c;
+    if (out.size() - lineStart > width && lastBlank != std::u16string::npos && lastBlank > lineStart) {
+      out.replace(lastBlank, 1, u"\r\n");
+      lineStart = lastBlank + 2;
+      lastBlank = std::u16string::npos;
+    }
+  }
+  return out;
+}
+
+constexpr std::size_t LicenceWidth = 100;
+
 }  // namespace
 
 std::u16string AboutText(const TAboutFacts& facts) {
@@ -185,9 +210,9 @@ std::u16string AboutText(const TAboutFacts& facts) {
   text += u"\r\nYour texts and actions in a menu at the top of the screen.\r\n\r\nMenu file: " +
           facts.MenuFile + u"\r\nSettings file: " + facts.SettingsFile;
   text += u"\r\n\r\nlibpng " + facts.LibpngVersion + u"\r\n";
-  text += LibpngLicence;
+  text += Wrapped(LibpngLicence, LicenceWidth);
   text += u"\r\n\r\nzlib " + facts.ZlibVersion + u"\r\n";
-  text += ZlibLicence;
+  text += Wrapped(ZlibLicence, LicenceWidth);
   return text;
 }
 

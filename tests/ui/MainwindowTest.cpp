@@ -126,6 +126,15 @@ TEST(MainWindowModelTest, AboutNamesTheBuildAndTheLibrariesWithTheirLicences) {
         u"may not be removed or altered"}) {
     EXPECT_NE(text.find(part), std::u16string::npos) << Utf16ToUtf8(part);
   }
+  // The licences come in lines short enough for a box narrower than the screen.
+  std::size_t longest = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find(u"\r\n", start), text.size());
+    longest = std::max(longest, end - start);
+    start = end + 2;
+  }
+  EXPECT_LE(longest, 101u);
+  EXPECT_EQ(text.find(u"\r\n "), std::u16string::npos) << "a line starts with the blank it was broken at";
   // Without a readable version resource the name stands alone.
   TAboutFacts bare;
   bare.Architecture = u"x64";
