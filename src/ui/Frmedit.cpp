@@ -9,6 +9,7 @@
 #include "ui/Controlfont.h"
 #include "ui/Ctlcheckbox.h"
 #include "ui/Ctlrichedit.h"
+#include "ui/Formparts.h"
 #include "ui/Geometrywin.h"
 #include "ui/Modal.h"
 #include "ui/Uihandles.h"
@@ -23,7 +24,6 @@ namespace id = execution::composercontrol;
 
 constexpr std::u16string_view kHelpAnchor = uimodel::help::MacroComposer;
 constexpr std::u16string_view kHelpText = u" ? ";
-constexpr COLORREF kLinkColor = RGB(0, 70, 200);
 constexpr std::u16string_view kSleepCaption = u"Sleep";
 constexpr std::u16string_view kSleepHint = u" Pause of 100 milliseconds  \\FF ";
 constexpr std::u16string_view kNewLineHomeHint =
@@ -100,16 +100,13 @@ TFrmEdit::TFrmEdit(TAppContext& context, HWND owner, const TMacroComposerRequest
   c.Editor.OnChange = [this] { OkButton->setEnabled(!Hosted->Editor.Text().empty()); };
   OkButton->setEnabled(!c.Editor.Text().empty());
 
-  LOGFONTW link{};
-  ::GetObjectW(ControlFont(Scale()), sizeof(link), &link);
-  link.lfUnderline = TRUE;
-  link.lfWeight = FW_BOLD;
-  LinkFont.reset(::CreateFontIndirectW(&link));
+  LinkFont = CreateLinkFont(ControlFont(Scale()), true);
   CreateHints();
   Arrange();
 }
 
 TFrmEdit::~TFrmEdit() {
+  Hints.Reset();
   KeyButtons.clear();
   Hosted.reset();
   Destroy();
@@ -138,27 +135,13 @@ void TFrmEdit::CreateButtons(const TMacroComposerRequest& request) {
 }
 
 void TFrmEdit::CreateHints() {
-  Hints.reset(::CreateWindowExW(
-      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd, nullptr, ::GetModuleHandleW(nullptr), nullptr));
-  if (!Hints)
+  if (!Hints.Create(Hwnd, Scaled(kHintWidth)))
     return;  // the composer works without its hints
-  ::SendMessageW(Hints.get(), TTM_SETMAXTIPWIDTH, 0, Scaled(kHintWidth));
-  const auto add = [this](HWND control, std::u16string_view text) {
-    std::wstring wide = win32::Wide(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Hwnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = wide.data();
-    ::SendMessageW(Hints.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  };
   const auto keys = execution::KeyButtons();
   for (std::size_t i = 0; i < KeyButtons.size(); ++i)
-    add(KeyButtons[i]->Handle(), i < keys.size() ? execution::KeyButtonHint(keys[i].Code) : kSleepHint);
-  add(Hosted->NewLineHome.Handle(), kNewLineHomeHint);
-  add(Hosted->KeyboardMode.Handle(), kKeyboardHint);
+    Hints.Add(KeyButtons[i]->Handle(), i < keys.size() ? execution::KeyButtonHint(keys[i].Code) : kSleepHint);
+  Hints.Add(Hosted->NewLineHome.Handle(), kNewLineHomeHint);
+  Hints.Add(Hosted->KeyboardMode.Handle(), kKeyboardHint);
 }
 
 // The key buttons fill rows across the top, the editor takes what the bottom row leaves.
@@ -206,13 +189,7 @@ TRect TFrmEdit::HelpLink() const {
 
 void TFrmEdit::Paint(HDC dc) {
   Background.Paint(dc, ToRECT(ClientBounds(Hwnd)));
-  const win32::TSelectGuard font(dc, LinkFont.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, kLinkColor);
-  RECT link = ToRECT(HelpLink());
-  const std::wstring text = win32::Wide(kHelpText);
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &link,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  PaintHelpLink(dc, LinkFont.get(), HelpLink(), kHelpText, DT_LEFT);
 }
 
 void TFrmEdit::Insert(std::u16string_view codes) {

@@ -12,6 +12,7 @@
 #include "platform/win32/Handles.h"
 #include "ui/Appcontext.h"
 #include "ui/Composers.h"
+#include "ui/Formparts.h"
 #include "ui/Gradientbrush.h"
 #include "ui/Qxbutton.h"
 #include "ui/Window.h"
@@ -55,7 +56,7 @@ class TFrmEdit final : public TWindow {
   std::unique_ptr<TQxButton> CancelButton;
   win32::unique_hfont CodeFont;
   win32::unique_hfont LinkFont;
-  win32::unique_hwnd Hints;
+  THints Hints;
   TGradientBackground Background;
   execution::TKeyboardMode Keyboard;
   std::optional<TMacroComposerResult> Result;

@@ -72,8 +72,7 @@ TPnlEdits::TPnlEdits(TAppContext& context, const graphics::TGlyphList& userGlyph
 
 // The hints and the controls go before the window, while their parent is still whole.
 TPnlEdits::~TPnlEdits() {
-  OwnedHints.reset();
-  Hints = nullptr;
+  Hints.Reset();
   Hosted.reset();
   Destroy();
 }

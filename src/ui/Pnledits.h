@@ -24,6 +24,7 @@
 #include "ui/Ctlcombobox.h"
 #include "ui/Ctledit.h"
 #include "ui/Ctlrichedit.h"
+#include "ui/Formparts.h"
 #include "ui/Qxbutton.h"
 #include "ui/Window.h"
 #include "uimodel/Anchorlayout.h"
@@ -140,8 +141,7 @@ class TPnlEdits final : public TWindow, private uimodel::IEditPanelView {
   win32::unique_hbrush DisabledBrush;
   COLORREF Background = 0;
   COLORREF DisabledColor = 0;
-  win32::unique_hwnd OwnedHints;  // the tooltip window
-  HWND Hints = nullptr;
+  THints Hints;
 };
 
 // The controls the panel hosts, named as the user sees them.

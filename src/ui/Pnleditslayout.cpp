@@ -13,6 +13,7 @@
 #include "graphics/Shapes.h"
 #include "ui/Controlfont.h"
 #include "ui/Dibcanvas.h"
+#include "ui/Formparts.h"
 #include "ui/Geometrywin.h"
 #include "ui/Uihandles.h"
 #include "uimodel/Editpanellayout.h"
@@ -32,7 +33,6 @@ constexpr int kHintWidth = 600;
 constexpr int kTypeListWidth = 480;  // the opened type list shows its long entries whole
 constexpr int kGlyphBoxShade = 251;  // the box is the window colour darkened to 251/255
 constexpr int kGlyphBorderShade = 200;
-constexpr COLORREF kLinkColor = RGB(0, 70, 200);
 constexpr std::u16string_view kRepeatHint = u" Number of times this Macro should be run when executed ";
 constexpr std::u16string_view kNewLineHomeHint =
     u" When checked there will be inserted an extra Home \r\n keystroke after every line break in the final "
@@ -96,17 +96,6 @@ TQxButton* ButtonOf(TPnlEdits::TControls& c, int id) {
   }
 }
 
-void AddHint(HWND hints, HWND owner, UINT_PTR id, UINT flags, std::u16string_view text) {
-  std::wstring wide = win32::Wide(text);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = flags | TTF_SUBCLASS;
-  tool.hwnd = owner;
-  tool.uId = id;
-  tool.lpszText = wide.data();
-  ::SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 }  // namespace
 
 LRESULT TPnlEdits::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -154,8 +143,7 @@ LRESULT TPnlEdits::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       // The hints belong to the top-level window; they go with the panel.
-      OwnedHints.reset();
-      Hints = nullptr;
+      Hints.Reset();
       break;
     case UM_FOCUS_CAPTION:
       if (Hosted && !Hosted->MmHint.Enabled())
@@ -264,15 +252,7 @@ void TPnlEdits::PaintGlyphBox(HDC dc, const TRect& box) {
 }
 
 void TPnlEdits::PaintHelpLink(HDC dc, const TRect& link) {
-  if (link.Empty())
-    return;
-  const win32::TSelectGuard font(dc, LinkFont.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, kLinkColor);
-  const std::wstring text = win32::Wide(uimodel::EditPanelLabel(node::LblHelpLink, Panels));
-  RECT bounds = ToRECT(link);
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
-              DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+  ui::PaintHelpLink(dc, LinkFont.get(), link, uimodel::EditPanelLabel(node::LblHelpLink, Panels));
 }
 
 void TPnlEdits::RepaintGlyph() {
@@ -351,9 +331,7 @@ void TPnlEdits::ApplySettings() {
   }
   CreateFonts();
   ApplyEnabled();
-  if (Hints != nullptr)
-    ::SendMessageW(Hints, TTM_SETDELAYTIME, TTDT_AUTOPOP,
-                   MAKELPARAM(std::clamp(settings.HintHidePause, 0, 32767), 0));
+  Hints.SetShowTime(settings.HintHidePause);
   ::RedrawWindow(Hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -364,11 +342,7 @@ void TPnlEdits::CreateFonts() {
       CreatePointFont(settings.CodeFontName, settings.CodeFontSize, settings.CodeFontBold, Scale());
   win32::unique_hfont fixed = CreatePointFont(settings.CodeFixedFontName, settings.CodeFixedFontSize,
                                               settings.CodeFixedFontBold, Scale());
-  LOGFONTW link{};
-  ::GetObjectW(ControlFont(Scale()), sizeof(link), &link);
-  link.lfWeight = FW_BOLD;
-  link.lfUnderline = TRUE;
-  win32::unique_hfont linkFont(::CreateFontIndirectW(&link));
+  win32::unique_hfont linkFont = CreateLinkFont(ControlFont(Scale()), true);
   Hosted->MmHint.SetFont(code.get());
   std::swap(CodeFont, code);
   std::swap(CodeFixedFont, fixed);
@@ -402,32 +376,18 @@ void TPnlEdits::ApplyCodeFont() {
 }
 
 void TPnlEdits::CreateHints() {
-  Hints = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd, nullptr,
-                            ::GetModuleHandleW(nullptr), nullptr);
-  if (Hints == nullptr)
-    return;  // the panel works without its hints
-  OwnedHints.reset(Hints);
-  // A width makes the hint break its lines at "\r\n".
-  ::SendMessageW(Hints, TTM_SETMAXTIPWIDTH, 0, Scaled(kHintWidth));
-  const auto id = [](HWND window) { return reinterpret_cast<UINT_PTR>(window); };
-  AddHint(Hints, Hwnd, id(Hosted->EdMacroRepeat.Handle()), TTF_IDISHWND, kRepeatHint);
-  AddHint(Hints, Hwnd, id(Hosted->CbxMacroUseNewLineHome.Handle()), TTF_IDISHWND, kNewLineHomeHint);
-  AddHint(Hints, Hwnd, node::LblMacroRepeat, 0, kRepeatHint);
+  if (Hints.Create(Hwnd, Scaled(kHintWidth))) {
+    Hints.Add(Hosted->EdMacroRepeat.Handle(), kRepeatHint);
+    Hints.Add(Hosted->CbxMacroUseNewLineHome.Handle(), kNewLineHomeHint);
+    Hints.AddArea(node::LblMacroRepeat, NodeBounds(node::LblMacroRepeat), kRepeatHint);
+  }
   ::SendMessageW(Hosted->CmbType.Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(Scaled(kTypeListWidth)),
                  0);
 }
 
 // The label's hint covers the label as it is placed now.
 void TPnlEdits::PlaceHints() {
-  if (Hints == nullptr)
-    return;
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = Hwnd;
-  tool.uId = node::LblMacroRepeat;
-  tool.rect = ToRECT(NodeBounds(node::LblMacroRepeat));
-  ::SendMessageW(Hints, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+  Hints.MoveArea(node::LblMacroRepeat, NodeBounds(node::LblMacroRepeat));
   ::SendMessageW(Hosted->CmbType.Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(Scaled(kTypeListWidth)),
                  0);
 }

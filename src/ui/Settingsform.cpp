@@ -9,6 +9,7 @@
 #include "graphics/Qxcolor.h"
 #include "ui/Composers.h"
 #include "ui/Controlfont.h"
+#include "ui/Formparts.h"
 #include "ui/Geometrywin.h"
 #include "ui/Modal.h"
 #include "ui/Uihandles.h"
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int kOkId = uimodel::settingscontrol::OkButton;
 constexpr int kCancelId = uimodel::settingscontrol::CancelButton;
-constexpr COLORREF kLinkColor = RGB(0, 70, 200);
 constexpr COLORREF kGroupLineColor = RGB(128, 128, 128);
 constexpr int kButtonWidth = 150;  // design pixels
 constexpr int kButtonHeight = 45;
@@ -81,21 +81,13 @@ TSettingsForm::TSettingsForm(TAppContext& context, HWND owner, const wchar_t* cl
     button->setVisible(true);
   }
 
-  LOGFONTW link{};
-  ::GetObjectW(ControlFont(Scale()), sizeof(link), &link);
-  link.lfUnderline = TRUE;
-  link.lfWeight = FW_BOLD;
-  LinkFont.reset(::CreateFontIndirectW(&link));
-
-  Hints.reset(::CreateWindowExW(
-      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd, nullptr, ::GetModuleHandleW(nullptr), nullptr));
-  if (Hints)
-    ::SendMessageW(Hints.get(), TTM_SETMAXTIPWIDTH, 0, Scaled(kHintWidth));
+  LinkFont = CreateLinkFont(ControlFont(Scale()), true);
+  (void)Hints.Create(Hwnd, Scaled(kHintWidth));
   WindowColorsChanged();
 }
 
 TSettingsForm::~TSettingsForm() {
+  Hints.Reset();
   Destroy();
 }
 
@@ -158,16 +150,7 @@ void TSettingsForm::AddSwatch(const TRect& design, std::u16string caption, stora
 }
 
 void TSettingsForm::AddHint(HWND control, std::u16string_view text) {
-  if (!Hints)
-    return;
-  std::wstring wide = win32::Wide(text);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = Hwnd;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = wide.data();
-  ::SendMessageW(Hints.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  Hints.Add(control, text);
 }
 
 void TSettingsForm::Place(TControl& control, const TRect& design) {
@@ -206,13 +189,7 @@ void TSettingsForm::Paint(HDC dc) {
   PaintLabels(dc);
   PaintSwatches(dc);
   PaintPictures(dc);
-  const win32::TSelectGuard font(dc, LinkFont.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, kLinkColor);
-  RECT link = ToRECT(HelpLink());
-  const std::wstring text = win32::Wide(kHelpText);
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &link,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  PaintHelpLink(dc, LinkFont.get(), HelpLink(), kHelpText, DT_LEFT);
 }
 
 // Group frames are a line around their controls with the caption set into the top edge.

@@ -14,6 +14,7 @@
 #include "storage/Globals.h"
 #include "ui/Appcontext.h"
 #include "ui/Control.h"
+#include "ui/Formparts.h"
 #include "ui/Gradientbrush.h"
 #include "ui/Qxbutton.h"
 #include "ui/Window.h"
@@ -92,7 +93,7 @@ class TSettingsForm : public TWindow {
   std::vector<TSwatch> Swatches;
   std::unique_ptr<TQxButton> OkButton;
   std::unique_ptr<TQxButton> CancelButton;
-  win32::unique_hwnd Hints;
+  THints Hints;
   TGradientBackground Background;
   win32::unique_hfont LinkFont;
   bool Done = false;

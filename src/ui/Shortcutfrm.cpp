@@ -14,6 +14,7 @@
 #include "ui/Controlfont.h"
 #include "ui/Ctlcheckbox.h"
 #include "ui/Ctledit.h"
+#include "ui/Formparts.h"
 #include "ui/Geometrywin.h"
 #include "ui/Modal.h"
 #include "ui/Qxbutton.h"
@@ -36,7 +37,6 @@ constexpr std::u16string_view kHelpAnchor = uimodel::help::CreateShortcut;
 constexpr std::u16string_view kDesktopHint = u" Create Shortcut on the Desktop ";
 constexpr std::u16string_view kStartMenuHint = u" Create Shortcut in the Root of the Start Menu ";
 constexpr std::u16string_view kFolderTitle = u"Folder for the shortcut";
-constexpr COLORREF kLinkColor = RGB(0, 70, 200);
 constexpr int kHintWidth = 600;  // design pixels
 
 platform::TWindowHandle HandleOf(HWND window) {
@@ -157,7 +157,7 @@ TFrmShortcut::TFrmShortcut(TAppContext& context, HWND owner) : Context(context),
 
 // The hints and the controls go before the window, while their parent is still whole.
 TFrmShortcut::~TFrmShortcut() {
-  OwnedHints.reset();
+  Hints.Reset();
   Hosted.reset();
   Destroy();
 }
@@ -219,7 +219,7 @@ LRESULT TFrmShortcut::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       Done = true;
       return 0;
     case WM_DESTROY:
-      OwnedHints.reset();  // the hints go with the dialog
+      Hints.Reset();  // the hints go with the dialog
       break;
     default:
       break;
@@ -237,11 +237,7 @@ void TFrmShortcut::ApplyAppearance() {
   Background = graphics::ResolveColor(Context.Services.SystemColors, settings.FormTopColor);
   BackgroundBrush.reset(::CreateSolidBrush(Background));
   const HFONT font = ControlFont(Scale());
-  LOGFONTW link{};
-  ::GetObjectW(font, sizeof(link), &link);
-  link.lfWeight = FW_BOLD;
-  link.lfHeight = link.lfHeight * 3 / 2;  // the help mark is a single character
-  LinkFont.reset(::CreateFontIndirectW(&link));
+  LinkFont = CreateLinkFont(font, false, 150);  // the help mark is a single character
   if (!Hosted)
     return;
   const TButtonColors colors = ButtonColorsOf(settings);
@@ -254,8 +250,7 @@ void TFrmShortcut::ApplyAppearance() {
     if (TControl* hosted = Hosted->Control(control))
       hosted->SetFont(font);
   }
-  if (OwnedHints)
-    ::SendMessageW(OwnedHints.get(), TTM_SETMAXTIPWIDTH, 0, Scaled(kHintWidth));
+  Hints.SetMaxWidth(Scaled(kHintWidth));
   ::RedrawWindow(Hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -298,12 +293,7 @@ void TFrmShortcut::Paint(HDC dc) {
                   DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
   }
-  const win32::TSelectGuard font(dc, LinkFont.get());
-  ::SetTextColor(dc, kLinkColor);
-  const std::wstring help = Caption(id::LblHelp);
-  RECT bounds = ToRECT(NodeBounds(id::LblHelp));
-  ::DrawTextW(dc, help.c_str(), static_cast<int>(help.size()), &bounds,
-              DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+  PaintHelpLink(dc, LinkFont.get(), NodeBounds(id::LblHelp), uimodel::ShortcutDialogLabel(id::LblHelp));
 }
 
 uimodel::TShortcutFields TFrmShortcut::Fields() const {
@@ -398,27 +388,11 @@ bool TFrmShortcut::PreTranslate(const MSG& message) {
 }
 
 void TFrmShortcut::CreateHints() {
-  const HWND hints = ::CreateWindowExW(
-      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  if (hints == nullptr)
+  if (!Hints.Create(Hwnd, Scaled(kHintWidth)))
     return;  // the dialog works without its hints
-  OwnedHints.reset(hints);
-  ::SendMessageW(hints, TTM_SETMAXTIPWIDTH, 0, Scaled(kHintWidth));
-  ::SendMessageW(hints, TTM_SETDELAYTIME, TTDT_AUTOPOP,
-                 MAKELPARAM(std::clamp(Context.Settings.HintHidePause, 0, 32767), 0));
-  const auto add = [&](const TControl& control, std::u16string_view text) {
-    std::wstring wide = win32::Wide(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Hwnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-    tool.lpszText = wide.data();
-    ::SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  };
-  add(Hosted->CbxDesktop, kDesktopHint);
-  add(Hosted->CbxStartMenuTolvane, kStartMenuHint);
+  Hints.SetShowTime(Context.Settings.HintHidePause);
+  Hints.Add(Hosted->CbxDesktop.Handle(), kDesktopHint);
+  Hints.Add(Hosted->CbxStartMenuTolvane.Handle(), kStartMenuHint);
 }
 
 }  // namespace tolvane::ui

@@ -10,6 +10,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win.h"
 #include "ui/Appcontext.h"
+#include "ui/Formparts.h"
 #include "ui/Window.h"
 #include "uimodel/Anchorlayout.h"
 #include "uimodel/Shortcutdialog.h"
@@ -54,7 +55,7 @@ class TFrmShortcut final : public TWindow {
   HWND Owner;
   std::unique_ptr<TControls> Hosted;
   std::vector<uimodel::TPlacement> Placements;
-  win32::unique_hwnd OwnedHints;
+  THints Hints;
   win32::unique_hfont LinkFont;
   win32::unique_hbrush BackgroundBrush;
   COLORREF Background = 0;
