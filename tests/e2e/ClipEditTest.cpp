@@ -31,10 +31,6 @@ constexpr const char* kMenu =
 
 const std::wstring kClipboard = L"pear\r\napple\r\nfig";
 
-std::string Narrow(const std::wstring& text) {
-  return std::string(text.begin(), text.end());
-}
-
 // Line breaks as "\n", whichever form the control reports.
 std::wstring Lines(std::wstring text) {
   for (std::size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at))
@@ -42,40 +38,6 @@ std::wstring Lines(std::wstring text) {
   for (wchar_t& c : text)
     if (c == L'\r')
       c = L'\n';
-  return text;
-}
-
-bool OpenClipboardSoon() {
-  return WaitUntil([] { return ::OpenClipboard(nullptr) != FALSE; });
-}
-
-bool SetClipboard(const std::wstring& text) {
-  if (!OpenClipboardSoon())
-    return false;
-  ::EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool set = false;
-  if (memory != nullptr) {
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    set = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    if (!set)
-      ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
-  return set;
-}
-
-std::optional<std::wstring> ClipboardText() {
-  if (!OpenClipboardSoon())
-    return std::nullopt;
-  std::optional<std::wstring> text;
-  if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT); data != nullptr) {
-    text = static_cast<const wchar_t*>(::GlobalLock(data));
-    ::GlobalUnlock(data);
-  }
-  ::CloseClipboard();
   return text;
 }
 

@@ -26,10 +26,6 @@ using uimodel::TProbe;
 constexpr int kFileListId = 202;  // the recent-files list under the tree
 constexpr int kMacroListIndex = 3;
 
-std::string Narrow(const std::wstring& text) {
-  return std::string(text.begin(), text.end());
-}
-
 std::string MenuText(const std::string& items) {
   return "\xEF\xBB\xBF<?xml version=\"1.0\" "
          "encoding=\"UTF-8\"?>\r\n<TolvaneDataFile>\r\n<Name>Test</Name>\r\n" +
@@ -541,39 +537,6 @@ TEST_F(TEditorTest, TypesKeepTheirTextsTheMacroViewsAgreeAndAnActionTakesDropped
   EXPECT_NE(saved.find(Narrow(tool)), std::string::npos) << saved;
 }
 
-// The clipboard's text, or "<none>".
-std::wstring ClipboardText() {
-  std::wstring text = L"<none>";
-  if (::OpenClipboard(nullptr) == FALSE)
-    return L"<locked>";
-  if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT); data != nullptr) {
-    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data)); chars != nullptr) {
-      text = chars;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-bool PutClipboardText(const std::wstring& text) {
-  if (::OpenClipboard(nullptr) == FALSE)
-    return false;
-  ::EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool done = false;
-  if (memory != nullptr) {
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    done = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    if (!done)
-      ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
-  return done;
-}
-
 TEST_F(TEditorTest, MacroComposerButtonsTogglesAndKeyboardModeWriteTheCodes) {
   namespace composer = execution::composercontrol;
   // Tree order: 0 the root, 1 Items, 2 Keys.
@@ -612,10 +575,11 @@ TEST_F(TEditorTest, MacroComposerButtonsTogglesAndKeyboardModeWriteTheCodes) {
   EXPECT_TRUE(textBecomes(L"\\24\\2f\\11\\1c")) << Narrow(ControlText(editor));
 
   // Keyboard mode empties the clipboard; a held Shift is written once, the letter under it down and up.
-  ASSERT_TRUE(PutClipboardText(L"copied before"));
+  ASSERT_TRUE(SetClipboard(L"copied before"));
   ASSERT_TRUE(MoveMouse(Centre(::GetDlgItem(dialog, composer::KeyboardMode))));
   ASSERT_TRUE(Click());
-  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == L"<none>"; })) << Narrow(ClipboardText());
+  EXPECT_TRUE(WaitUntil([&] { return !ClipboardText().has_value(); }))
+      << Narrow(ClipboardText().value_or(L""));
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == editor; }));
   {
     THeldKey shift(VK_SHIFT);

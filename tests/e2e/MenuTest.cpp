@@ -43,10 +43,6 @@ constexpr const char* kMenu =
     "</Item>\r\n"
     "</TolvaneDataFile>\r\n";
 
-std::string Narrow(const std::wstring& text) {
-  return std::string(text.begin(), text.end());
-}
-
 // What the probes say about the open menus.
 struct TMenus {
   LRESULT Levels = -1;  // popups shown below the bar
@@ -96,74 +92,6 @@ int RowBottom(HWND popup, int row) {
 POINT MouseAside() {
   return POINT{4, ::GetSystemMetrics(SM_CYSCREEN) - 14};
 }
-
-bool PutOnClipboard(HWND owner, const std::wstring& text) {
-  if (::OpenClipboard(owner) == FALSE)
-    return false;
-  ::EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool done = false;
-  if (memory != nullptr) {
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    done = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    if (!done)
-      ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
-  return done;
-}
-
-// Another program's window: a multi-line edit that has the focus whenever its frame is active.
-class TTargetWindow {
- public:
-  TTargetWindow() {
-    static const ATOM frameClass = Register();
-    Frame = ::CreateWindowExW(0, MAKEINTATOM(frameClass), L"target", WS_POPUP | WS_BORDER, 800, 600, 320, 160,
-                              nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    Edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
-                             318, 158, Frame, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ::SetWindowLongPtrW(Frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Edit));
-    ::ShowWindow(Frame, SW_SHOWNOACTIVATE);
-  }
-  TTargetWindow(const TTargetWindow&) = delete;
-  TTargetWindow& operator=(const TTargetWindow&) = delete;
-  ~TTargetWindow() { ::DestroyWindow(Frame); }
-
-  HWND Handle() const { return Frame; }
-  bool BringToFront() const {
-    ::SetForegroundWindow(Frame);
-    return WaitUntil([&] { return ::GetForegroundWindow() == Frame && ::GetFocus() == Edit; });
-  }
-  std::wstring Text() const {
-    wchar_t text[256]{};
-    ::SendMessageW(Edit, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
-    return text;
-  }
-  void Clear() const { ::SendMessageW(Edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")); }
-
- private:
-  static ATOM Register() {
-    WNDCLASSW frameClass{};
-    frameClass.lpfnWndProc = &FrameProc;
-    frameClass.hInstance = ::GetModuleHandleW(nullptr);
-    frameClass.lpszClassName = L"TolvaneTestTarget";
-    return ::RegisterClassW(&frameClass);
-  }
-  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETFOCUS) {
-      if (const auto edit = reinterpret_cast<HWND>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-          edit != nullptr)
-        ::SetFocus(edit);
-      return 0;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
-
-  HWND Frame = nullptr;
-  HWND Edit = nullptr;
-};
 
 // The key that selects a popup row by its index.
 UINT RowKey(int index) {
@@ -340,7 +268,7 @@ TEST_F(TMenuTest, PicksByKeyAndMouseReachTheWindowInFront) {
   EXPECT_TRUE(NoModifierDown());
 
   target.Clear();
-  ASSERT_TRUE(WaitUntil([&] { return PutOnClipboard(target.Handle(), L"Mixed case Words"); }));
+  ASSERT_TRUE(WaitUntil([&] { return SetClipboard(L"Mixed case Words"); }));
   ASSERT_NO_FATAL_FAILURE(PickWithKeys('3', 2, 1));
   EXPECT_TRUE(TextArrives(target, L"MIXED CASE WORDS")) << "clipboard modifier";
   EXPECT_TRUE(NoModifierDown());

@@ -36,59 +36,6 @@ constexpr const char* kMenu =
     "</Item>\r\n"
     "</TolvaneDataFile>\r\n";
 
-std::string Narrow(const std::wstring& text) {
-  return std::string(text.begin(), text.end());
-}
-
-// Another program's window: an edit that has the focus whenever its frame is active.
-class TTarget {
- public:
-  TTarget() {
-    static const ATOM frameClass = Register();
-    Frame = ::CreateWindowExW(0, MAKEINTATOM(frameClass), L"search target", WS_POPUP | WS_BORDER, 800, 600,
-                              320, 160, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    Edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 318, 158, Frame,
-                             nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ::SetWindowLongPtrW(Frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Edit));
-    ::ShowWindow(Frame, SW_SHOWNOACTIVATE);
-  }
-  TTarget(const TTarget&) = delete;
-  TTarget& operator=(const TTarget&) = delete;
-  ~TTarget() { ::DestroyWindow(Frame); }
-
-  HWND Handle() const { return Frame; }
-  bool BringToFront() const {
-    ::SetForegroundWindow(Frame);
-    return WaitUntil([&] { return ::GetForegroundWindow() == Frame && ::GetFocus() == Edit; });
-  }
-  std::wstring Text() const {
-    wchar_t text[256]{};
-    ::SendMessageW(Edit, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
-    return text;
-  }
-
- private:
-  static ATOM Register() {
-    WNDCLASSW frameClass{};
-    frameClass.lpfnWndProc = &FrameProc;
-    frameClass.hInstance = ::GetModuleHandleW(nullptr);
-    frameClass.lpszClassName = L"TolvaneSearchTarget";
-    return ::RegisterClassW(&frameClass);
-  }
-  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETFOCUS) {
-      if (const auto edit = reinterpret_cast<HWND>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-          edit != nullptr)
-        ::SetFocus(edit);
-      return 0;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
-
-  HWND Frame = nullptr;
-  HWND Edit = nullptr;
-};
-
 class TSearchTest : public TTolvaneTest {
  protected:
   void Open() {
@@ -149,7 +96,7 @@ class TSearchTest : public TTolvaneTest {
 
 TEST_F(TSearchTest, EnterPerformsTheChosenItemInTheWindowInFrontAndEscOrNoRowsPerformNothing) {
   ASSERT_NO_FATAL_FAILURE(Open());
-  const TTarget target;
+  const TTargetWindow target;
   ASSERT_TRUE(target.BringToFront());
   ASSERT_TRUE(WaitUntil([&] {
     return Probe(Window, TProbe::HistoryEntry, 0) == reinterpret_cast<LRESULT>(target.Handle());

@@ -35,10 +35,6 @@ constexpr const char* kMenu =
     "</Item>\r\n"
     "</TolvaneDataFile>\r\n";
 
-std::string Narrow(const std::wstring& text) {
-  return std::string(text.begin(), text.end());
-}
-
 std::filesystem::path KnownFolder(REFKNOWNFOLDERID folder) {
   PWSTR path = nullptr;
   if (FAILED(::SHGetKnownFolderPath(folder, 0, nullptr, &path)))

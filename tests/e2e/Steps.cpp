@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -199,6 +201,94 @@ TOtherWindow::TOtherWindow(int left) {
 
 TOtherWindow::~TOtherWindow() {
   ::DestroyWindow(Window);
+}
+
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());
+}
+
+namespace {
+
+bool OpenClipboardSoon() {
+  return WaitUntil([] { return ::OpenClipboard(nullptr) != FALSE; });
+}
+
+}  // namespace
+
+bool SetClipboard(const std::wstring& text) {
+  if (!OpenClipboardSoon())
+    return false;
+  ::EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool set = false;
+  if (memory != nullptr) {
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    set = ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!set)
+      ::GlobalFree(memory);
+  }
+  ::CloseClipboard();
+  return set;
+}
+
+std::optional<std::wstring> ClipboardText() {
+  if (!OpenClipboardSoon())
+    return std::nullopt;
+  std::optional<std::wstring> text;
+  if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data)); chars != nullptr) {
+      text = chars;
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+TTargetWindow::TTargetWindow() {
+  static const ATOM frameClass = [] {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &TTargetWindow::FrameProc;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TolvaneTestTarget";
+    return ::RegisterClassW(&windowClass);
+  }();
+  Frame = ::CreateWindowExW(0, MAKEINTATOM(frameClass), L"target", WS_POPUP | WS_BORDER, 800, 600, 320, 160,
+                            nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  Edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 318,
+                           158, Frame, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  ::SetWindowLongPtrW(Frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Edit));
+  ::ShowWindow(Frame, SW_SHOWNOACTIVATE);
+}
+
+TTargetWindow::~TTargetWindow() {
+  ::DestroyWindow(Frame);
+}
+
+bool TTargetWindow::BringToFront() const {
+  ::SetForegroundWindow(Frame);
+  return WaitUntil([&] { return ::GetForegroundWindow() == Frame && ::GetFocus() == Edit; });
+}
+
+std::wstring TTargetWindow::Text() const {
+  wchar_t text[256]{};
+  ::SendMessageW(Edit, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void TTargetWindow::Clear() const {
+  ::SendMessageW(Edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+}
+
+LRESULT CALLBACK TTargetWindow::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETFOCUS) {
+    if (const auto edit = reinterpret_cast<HWND>(::GetWindowLongPtrW(window, GWLP_USERDATA)); edit != nullptr)
+      ::SetFocus(edit);
+    return 0;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool TOtherWindow::BringToFront() const {

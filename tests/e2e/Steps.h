@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -99,6 +100,34 @@ void ClickBoxButton(HWND box, const std::wstring& caption);
 
 // The program's open or save dialog, answered with the file as a user types its path and presses OK.
 ::testing::AssertionResult AnswerFileDialog(DWORD processId, const std::filesystem::path& file);
+
+// Test output for a wide text (the tests' texts are ASCII).
+std::string Narrow(const std::wstring& text);
+
+// The clipboard as another program uses it, waiting while the program under test holds it open.
+bool SetClipboard(const std::wstring& text);
+// Its Unicode text; nullopt when there is none or it stays locked.
+std::optional<std::wstring> ClipboardText();
+
+// Another program's window: a multi-line edit that has the focus whenever its frame is active.
+class TTargetWindow {
+ public:
+  TTargetWindow();
+  TTargetWindow(const TTargetWindow&) = delete;
+  TTargetWindow& operator=(const TTargetWindow&) = delete;
+  ~TTargetWindow();
+
+  HWND Handle() const { return Frame; }
+  bool BringToFront() const;
+  std::wstring Text() const;
+  void Clear() const;
+
+ private:
+  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND Frame = nullptr;
+  HWND Edit = nullptr;
+};
 
 // A window of the test process that can be brought to the front, as another program would be.
 class TOtherWindow {
