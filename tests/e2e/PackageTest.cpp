@@ -98,6 +98,26 @@ TEST_F(TPackageTest, InstallsForTheUserStartsUpgradesInPlaceAndUninstallsKeeping
     const HWND window = ReadyMainWindow(&tolvane);
     ASSERT_NE(window, nullptr) << "the installed program did not get ready";
     EXPECT_EQ(Probe(window, TProbe::ItemCount), kDemoItems);
+    // About, the program menu's last entry but Exit, fits on the screen with its licence texts.
+    const HWND panel = ::FindWindowExW(window, nullptr, L"TPanelMainMenu", nullptr);
+    ASSERT_NE(panel, nullptr);
+    ::SetForegroundWindow(window);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    // Each key once the menus have taken the one before: a popup takes the keys once it is open.
+    for (const UINT key : {UINT{'1'}, UINT{VK_DOWN}, UINT{VK_UP}, UINT{VK_UP}, UINT{VK_RETURN}}) {
+      PressKey(panel, key);
+      WaitUntil([] { return false; }, 300);
+    }
+    const TBox about = WaitForMessageBox(tolvane.Id());
+    ASSERT_NE(about.Window, nullptr) << "no about box";
+    EXPECT_EQ(about.Caption, L"About Tolvane");
+    const RECT bounds = WindowBounds(about.Window);
+    EXPECT_GE(bounds.left, 0);
+    EXPECT_GE(bounds.top, 0);
+    EXPECT_LE(bounds.right, ::GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_LE(bounds.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+    ClickBoxButton(about.Window, L"&Ok");
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindow(about.Window) == FALSE; }));
     CloseAndExpectCleanExit(tolvane, window);
   }
   ASSERT_TRUE(fs::exists(settings / L"Tolvane.TvXml"));
