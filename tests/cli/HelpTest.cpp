@@ -16,6 +16,7 @@
 #include "Functionexamples.h"
 #include "Helppage.h"
 #include "common/Unicode.h"
+#include "modifier/Clipeditfrm.h"
 #include "platform/native/Nativelocale.h"
 #include "storage/Item.h"
 #include "uimodel/Editpanel.h"
@@ -116,11 +117,16 @@ TEST(HelpPage, HoldsEveryTopicTheProgramOpensAndEveryLinkLeadsSomewhere) {
               uimodel::help::All.end())
         << Utf16ToUtf8(anchor);
   }
-  // The modifier editor opens the function's own topic.
+  // The modifier editor opens the function's own topic, or its general ones.
+  const auto onPage = [&](const std::u16string& anchor) {
+    return ids.contains(Utf16ToUtf8(anchor.substr(1)));
+  };
+  EXPECT_TRUE(onPage(modifier::FunctionHelpAnchor(false, nullptr)));
+  EXPECT_TRUE(onPage(modifier::FunctionHelpAnchor(true, nullptr)));
   native::TNativeLocale locale{std::string(helpgen::ExampleLocale)};
   for (const modifier::TFunc& func : modifier::BuildFunctionTable(locale)) {
     if (!func.Name.empty()) {
-      EXPECT_TRUE(ids.contains(Utf16ToUtf8(func.Name))) << Utf16ToUtf8(func.Name);
+      EXPECT_TRUE(onPage(modifier::FunctionHelpAnchor(true, &func))) << Utf16ToUtf8(func.Name);
     }
   }
   for (const std::string& link : Values(page, "href=\"#"))
