@@ -53,8 +53,9 @@ class TPackageTest : public TTolvaneTest {
  protected:
   void SetUp() override {
     Setup = PathFromEnvironment("TOLVANE_SETUP");
+    OlderSetup = PathFromEnvironment("TOLVANE_OLDER_SETUP");
     Portable = PathFromEnvironment("TOLVANE_PORTABLE");
-    if (Setup.empty() || Portable.empty())
+    if (Setup.empty() || OlderSetup.empty() || Portable.empty())
       GTEST_SKIP() << "run by tests/e2e/package-test, which names the packages";
   }
 
@@ -72,6 +73,7 @@ class TPackageTest : public TTolvaneTest {
   }
 
   fs::path Setup;
+  fs::path OlderSetup;  // the same files as version 0.9.0.0, its tolvane.exe marked by appended bytes
   fs::path Portable;
 };
 
@@ -141,6 +143,39 @@ TEST_F(TPackageTest, InstallsForTheUserStartsUpgradesInPlaceAndUninstallsKeeping
   EXPECT_EQ(ReadFile(programs / L"notes.txt"), "mine");
   EXPECT_TRUE(fs::exists(settings / L"Tolvane.TvXml"));
   EXPECT_TRUE(fs::exists(settings / L"Tolvane.ini"));
+}
+
+// An older version installed into a folder of the user's choosing: the new installer finds it there without
+// being told, replaces its program, takes over its uninstall entry, keeps the user's files, and what it
+// installed starts; its uninstaller then clears that folder.
+TEST_F(TPackageTest, UpgradesAnOlderVersionInTheFolderItWasInstalledTo) {
+  const fs::path folder = L"C:\\Tools\\Tolvane";
+  const fs::path standard = KnownFolder(L"LOCALAPPDATA") / L"Programs" / L"Tolvane";
+  ASSERT_FALSE(UninstallValue(L"DisplayName")) << "Tolvane is still installed";
+  // /D= must come last and unquoted.
+  ASSERT_TRUE(RunToEnd(OlderSetup, {L"/S", L"/D=" + folder.wstring()}));
+  ASSERT_EQ(UninstallValue(L"DisplayVersion"), std::optional<std::wstring>(L"0.9.0.0"));
+  const std::string newProgram = ReadFile(Portable / L"Tolvane" / L"tolvane.exe");
+  ASSERT_NE(ReadFile(folder / L"tolvane.exe"), newProgram);
+  WriteFile(folder / L"Tolvane.TvXml", "<menu of the user's/>");
+
+  ASSERT_TRUE(RunToEnd(Setup, {L"/S"}));
+  EXPECT_TRUE(ReadFile(folder / L"tolvane.exe") == newProgram) << "the older program file is still there";
+  EXPECT_FALSE(fs::exists(standard / L"tolvane.exe")) << "installed a second copy beside the older one";
+  EXPECT_EQ(UninstallValue(L"DisplayVersion"), std::optional<std::wstring>(L"" TOLVANE_VERSION_TEXT));
+  EXPECT_EQ(UninstallValue(L"InstallLocation"), std::optional<std::wstring>(folder.wstring()));
+  EXPECT_EQ(ReadFile(folder / L"Tolvane.TvXml"), "<menu of the user's/>");
+  {
+    TChildProcess tolvane((folder / L"tolvane.exe").wstring(), {});
+    const HWND window = ReadyMainWindow(&tolvane);
+    ASSERT_NE(window, nullptr) << "the upgraded program did not get ready";
+    CloseAndExpectCleanExit(tolvane, window);
+  }
+
+  ASSERT_TRUE(RunToEnd(folder / L"Uninstall.exe", {L"/S"}));
+  EXPECT_TRUE(WaitUntil([&] { return !UninstallValue(L"DisplayName"); }, kInstallTimeoutMs));
+  EXPECT_FALSE(fs::exists(folder / L"tolvane.exe"));
+  EXPECT_EQ(ReadFile(folder / L"Tolvane.TvXml"), "<menu of the user's/>");
 }
 
 TEST_F(TPackageTest, PortableCommandKeepsTheSettingsAndTheMenuBesideTheProgram) {
