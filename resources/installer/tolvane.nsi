@@ -16,6 +16,8 @@
 !else
   Unicode true
 !endif
+!include LogicLib.nsh
+
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -41,7 +43,64 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; A running program's file cannot be replaced or deleted, and File and Delete would skip it quietly, leaving
+; the older program beside newer files while reporting success. So the programs started from $INSTDIR are
+; asked to close first, as the user would close them (one with unsaved changes asks whether to save), and
+; an install or uninstall that cannot get them closed stops with exit code 2 instead of going on.
+!define PROCESS_QUERY_SYNCHRONIZE 0x00101000  ; SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION
+!define CLOSE_WAIT_MS 30000
+
+; $R1 := a handle to the process of window $R0 when that process runs $INSTDIR\tolvane.exe, else 0.
+!macro PROCESS_OF_INSTALLED_PROGRAM
+  System::Call 'user32::GetWindowThreadProcessId(p R0, *i .R2)'
+  System::Call 'kernel32::OpenProcess(i ${PROCESS_QUERY_SYNCHRONIZE}, i 0, i R2) p .R1'
+  ${If} $R1 P<> 0
+    StrCpy $R3 ""
+    System::Call 'kernel32::QueryFullProcessImageNameW(p R1, i 0, w .R3, *i ${NSIS_MAX_STRLEN})'
+    ${If} $R3 != "$INSTDIR\tolvane.exe"  ; compares without regard to case, as paths do
+      System::Call 'kernel32::CloseHandle(p R1)'
+      StrCpy $R1 0
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+!macro CLOSE_INSTALLED_PROGRAMS UN
+Function ${UN}CloseInstalledPrograms
+  Push $R0
+  Push $R1
+  Push $R2
+  Push $R3
+  retry:
+  StrCpy $R0 0
+  ${Do}
+    FindWindow $R0 "TForm1" "" 0 $R0
+    ${IfThen} $R0 = 0 ${|} ${ExitDo} ${|}
+    !insertmacro PROCESS_OF_INSTALLED_PROGRAM
+    ${If} $R1 P<> 0
+      System::Call 'user32::PostMessageW(p R0, i ${WM_CLOSE}, p 0, p 0)'
+      System::Call 'kernel32::WaitForSingleObject(p R1, i ${CLOSE_WAIT_MS}) i .R2'
+      System::Call 'kernel32::CloseHandle(p R1)'
+      ${If} $R2 <> 0
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+          "Tolvane is still running from $INSTDIR. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+        SetErrorLevel 2
+        Abort "Tolvane is still running from $INSTDIR."
+      ${EndIf}
+      StrCpy $R0 0  ; the window list changed: search again from the start
+    ${EndIf}
+  ${Loop}
+  Pop $R3
+  Pop $R2
+  Pop $R1
+  Pop $R0
+FunctionEnd
+!macroend
+!define WM_CLOSE 0x0010
+!insertmacro CLOSE_INSTALLED_PROGRAMS ""
+!insertmacro CLOSE_INSTALLED_PROGRAMS "un."
+
 Section "Install"
+  Call CloseInstalledPrograms
   SetOutPath "$INSTDIR"
   File "${STAGE}\tolvane.exe"
   File "${STAGE}\tolvane-cli.exe"
@@ -68,6 +127,7 @@ Section "Install"
 SectionEnd
 
 Section "Uninstall"
+  Call un.CloseInstalledPrograms
   Delete "$INSTDIR\tolvane.exe"
   Delete "$INSTDIR\tolvane-cli.exe"
   Delete "$INSTDIR\Demo.TvXml"

@@ -145,10 +145,11 @@ TEST_F(TPackageTest, InstallsForTheUserStartsUpgradesInPlaceAndUninstallsKeeping
   EXPECT_TRUE(fs::exists(settings / L"Tolvane.ini"));
 }
 
-// An older version installed into a folder of the user's choosing: the new installer finds it there without
-// being told, replaces its program, takes over its uninstall entry, keeps the user's files, and what it
-// installed starts; its uninstaller then clears that folder.
-TEST_F(TPackageTest, UpgradesAnOlderVersionInTheFolderItWasInstalledTo) {
+// An older version installed into a folder of the user's choosing and running, as a tray tool is: the new
+// installer finds it there without being told, closes it, replaces its program, takes over its uninstall
+// entry and keeps the user's files; the uninstaller closes the upgraded program the same way and clears the
+// folder.
+TEST_F(TPackageTest, UpgradesARunningOlderVersionInTheFolderItWasInstalledTo) {
   const fs::path folder = L"C:\\Tools\\Tolvane";
   const fs::path standard = KnownFolder(L"LOCALAPPDATA") / L"Programs" / L"Tolvane";
   ASSERT_FALSE(UninstallValue(L"DisplayName")) << "Tolvane is still installed";
@@ -159,21 +160,24 @@ TEST_F(TPackageTest, UpgradesAnOlderVersionInTheFolderItWasInstalledTo) {
   ASSERT_NE(ReadFile(folder / L"tolvane.exe"), newProgram);
   WriteFile(folder / L"Tolvane.TvXml", "<menu of the user's/>");
 
-  ASSERT_TRUE(RunToEnd(Setup, {L"/S"}));
+  {
+    TChildProcess older((folder / L"tolvane.exe").wstring(), {});
+    ASSERT_NE(ReadyMainWindow(&older), nullptr) << "the older program did not get ready";
+    ASSERT_TRUE(RunToEnd(Setup, {L"/S"}));
+    EXPECT_TRUE(older.WaitForExit(0)) << "the installer left the older program running";
+    EXPECT_EQ(older.ExitCode(), std::optional<DWORD>(0));
+  }
   EXPECT_TRUE(ReadFile(folder / L"tolvane.exe") == newProgram) << "the older program file is still there";
   EXPECT_FALSE(fs::exists(standard / L"tolvane.exe")) << "installed a second copy beside the older one";
   EXPECT_EQ(UninstallValue(L"DisplayVersion"), std::optional<std::wstring>(L"" TOLVANE_VERSION_TEXT));
   EXPECT_EQ(UninstallValue(L"InstallLocation"), std::optional<std::wstring>(folder.wstring()));
   EXPECT_EQ(ReadFile(folder / L"Tolvane.TvXml"), "<menu of the user's/>");
-  {
-    TChildProcess tolvane((folder / L"tolvane.exe").wstring(), {});
-    const HWND window = ReadyMainWindow(&tolvane);
-    ASSERT_NE(window, nullptr) << "the upgraded program did not get ready";
-    CloseAndExpectCleanExit(tolvane, window);
-  }
 
+  TChildProcess upgraded((folder / L"tolvane.exe").wstring(), {});
+  ASSERT_NE(ReadyMainWindow(&upgraded), nullptr) << "the upgraded program did not get ready";
   ASSERT_TRUE(RunToEnd(folder / L"Uninstall.exe", {L"/S"}));
   EXPECT_TRUE(WaitUntil([&] { return !UninstallValue(L"DisplayName"); }, kInstallTimeoutMs));
+  EXPECT_TRUE(upgraded.WaitForExit(0)) << "the uninstaller left the program running";
   EXPECT_FALSE(fs::exists(folder / L"tolvane.exe"));
   EXPECT_EQ(ReadFile(folder / L"Tolvane.TvXml"), "<menu of the user's/>");
 }
