@@ -158,6 +158,7 @@ void TFrmMenuSettings::CreateControls() {
     Working.ArrowImageIndex = value;
     PreviewChanged();
   };
+  // Ctrl+Shift+H steps through the arrow colours, from the last back to the first.
   AddHint(c.ArrowColor.Handle(), u" Adjust Hue [Ctrl+Shift+H] ");
   AddLabel({640, 530, 810, 575}, u"Pipe Shadow");
   Place(c.PipeShadow, {810, 530, 1160, 575});
@@ -250,6 +251,18 @@ void TFrmMenuSettings::FillFontList() {
   if (current < 0 && !Working.MenuFontName.empty())
     current = names.Add(Working.MenuFontName);  // a font that is gone still shows what is set
   names.SetSelected(current);
+}
+
+bool TFrmMenuSettings::CtrlShiftKey(UINT key) {
+  if (key != 'H')
+    return false;
+  TTrackBar& arrow = Hosted->ArrowColor;
+  const int next = arrow.Position() < arrow.Maximum() ? arrow.Position() + 1 : arrow.Minimum();
+  arrow.SetPosition(next);
+  Working.ArrowImageIndex = next;
+  PreviewChanged();
+  ::SetFocus(arrow.Handle());
+  return true;
 }
 
 void TFrmMenuSettings::PreviewChanged() {

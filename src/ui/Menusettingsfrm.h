@@ -28,6 +28,7 @@ class TFrmMenuSettings final : public TSettingsForm {
   void TimerTick(UINT_PTR timer) override;
   void PaintPictures(HDC dc) override;
   void SwatchChanged() override { PreviewChanged(); }
+  bool CtrlShiftKey(UINT key) override;
 
   void CreateControls();
   void ShowValues();

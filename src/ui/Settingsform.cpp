@@ -119,6 +119,9 @@ bool TSettingsForm::PreTranslate(const MSG& message) {
     ShowHelp();
     return true;
   }
+  if (message.message == WM_KEYDOWN && ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_SHIFT) < 0 &&
+      ::GetKeyState(VK_MENU) >= 0)
+    return CtrlShiftKey(static_cast<UINT>(message.wParam));
   return false;
 }
 

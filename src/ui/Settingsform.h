@@ -46,6 +46,8 @@ class TSettingsForm : public TWindow {
   virtual bool PictureClicked(TPoint /*client*/) { return false; }
   // A swatch took a colour from the colour dialog.
   virtual void SwatchChanged() {}
+  // A key pressed with Ctrl and Shift held, anywhere in the dialog; true when the dialog used it.
+  virtual bool CtrlShiftKey(UINT /*key*/) { return false; }
 
   TRect Px(const TRect& design) const { return Scale()(design); }
   void AddLabel(const TRect& design, std::u16string text);

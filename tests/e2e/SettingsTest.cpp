@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Steps.h"
 
@@ -38,6 +39,23 @@ std::string MenuWithLargePopup() {
     menu +=
         "  <Item Type=\"0\" Img=\"-1\"><Name>Row " + std::to_string(i) + "</Name><Code>x</Code></Item>\r\n";
   return menu + "</Item>\r\n</TolvaneDataFile>\r\n";
+}
+
+// Ctrl+Shift+key on the keyboard, for the foreground window.
+bool TypeCtrlShift(WORD key) {
+  std::vector<INPUT> keys;
+  for (const WORD down : {WORD{VK_CONTROL}, WORD{VK_SHIFT}, key}) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = down;
+    keys.push_back(input);
+  }
+  for (int i = 2; i >= 0; --i) {
+    INPUT input = keys[static_cast<size_t>(i)];
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    keys.push_back(input);
+  }
+  return ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) == keys.size();
 }
 
 int TrackPosition(HWND dialog, int control) {
@@ -120,6 +138,13 @@ TEST_F(TSettingsTest, MenuSettingsCancelKeepsTheMenusOkAppliesAndTheItemHeightSt
   // OK with the darkest background: the bar turns darker.
   dialog = OpenDialog(VK_F7, L"TFrmMenuSettings");
   ASSERT_NE(dialog, nullptr);
+  // The arrow colour slider's hint names Ctrl+Shift+H: it steps the arrow colour, the last wrapping to the
+  // first.
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }));
+  const int arrow = TrackPosition(dialog, id::ArrowColorSlider);
+  ASSERT_TRUE(TypeCtrlShift('H'));
+  EXPECT_TRUE(WaitUntil([&] { return TrackPosition(dialog, id::ArrowColorSlider) == (arrow + 1) % 12; }))
+      << "Ctrl+Shift+H left the arrow colour at " << TrackPosition(dialog, id::ArrowColorSlider);
   PressKey(::GetDlgItem(dialog, id::BkgSliderLum), VK_HOME);
   ASSERT_TRUE(WaitUntil([&] { return TrackPosition(dialog, id::BkgSliderLum) == 20; }));
   ASSERT_TRUE(Closes(dialog, VK_RETURN));
