@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/win32/Comptr.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32services.h"
 #include "ui/Appcontext.h"
@@ -74,6 +75,8 @@ int MessageLoop(ui::TForm1& mainForm) {
 }  // namespace
 
 int RunApplication(HINSTANCE instance) {
+  // The menus hand their accessibility objects to other processes, which needs COM on this thread.
+  const win32::TComApartment apartment;
   InitCommonControls();
   win32::TWin32Services services;
   // Every message of the program, the core's included, goes through the program's own box.

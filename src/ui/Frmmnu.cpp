@@ -44,6 +44,8 @@ TFormMenu::~TFormMenu() {
 
 void TFormMenu::Popup(storage::TItem& parent, const uimodel::TPopupAnchor& anchor, bool fromBar) {
   CloseChild();
+  if (Parent != &parent)
+    Access.Announce(Hwnd, false, -1);
   State.Clear();
   StripDirection = 0;
   ::KillTimer(Hwnd, kScrollTimer);
@@ -55,6 +57,7 @@ void TFormMenu::Popup(storage::TItem& parent, const uimodel::TPopupAnchor& ancho
   const TRect bounds = WindowBounds(Hwnd);
   ::SetWindowPos(Hwnd, HWND_TOPMOST, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  Announce();
   ::UpdateWindow(Hwnd);
 }
 
@@ -90,6 +93,7 @@ void TFormMenu::HideLevel() {
     ::ShowWindow(Hwnd, SW_HIDE);
   Parent = nullptr;
   State.Clear();
+  Announce();
   if (Environment.KeyTargetWindow == Hwnd)
     Environment.KeyTargetWindow = OwnerWindow;
 }
@@ -182,6 +186,7 @@ void TFormMenu::SetHot(int row) {
   const int old = State.Hot();
   const int oldPressed = State.Pressed();
   State.setHot(row);
+  Announce();
   if (Rows.EnsureVisible(row)) {
     CloseChild();
     RepaintAll();
@@ -281,6 +286,7 @@ void TFormMenu::MouseMove(TPoint point) {
   const uimodel::TMenuEffect effect = State.Move(row, RowHasChildren(row));
   if (effect == uimodel::TMenuEffect::Nothing)
     return;
+  Announce();
   RedrawRows(old, row);
   if (effect == uimodel::TMenuEffect::OpenPopup)
     OpenHotSubMenu(false, false);
@@ -307,6 +313,7 @@ void TFormMenu::LeftUp(TPoint point) {
   const int row = Rows.RowAt(point.Y);
   const int pressed = State.Pressed();
   const uimodel::TMenuEffect effect = State.Release(row, inside);
+  Announce();
   RedrawRows(pressed, State.Hot());
   if (effect != uimodel::TMenuEffect::Perform)
     return;
@@ -525,7 +532,7 @@ void TFormMenu::AfterSideWindow() {
     OpenHotSubMenu(false, false);
 }
 
-LRESULT TFormMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TFormMenu::MenuMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;

@@ -7,6 +7,7 @@
 
 #include "storage/Item.h"
 #include "ui/Dibcanvas.h"
+#include "ui/Menuaccessible.h"
 #include "ui/Menuenv.h"
 #include "ui/Window.h"
 #include "uimodel/Menukeys.h"
@@ -15,7 +16,7 @@
 
 namespace tolvane::ui {
 
-class TFormMenu final : public TWindow {
+class TFormMenu final : public TWindow, private IMenuAccessSource {
  public:
   static constexpr const wchar_t* kClassName = L"TFormMenu";
 
@@ -39,6 +40,12 @@ class TFormMenu final : public TWindow {
 
  private:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT MenuMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  uimodel::TMenuAccessView AccessView() const override;
+  // Raises the accessibility events for the popup's visibility and hot row when they changed.
+  void Announce();
+  // What a click on the row does, asked for by assistive technology.
+  void AccessAction(int row);
   void Paint();
   void PaintRow(int row);
   void PaintStrips();
@@ -84,6 +91,7 @@ class TFormMenu final : public TWindow {
   std::unique_ptr<TFormMenu> Child;
   TDibCanvas Canvas;
   int StripDirection = 0;  // −1 or 1 while the mouse rests on a scroll strip
+  TMenuAccessHost Access{*this, uimodel::TAccessRole::MenuPopup};
 };
 
 }  // namespace tolvane::ui

@@ -83,6 +83,7 @@ void TPanelMainMenu::CloseAllMenus() {
   State.CloseAll();
   if (Popup)
     Popup->HideLevel();
+  Announce();
   if (Environment != nullptr) {
     if (Environment->SideWindows != nullptr)
       Environment->SideWindows->ClosePicker();
@@ -154,6 +155,8 @@ void TPanelMainMenu::Paint() {
 // What the state machine asks for.
 
 void TPanelMainMenu::Apply(uimodel::TMenuEffect effect) {
+  // The entry is announced before its popup opens.
+  Announce();
   switch (effect) {
     case uimodel::TMenuEffect::OpenPopup:
       Redraw();
@@ -452,7 +455,7 @@ LRESULT TPanelMainMenu::MenuProbe(uimodel::TProbe query, LPARAM argument) const 
   }
 }
 
-LRESULT TPanelMainMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TPanelMainMenu::MenuMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam));
   switch (message) {
     case WM_ERASEBKGND:

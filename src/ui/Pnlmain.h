@@ -12,6 +12,7 @@
 #include "storage/Item.h"
 #include "ui/Dibcanvas.h"
 #include "ui/Frmmnu.h"
+#include "ui/Menuaccessible.h"
 #include "ui/Menuenv.h"
 #include "ui/Window.h"
 #include "uimodel/Menukeys.h"
@@ -20,7 +21,7 @@
 
 namespace tolvane::ui {
 
-class TPanelMainMenu final : public TWindow {
+class TPanelMainMenu final : public TWindow, private IMenuAccessSource {
  public:
   static constexpr const wchar_t* kClassName = L"TPanelMainMenu";
 
@@ -43,6 +44,12 @@ class TPanelMainMenu final : public TWindow {
 
  private:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT MenuMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  uimodel::TMenuAccessView AccessView() const override;
+  // Raises the accessibility events for menu mode (an entry is hot) and the hot entry when they changed.
+  void Announce();
+  // What a click on the entry does, asked for by assistive technology.
+  void AccessAction(int index);
   void Paint();
   void Layout();
   void Redraw();
@@ -77,6 +84,7 @@ class TPanelMainMenu final : public TWindow {
   uimodel::TBarMenuState State;
   std::unique_ptr<TFormMenu> Popup;
   TDibCanvas Canvas;
+  TMenuAccessHost Access{*this, uimodel::TAccessRole::MenuBar};
 };
 
 // The menu font of the settings ("MenuFontName", "MenuFontSize" in points, "MenuFontBold") at the DPI.

@@ -17,6 +17,9 @@ inline constexpr std::uint32_t UM_CLOSE_LEVEL = 0x806C;     // lParam: the popup
 inline constexpr std::uint32_t UM_MENU_KEY = 0x806D;        // wParam: virtual key, lParam: 1 with Ctrl
 inline constexpr std::uint32_t UM_SELECT_AT = 0x806E;       // lParam: x | (y << 16) in client pixels
 inline constexpr std::uint32_t UM_REFRESH_FILES = 0x8070;   // rebuild the "Menu Files" sub-menu
+// wParam: the entry or row whose default action assistive technology asked for; posted so that it runs
+// after the accessibility call has returned.
+inline constexpr std::uint32_t UM_ACCESS_ACTION = 0x8075;
 
 // UM_ITEM_COMMAND codes.
 inline constexpr int ItemCommandInsertBefore = 102;
