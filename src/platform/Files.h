@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,15 @@ struct TTemporaryFile {
   std::u16string Path;
 };
 
+// What the file system says about a file without reading it.
+struct TFileInfo {
+  std::uint64_t Size = 0;
+  // The last write in the system's own units; only ever compared with another value of the same file.
+  std::int64_t LastWrite = 0;
+
+  bool operator==(const TFileInfo&) const = default;
+};
+
 struct TFolderEntry {
   std::u16string Name;
   bool IsFolder = false;
@@ -51,6 +61,8 @@ class IFiles {
 
   virtual bool FileExists(std::u16string_view path) = 0;
   virtual bool FolderExists(std::u16string_view path) = 0;
+  // Size and last write of the file (a link's target); nullopt when it is missing or cannot be asked.
+  virtual std::optional<TFileInfo> Info(std::u16string_view path) = 0;
   // The whole file's bytes; nullopt when it cannot be opened or read.
   virtual std::optional<std::string> ReadAll(std::u16string_view path) = 0;
   // Creates or truncates the file; null on failure.

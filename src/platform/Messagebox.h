@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Platformtypes.h"
 
@@ -25,12 +26,21 @@ inline constexpr std::uint32_t Ignore = 256;
 
 enum class TMsgResult { None, Ok, Cancel, No, Yes, YesToAll, Abort, NoToAll, Retry, Ignore };
 
+// A button that says what it does in this box instead of its usual word; '&' marks its access key.
+struct TMsgButtonCaption {
+  std::uint32_t Button = 0;  // one msgbutton value
+  std::u16string Caption;
+
+  bool operator==(const TMsgButtonCaption&) const = default;
+};
+
 struct TMsgRequest {
   std::u16string Caption;
   std::u16string Text;
   TMsgKind Kind = TMsgKind::Information;
   std::uint32_t Buttons = msgbutton::Ok;
   TWindowHandle Owner = 0;
+  std::vector<TMsgButtonCaption> ButtonCaptions = {};
 };
 
 class IMessageBox {

@@ -90,10 +90,11 @@ std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append
   // The new tree is read completely before it replaces anything, so a failure keeps the current menu.
   std::unique_ptr<TItem> loaded = NewRootItem();
   std::u16string version;
+  std::optional<TDiskStamp> stamp;
   if (Services.Files.FileExists(fileName)) {
     // A file too large for memory unwinds with the half-read tree, which frees what it took.
     try {
-      std::u16string error = ReadMenuDocument(fileName, *loaded, version);
+      std::u16string error = ReadMenuDocument(fileName, *loaded, version, stamp.emplace());
       if (!error.empty())
         return error;
     } catch (const std::bad_alloc&) {
@@ -108,16 +109,22 @@ std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append
       RootItem->AppendChild(std::move(item));
   } else {
     InstallRoot(std::move(loaded));
+    StampedPath = fileName;
+    Stamp = stamp;
   }
   return {};
 }
 
-std::u16string TMenuFile::ReadMenuDocument(std::u16string_view fileName, TItem& root,
-                                           std::u16string& version) const {
+std::u16string TMenuFile::ReadMenuDocument(std::u16string_view fileName, TItem& root, std::u16string& version,
+                                           TDiskStamp& stamp) const {
+  // Asked before reading: a write that lands in between then shows as a change, never hides one.
+  const std::optional<platform::TFileInfo> info = Services.Files.Info(fileName);
+  const std::optional<std::string> bytes = Services.Files.ReadAll(fileName);
+  if (!bytes)
+    return std::u16string(XmlLoadResultText(XmlReadError));
   TQxXmlFile document;
   TItemXmlBuilder builder(root);
-  const int result =
-      document.LoadFromFile(Services.Files, Services.CodePages, fileName, 0, builder.Builders());
+  const int result = document.LoadFromStream(Services.CodePages, *bytes, 0, builder.Builders());
   if (result != XmlLoaded)
     return std::u16string(XmlLoadResultText(result));
   if (builder.RootName() != MenuFileRootName)
@@ -125,7 +132,33 @@ std::u16string TMenuFile::ReadMenuDocument(std::u16string_view fileName, TItem& 
   if (!builder.Error().empty())
     return builder.Error();
   version = builder.RootVersion();
+  stamp = StampOf(info, *bytes);
   return {};
+}
+
+TDiskChange TMenuFile::DiskChange(std::u16string_view fileName) {
+  if (!SameFilePath(fileName, StampedPath))
+    return TDiskChange::Unchanged;
+  return CompareWithDisk(Services.Files, fileName, Stamp);
+}
+
+bool TMenuFile::MatchesDisk(std::u16string_view fileName, const platform::TFileInfo& info) const {
+  return SameFilePath(fileName, StampedPath) && Stamp && Stamp->Info == info;
+}
+
+TMenuReloadResult TMenuFile::ReloadIfChanged(std::u16string_view fileName) {
+  if (DiskChange(fileName) != TDiskChange::Changed)
+    return TMenuReloadResult::Unchanged;
+  if (!LoadMenuFile(fileName, false).empty())
+    return TMenuReloadResult::Unreadable;
+  MenuModified = false;
+  MenuFileReadOnly = !Services.Files.CanOpenForWriting(fileName);
+  return TMenuReloadResult::Reloaded;
+}
+
+void TMenuFile::NoteWritten(std::u16string_view fileName, const TQxXmlFile& document) {
+  if (SameFilePath(fileName, StampedPath))
+    Stamp = document.Written;
 }
 
 bool TMenuFile::OpenMenuFile(std::u16string_view fileName, bool append) {
@@ -160,6 +193,8 @@ TMenuSaveResult TMenuFile::SaveMenuFile(std::u16string_view fileName) {
   if (RootItem) {
     saved =
         ReportSave(document, document.SaveToUtf8File(Services.Files, fileName, TItemRootWriter(*RootItem)));
+    if (saved)
+      NoteWritten(fileName, document);
   } else {
     saved = WriteDocument(document, fileName);
   }
@@ -202,7 +237,10 @@ bool TMenuFile::RefusedAsTooDeep(const TItem& item, int level) {
 }
 
 bool TMenuFile::WriteDocument(TQxXmlFile& document, std::u16string_view fileName) {
-  return ReportSave(document, document.SaveToUtf8File(Services.Files, fileName));
+  if (!ReportSave(document, document.SaveToUtf8File(Services.Files, fileName)))
+    return false;
+  NoteWritten(fileName, document);
+  return true;
 }
 
 bool TMenuFile::ReportSave(const TQxXmlFile& document, int result) {

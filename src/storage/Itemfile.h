@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/Services.h"
 #include "storage/Item.h"
+#include "storage/Menufilestamp.h"
 
 namespace tolvane::storage {
 
@@ -27,6 +29,12 @@ struct TMenuFileServices {
 };
 
 enum class TMenuSaveResult { Saved, ReadOnly, Failed };
+
+enum class TMenuReloadResult {
+  Unchanged,   // the file holds what the menu last read or wrote, or it is gone
+  Reloaded,    // the menu now shows the file's new content
+  Unreadable,  // the file changed but cannot be read whole (maybe half written); the menu stays as it was
+};
 
 // The file name with ".TvXml" appended unless it already ends in ".tvxml" (in any case).
 std::u16string WithMenuFileExtension(std::u16string_view fileName);
@@ -55,6 +63,15 @@ class TMenuFile {
   // and the program's version. Reports a failure.
   [[nodiscard]] bool CreateMenuFile(std::u16string_view fileName, std::u16string_view menuName);
 
+  // Whether the file changed on disk since the menu last loaded it from there or saved it there. A file
+  // the menu has not loaded counts as unchanged: there is nothing of the menu's own in it to protect.
+  [[nodiscard]] TDiskChange DiskChange(std::u16string_view fileName);
+  // True when the file system reports the file as the menu last read or wrote it, without reading it.
+  bool MatchesDisk(std::u16string_view fileName, const platform::TFileInfo& info) const;
+  // Loads the file again, without a word, when its content changed on disk since the menu last read or
+  // wrote it. Pending changes are lost: the caller asks first.
+  [[nodiscard]] TMenuReloadResult ReloadIfChanged(std::u16string_view fileName);
+
   // Puts the program's command item first under the root (creating an empty root when there is none),
   // replacing the previous one.
   void SetProgramItem(std::unique_ptr<TItem> item);
@@ -66,9 +83,12 @@ class TMenuFile {
   std::u16string MenuFileVersion;  // "ver" of the last loaded or appended file
 
  private:
-  // Reads the file's items below root and its version; empty on success, else the words to show.
+  // Reads the file's items below root and its version; empty on success, else the words to show. stamp
+  // receives what was read.
   [[nodiscard]] std::u16string ReadMenuDocument(std::u16string_view fileName, TItem& root,
-                                                std::u16string& version) const;
+                                                std::u16string& version, TDiskStamp& stamp) const;
+  // After a successful write: the file's stamp follows when it is the menu's own file.
+  void NoteWritten(std::u16string_view fileName, const TQxXmlFile& document);
   [[nodiscard]] bool WriteDocument(TQxXmlFile& document, std::u16string_view fileName);
   // A file the loader would refuse must never be reported as saved: true, after saying so, when the item
   // written at the level would nest deeper than a menu file may.
@@ -79,6 +99,8 @@ class TMenuFile {
   void ShowMessage(std::u16string_view caption, std::u16string text, platform::TMsgKind kind);
 
   TMenuFileServices Services;
+  std::u16string StampedPath;       // the file the menu was last loaded from
+  std::optional<TDiskStamp> Stamp;  // that file as last read or written; nullopt while it was missing
 };
 
 }  // namespace tolvane::storage

@@ -120,8 +120,10 @@ int TQxXmlFile::SaveUtf8(platform::IFiles& files, std::u16string_view fileName,
   WriteNodes(sink, writeRoot);
   sink.Flush();
   SaveError = {};
-  if (WriteFileAtomically(files, fileName, bytes, &SaveError))
+  if (WriteFileAtomically(files, fileName, bytes, &SaveError)) {
+    Written = StampOf(files.Info(fileName), bytes);
     return XmlSaved;
+  }
   const int result = ClassifySaveFailure(files, fileName);
   setErroLine(result == XmlSaveCannotCreate ? u"Could not Create File" : u"Could not Write File");
   return result;

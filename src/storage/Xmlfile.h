@@ -9,6 +9,7 @@
 #include "common/Qxptrvector.h"
 #include "platform/Codepages.h"
 #include "platform/Files.h"
+#include "storage/Menufilestamp.h"
 #include "storage/Xmlbuilder.h"
 #include "storage/Xmltag.h"
 
@@ -95,6 +96,8 @@ class TQxXmlFile {
   std::u16string ErrorLine;
   // The system's account of the last failed save.
   platform::TSystemError SaveError;
+  // The file as the last successful save left it.
+  TDiskStamp Written;
 
  private:
   void WriteNodes(TXmlTextSink& sink, const IXmlRootWriter* writeRoot) const;

@@ -169,6 +169,12 @@ void TQxMsgBox::AddButton(std::uint32_t button) {
     FitToText();
 }
 
+void TQxMsgBox::setButtonCaption(std::uint32_t button, std::u16string_view caption) {
+  const int index = uimodel::MsgButtonIndex(button);
+  if (index >= 0)
+    Buttons[static_cast<std::size_t>(index)]->setCaption(caption);
+}
+
 void TQxMsgBox::setKind(platform::TMsgKind kind) {
   if (std::exchange(Kind, kind) == kind)
     return;

@@ -47,6 +47,8 @@ class TQxMsgBox final : public TWindow {
   // Enables and shows one button (a platform::msgbutton value); the buttons keep the box's own order.
   void AddButton(std::uint32_t button);
   int ButtonCount() const { return AddedCount; }
+  // Gives one button (a platform::msgbutton value) a caption of its own, with its access key.
+  void setButtonCaption(std::uint32_t button, std::u16string_view caption);
   // Question, exclamation, error; anything else shows the information image.
   void setKind(platform::TMsgKind kind);
   void setCheckBoxVisible(bool visible);

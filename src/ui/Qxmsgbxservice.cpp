@@ -30,6 +30,8 @@ platform::TMsgResult TQxMsgBoxService::Show(const platform::TMsgRequest& request
       if ((request.Buttons & button.Button) != 0)
         box.AddButton(button.Button);
     }
+    for (const platform::TMsgButtonCaption& caption : request.ButtonCaptions)
+      box.setButtonCaption(caption.Button, caption.Caption);
     return box.ShowModal();
   } catch (const std::exception&) {
     return Fallback.Show(request);

@@ -44,6 +44,29 @@ TEST_F(MemoryFilesTest, WritesThroughAWriterAndTruncatesOnCreate) {
   EXPECT_EQ(Files.Content(u"C:\\a.txt"), "abcd");
 }
 
+TEST_F(MemoryFilesTest, EveryChangeOfAContentMovesItsLastWriteAndReplaceCarriesItOver) {
+  Files.AddFile(u"C:\\Menu.TvXml", "data");
+  const std::optional<platform::TFileInfo> added = Files.Info(u"c:/menu.tvxml");
+  ASSERT_TRUE(added.has_value());
+  EXPECT_EQ(added->Size, 4U);
+  auto writer = Files.OpenForOverwrite(u"C:\\Menu.TvXml");
+  ASSERT_TRUE(writer && writer->Write("D"));
+  const platform::TFileInfo written = *Files.Info(u"C:\\Menu.TvXml");
+  EXPECT_EQ(written.Size, 4U);
+  EXPECT_NE(written.LastWrite, added->LastWrite);
+  ASSERT_TRUE(writer->Close());
+  EXPECT_EQ(Files.Info(u"C:\\Menu.TvXml"), written) << "closing is no change";
+
+  Files.AddFile(u"C:\\New.tmp", "other");
+  const platform::TFileInfo replacement = *Files.Info(u"C:\\New.tmp");
+  ASSERT_TRUE(Files.Replace(u"C:\\Menu.TvXml", u"C:\\New.tmp"));
+  EXPECT_EQ(Files.Info(u"C:\\Menu.TvXml"), replacement);
+  Files.SetLastWrite(u"C:\\Menu.TvXml", written.LastWrite);
+  EXPECT_EQ(Files.Info(u"C:\\Menu.TvXml"), (platform::TFileInfo{5, written.LastWrite}));
+  EXPECT_EQ(Files.Info(u"C:\\New.tmp"), std::nullopt);
+  EXPECT_EQ(Files.Info(u"C:\\"), std::nullopt);
+}
+
 TEST_F(MemoryFilesTest, AFileOpenForWritingCannotBeReplacedOrDeleted) {
   Files.AddFile(u"C:\\a.txt", "a");
   Files.AddFile(u"C:\\b.txt", "b");

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -229,6 +230,25 @@ TEST_F(NativeFilesTest, FinalPathFollowsEveryLinkOfAChain) {
   EXPECT_EQ(Files.FinalPath(Path("dangling")), Utf8ToUtf16((Root / "real" / "later.TvXml").string()));
   EXPECT_EQ(Files.FinalPath(Path("real\\menu.TvXml")), Path("real\\menu.TvXml"));
   EXPECT_EQ(Files.FinalPath(Path("missing")), Path("missing"));
+}
+
+TEST_F(NativeFilesTest, InfoTellsSizeAndLastWriteOfFilesAndTheirLinksOnly) {
+  ASSERT_TRUE(WriteFile(Path("menu.TvXml"), "abc"));
+  const fs::path file = Root / "menu.TvXml";
+  fs::last_write_time(file, fs::last_write_time(file) - std::chrono::hours(1));
+  const std::optional<platform::TFileInfo> before = Files.Info(Path("menu.TvXml"));
+  ASSERT_TRUE(before.has_value());
+  EXPECT_EQ(before->Size, 3U);
+  ASSERT_TRUE(WriteFile(Path("menu.TvXml"), "abcdef"));
+  const std::optional<platform::TFileInfo> after = Files.Info(Path("menu.TvXml"));
+  ASSERT_TRUE(after.has_value());
+  EXPECT_EQ(after->Size, 6U);
+  EXPECT_GT(after->LastWrite, before->LastWrite);
+  fs::create_symlink(file, Root / "link");
+  EXPECT_EQ(Files.Info(Path("link")), after);
+  EXPECT_EQ(Files.Info(Path("missing")), std::nullopt);
+  ASSERT_TRUE(Files.CreateFolder(Path("folder")));
+  EXPECT_EQ(Files.Info(Path("folder")), std::nullopt);
 }
 
 TEST_F(NativeFilesTest, ReplaceKeepsTheTargetsPermissions) {

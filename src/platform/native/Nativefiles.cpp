@@ -64,6 +64,20 @@ bool TNativeFiles::FileExists(std::u16string_view path) {
   return fs::is_regular_file(NativePath(path), error);
 }
 
+std::optional<platform::TFileInfo> TNativeFiles::Info(std::u16string_view path) {
+  struct stat status {};
+  if (::stat(NativePath(path).c_str(), &status) != 0) {
+    (void)Fail(errno);
+    return std::nullopt;
+  }
+  if (!S_ISREG(status.st_mode))
+    return std::nullopt;
+  constexpr std::int64_t NanosecondsPerSecond = 1000000000;
+  return platform::TFileInfo{
+      static_cast<std::uint64_t>(status.st_size),
+      static_cast<std::int64_t>(status.st_mtim.tv_sec) * NanosecondsPerSecond + status.st_mtim.tv_nsec};
+}
+
 bool TNativeFiles::FolderExists(std::u16string_view path) {
   std::error_code error;
   return fs::is_directory(NativePath(path), error);

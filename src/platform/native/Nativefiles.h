@@ -13,6 +13,7 @@ class TNativeFiles final : public platform::IFiles {
  public:
   bool FileExists(std::u16string_view path) override;
   bool FolderExists(std::u16string_view path) override;
+  std::optional<platform::TFileInfo> Info(std::u16string_view path) override;
   std::optional<std::string> ReadAll(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> Create(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> OpenForOverwrite(std::u16string_view path) override;

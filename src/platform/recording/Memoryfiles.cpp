@@ -109,7 +109,7 @@ bool TMemoryFiles::MakeFolders(const std::u16string& tidyPath) {
     const std::u16string key = PathKey(prefix);
     if (IsRootKey(key))
       continue;
-    const auto [node, inserted] = Nodes.try_emplace(key, TNode{prefix, true, {}, 0, false, {}});
+    const auto [node, inserted] = Nodes.try_emplace(key, TNode{prefix, true, {}, 0, false, {}, 0});
     if (!node->second.IsFolder)
       return Fail(ErrorAlreadyExists);
   }
@@ -123,6 +123,16 @@ bool TMemoryFiles::FileExists(std::u16string_view path) {
 
 bool TMemoryFiles::FolderExists(std::u16string_view path) {
   return FolderOrRootExists(TidyPath(path));
+}
+
+std::optional<platform::TFileInfo> TMemoryFiles::Info(std::u16string_view path) {
+  const std::u16string resolved = Resolve(path);
+  const TNode* node = FindNode(resolved);
+  if (node == nullptr || node->IsFolder || !node->LinkTarget.empty()) {
+    Fail(ErrorFileNotFound);
+    return std::nullopt;
+  }
+  return platform::TFileInfo{node->Bytes.size(), node->LastWrite};
 }
 
 std::optional<std::string> TMemoryFiles::ReadAll(std::u16string_view path) {
@@ -158,10 +168,11 @@ std::unique_ptr<platform::IFileWriter> TMemoryFiles::Create(std::u16string_view 
     Fail(ErrorAccessDenied);
     return nullptr;
   }
-  const auto [node, inserted] = Nodes.try_emplace(key, TNode{tidy, false, {}, 0, false, {}});
+  const auto [node, inserted] = Nodes.try_emplace(key, TNode{tidy, false, {}, 0, false, {}, 0});
   if (!inserted && !CheckWritable(node->second))
     return nullptr;
   node->second.Bytes.clear();
+  node->second.LastWrite = ++Clock;
   return OpenWriter(key, node->second);
 }
 
@@ -196,7 +207,7 @@ std::optional<platform::TTemporaryFile> TMemoryFiles::CreateTemporary(std::u16st
     path =
         folder + u"\\" + std::u16string(nameStart) + std::u16string(number.begin(), number.end()) + u".tmp";
   } while (Nodes.contains(PathKey(path)));
-  TNode& node = Nodes.try_emplace(PathKey(path), TNode{path, false, {}, 0, false, {}}).first->second;
+  TNode& node = Nodes.try_emplace(PathKey(path), TNode{path, false, {}, 0, false, {}, 0}).first->second;
   return platform::TTemporaryFile{OpenWriter(PathKey(path), node), path};
 }
 
@@ -303,7 +314,7 @@ void TMemoryFiles::AddFile(std::u16string_view path, std::string_view bytes) {
   if (!MakeFolders(std::u16string(ParentPath(tidy)))) {
     throw std::invalid_argument("TMemoryFiles::AddFile: a file stands where a folder is needed");
   }
-  Nodes.insert_or_assign(PathKey(tidy), TNode{tidy, false, std::string(bytes), 0, false, {}});
+  Nodes.insert_or_assign(PathKey(tidy), TNode{tidy, false, std::string(bytes), 0, false, {}, ++Clock});
 }
 
 std::optional<std::string> TMemoryFiles::Content(std::u16string_view path) const {
@@ -323,6 +334,13 @@ std::vector<std::u16string> TMemoryFiles::FilePaths() const {
   return paths;
 }
 
+void TMemoryFiles::SetLastWrite(std::u16string_view path, std::int64_t lastWrite) {
+  TNode* node = FindNode(Resolve(path));
+  if (node == nullptr || node->IsFolder)
+    throw std::invalid_argument("TMemoryFiles: no such file to date");
+  node->LastWrite = lastWrite;
+}
+
 void TMemoryFiles::SetLockedByOtherProgram(std::u16string_view path, bool locked) {
   TNode* node = FindNode(path);
   if (node == nullptr || node->IsFolder)
@@ -334,7 +352,7 @@ void TMemoryFiles::AddLink(std::u16string_view link, std::u16string_view target)
   const std::u16string tidy = TidyPath(link);
   if (!MakeFolders(std::u16string(ParentPath(tidy))))
     throw std::invalid_argument("TMemoryFiles::AddLink: a file stands where a folder is needed");
-  Nodes.insert_or_assign(PathKey(tidy), TNode{tidy, false, {}, 0, false, TidyPath(target)});
+  Nodes.insert_or_assign(PathKey(tidy), TNode{tidy, false, {}, 0, false, TidyPath(target), 0});
 }
 
 std::optional<std::u16string> TMemoryFiles::LinkTarget(std::u16string_view path) const {
@@ -376,6 +394,7 @@ bool TMemoryFiles::WriteTo(const std::u16string& key, bool open, std::size_t& po
     content.resize(position);
   content.replace(position, std::min(bytes.size(), content.size() - position), bytes);
   position += bytes.size();
+  node->second.LastWrite = ++Clock;
   return true;
 }
 
@@ -386,6 +405,7 @@ bool TMemoryFiles::SetEnd(const std::u16string& key, bool open, std::size_t posi
   if (!open || node == Nodes.end())
     return Fail(ErrorInvalidHandle);
   node->second.Bytes.resize(position);
+  node->second.LastWrite = ++Clock;
   return true;
 }
 

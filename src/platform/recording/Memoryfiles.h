@@ -34,6 +34,7 @@ class TMemoryFiles final : public platform::IFiles {
  public:
   bool FileExists(std::u16string_view path) override;
   bool FolderExists(std::u16string_view path) override;
+  std::optional<platform::TFileInfo> Info(std::u16string_view path) override;
   std::optional<std::string> ReadAll(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> Create(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> OpenForOverwrite(std::u16string_view path) override;
@@ -55,6 +56,9 @@ class TMemoryFiles final : public platform::IFiles {
   std::optional<std::string> Content(std::u16string_view path) const;
   // Every file's path as it was spelled when the file was made, sorted.
   std::vector<std::u16string> FilePaths() const;
+  // Every change of a file's content sets its last write to a clock reading no file had before; this sets
+  // it to any value, as a file system with a coarse clock or a program that dates files back does.
+  void SetLastWrite(std::u16string_view path, std::int64_t lastWrite);
   // Another program holds the file open and denies writers.
   void SetLockedByOtherProgram(std::u16string_view path, bool locked);
   // A symbolic link to a full path, which need not exist.
@@ -91,7 +95,8 @@ class TMemoryFiles final : public platform::IFiles {
     std::string Bytes;
     int Writers = 0;
     bool LockedByOther = false;
-    std::u16string LinkTarget;  // tidy; not empty for a symbolic link
+    std::u16string LinkTarget;   // tidy; not empty for a symbolic link
+    std::int64_t LastWrite = 0;  // the clock's reading at the last change of the content
   };
   struct TFault {
     TFileOperation Operation;
@@ -124,6 +129,7 @@ class TMemoryFiles final : public platform::IFiles {
   std::vector<TFault> Faults;
   std::set<std::u16string> RefusingFolders;  // by PathKey
   std::size_t TemporaryFiles = 0;
+  std::int64_t Clock = 0;  // advances with every change of a file's content
   bool HasRecycleBin = true;
   std::vector<TRecycledFile> RecycleBin;
   platform::TSystemError Error;

@@ -123,6 +123,35 @@ bool TFiles::FolderExists(std::u16string_view path) {
   return IsFolder(Attributes(ToWindowsPath(path)));
 }
 
+std::optional<platform::TFileInfo> TFiles::Info(std::u16string_view path) {
+  const std::wstring windowsPath = ToWindowsPath(path);
+  // Asked by name, so no handle stands in the way of another program replacing the file meanwhile.
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(windowsPath.c_str(), GetFileExInfoStandard, &data)) {
+    (void)Fail(::GetLastError());
+    return std::nullopt;
+  }
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    return std::nullopt;
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    // A link answers for itself by name; its target answers through a handle.
+    const unique_file file(::CreateFileW(windowsPath.c_str(), 0,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !::GetFileInformationByHandle(file.get(), &info)) {
+      (void)Fail(::GetLastError());
+      return std::nullopt;
+    }
+    data.nFileSizeHigh = info.nFileSizeHigh;
+    data.nFileSizeLow = info.nFileSizeLow;
+    data.ftLastWriteTime = info.ftLastWriteTime;
+  }
+  const auto high = static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime);
+  return platform::TFileInfo{(static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                             static_cast<std::int64_t>((high << 32) | data.ftLastWriteTime.dwLowDateTime)};
+}
+
 std::optional<std::string> TFiles::ReadAll(std::u16string_view path) {
   const unique_file file(::CreateFileW(ToWindowsPath(path).c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,

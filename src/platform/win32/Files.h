@@ -17,6 +17,7 @@ class TFiles final : public platform::IFiles {
 
   bool FileExists(std::u16string_view path) override;
   bool FolderExists(std::u16string_view path) override;
+  std::optional<platform::TFileInfo> Info(std::u16string_view path) override;
   std::optional<std::string> ReadAll(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> Create(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> OpenForOverwrite(std::u16string_view path) override;
