@@ -1,8 +1,5 @@
 #include "storage/Itemwriter.h"
 
-#include <utility>
-#include <vector>
-
 #include "common/Decimaltext.h"
 #include "storage/Itemfields.h"
 
@@ -46,27 +43,6 @@ void WriteItemXml(const TItem& item, int level, TXmlTextSink& sink) {
   writer.OpenContent();
   WriteContent(item, level + 1, sink);
   writer.Close(true);
-}
-
-std::size_t TItemRootWriter::EstimatedSize() const {
-  // Markup and indentation of an item and its fields, and a little for escapes and non-ASCII text.
-  constexpr std::size_t ItemMarkup = 64;
-  constexpr std::size_t FieldMarkup = 24;
-  std::size_t size = 0;
-  std::vector<std::pair<const TItem*, std::size_t>> pending{{&Root, 0}};
-  while (!pending.empty()) {
-    const auto [item, level] = pending.back();
-    pending.pop_back();
-    size += ItemMarkup + 2 * level;
-    for (const TStoredField& field : StoredFields) {
-      const std::size_t length = (item->*field.Member).size();
-      if (length > 0)
-        size += FieldMarkup + 2 * level + length + length / 4;
-    }
-    for (const TItem& child : item->Children)
-      pending.emplace_back(&child, level + 1);
-  }
-  return size;
 }
 
 void TItemRootWriter::Write(const TQxXmlTag& rootTag, TXmlTextSink& sink) const {

@@ -13,7 +13,6 @@ class TItemRootWriter final : public IXmlRootWriter {
  public:
   explicit TItemRootWriter(const TItem& root) : Root(root) {}
 
-  std::size_t EstimatedSize() const override;
   void Write(const TQxXmlTag& rootTag, TXmlTextSink& sink) const override;
 
  private:

@@ -1,6 +1,11 @@
 #include "storage/Xmlchars.h"
 
+#include <bit>
 #include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "storage/Xmltext.h"
 
@@ -52,18 +57,49 @@ std::u16string_view EntityOf(char16_t c) {
   }
 }
 
+// Where the next character to escape stands, from from on; npos when there is none. Most text has none, so
+// it is scanned eight units at a time where SSE2 is there.
+std::size_t FindEscaped(std::u16string_view text, std::size_t from) {
+#if defined(__SSE2__)
+  const __m128i quote = _mm_set1_epi16(u'"');
+  const __m128i amp = _mm_set1_epi16(u'&');
+  const __m128i apos = _mm_set1_epi16(u'\'');
+  const __m128i lt = _mm_set1_epi16(u'<');
+  const __m128i gt = _mm_set1_epi16(u'>');
+  for (; from + 8 <= text.size(); from += 8) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
+    const __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(block, quote), _mm_cmpeq_epi16(block, amp)),
+                     _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(block, apos), _mm_cmpeq_epi16(block, lt)),
+                                  _mm_cmpeq_epi16(block, gt)));
+    if (const int mask = _mm_movemask_epi8(hits); mask != 0)
+      return from + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask))) / 2;
+  }
+#endif
+  for (; from < text.size(); ++from) {
+    if (IsEscaped(text[from]))
+      return from;
+  }
+  return std::u16string_view::npos;
+}
+
 }  // namespace
 
 void AppendEscapedXml(std::u16string& out, std::u16string_view text) {
   std::size_t done = 0;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (!IsEscaped(text[at]))
-      continue;
+  for (std::size_t at = FindEscaped(text, 0); at != std::u16string_view::npos; at = FindEscaped(text, done)) {
     out.append(text.substr(done, at - done));
     out += EntityOf(text[at]);
     done = at + 1;
   }
   out.append(text.substr(done));
+}
+
+std::size_t EscapedXmlLength(std::u16string_view text) {
+  std::size_t length = text.size();
+  for (std::size_t at = FindEscaped(text, 0); at != std::u16string_view::npos; at = FindEscaped(text, at + 1))
+    length += EntityOf(text[at]).size() - 1;
+  return length;
 }
 
 std::u16string EscapeXmlText(std::u16string_view text) {

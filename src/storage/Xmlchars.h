@@ -49,6 +49,8 @@ inline bool IsNameChar(char16_t c) {
 std::u16string_view TrimXmlRight(std::u16string_view text);
 // Appends the text with " & ' < > replaced by their entities.
 void AppendEscapedXml(std::u16string& out, std::u16string_view text);
+// How many units AppendEscapedXml writes for the text.
+std::size_t EscapedXmlLength(std::u16string_view text);
 // The text with its entities, without trailing codes of 32 or less.
 std::u16string EscapeXmlText(std::u16string_view text);
 // Replaces the five predefined entities by their characters (an "&" counts only when a ";" follows within

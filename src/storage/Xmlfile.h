@@ -37,8 +37,6 @@ inline constexpr int XmlSaveCannotCreate = 9;
 class IXmlRootWriter {
  public:
   virtual ~IXmlRootWriter() = default;
-  // About how many UTF-8 bytes the element takes, so the output is allocated once.
-  virtual std::size_t EstimatedSize() const = 0;
   virtual void Write(const TQxXmlTag& root, TXmlTextSink& sink) const = 0;
 };
 

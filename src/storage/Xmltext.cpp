@@ -64,10 +64,6 @@ void AppendUtf16(std::u16string& out, std::u16string_view text) {
 
 namespace {
 
-void AppendText(std::u16string& out, std::u16string_view text) {
-  out.append(text);
-}
-
 void AppendText(std::u16string& out, std::string_view bytes) {
   const std::size_t old = out.size();
   out.resize(old + bytes.size());
@@ -90,20 +86,35 @@ std::size_t MatchEntity(std::basic_string_view<TChar> text, std::size_t at, char
   return 0;
 }
 
+// Copies or decodes a text into to and returns the end of what it wrote: never more units than the text has.
+char16_t* CopyText(char16_t* to, std::u16string_view text) {
+  return std::copy(text.begin(), text.end(), to);
+}
+
+char16_t* CopyText(char16_t* to, std::string_view bytes) {
+  return to + DecodeUtf8Into(to, bytes);
+}
+
+// Entities and UTF-8 sequences only ever shrink the text, so its length is room enough: the output is sized
+// once and written through a pointer, however many entities the text holds.
 template <class TChar>
 void AppendDecoded(std::u16string& out, std::basic_string_view<TChar> text) {
+  const std::size_t start = out.size();
+  out.resize(start + text.size());
+  char16_t* to = out.data() + start;
   std::size_t done = 0;
   for (std::size_t amp = text.find(TChar('&')); amp != text.npos; amp = text.find(TChar('&'), amp + 1)) {
     char16_t character = 0;
     const std::size_t length = MatchEntity(text, amp, character);
     if (length == 0)
       continue;
-    AppendText(out, text.substr(done, amp - done));
-    out.push_back(character);
+    to = CopyText(to, text.substr(done, amp - done));
+    *to++ = character;
     done = amp + length;
     amp = done - 1;
   }
-  AppendText(out, text.substr(done));
+  to = CopyText(to, text.substr(done));
+  out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 }  // namespace
@@ -117,7 +128,6 @@ void AppendDecodedUtf16(std::u16string& out, std::u16string_view text) {
 }
 
 void AppendDecodedUtf16(std::u16string& out, std::string_view bytes) {
-  out.reserve(out.size() + bytes.size());
   AppendDecoded(out, bytes);
 }
 

@@ -155,19 +155,21 @@ void TXmlElementWriter::Attribute(std::u16string_view name, std::u16string_view 
 
 void TXmlElementWriter::Value(std::u16string_view text, TXmlValueForm form, bool hasChildren) {
   Sink.Text += u'>';
-  // Escaped text is measured by writing it; the line break then goes in front of it.
-  const std::size_t start = Sink.Text.size();
+  // Measured before it is written, so a value on a line of its own never moves once written.
   const std::size_t column = Sink.Position() - LineStart;
-  AppendValue(Sink.Text, text, form);
-  const std::size_t length = form == TXmlValueForm::Escaped ? Sink.Text.size() - start : text.size();
   const std::size_t wrapper = form == TXmlValueForm::CData ? CDataWrapper : 0;
   const std::size_t endTag = hasChildren ? 0 : Name.size() + 3;
-  if (column + length + wrapper + endTag <= static_cast<std::size_t>(XmlLineWidth))
-    return;
-  std::u16string lineBreak = u"\r\n";
-  lineBreak.append(Blanks(Level, XmlIndent), u' ');
-  Sink.Text.insert(start, lineBreak);
-  Sink.LineBreak(Blanks(Level));
+  const auto passesLine = [&](std::size_t length) {
+    return column + length + wrapper + endTag > static_cast<std::size_t>(XmlLineWidth);
+  };
+  // Escaping only lengthens a text, so a long one needs no measuring.
+  const bool ownLine =
+      passesLine(text.size()) || (form == TXmlValueForm::Escaped && passesLine(EscapedXmlLength(text)));
+  if (ownLine)
+    Sink.LineBreak(Blanks(Level, XmlIndent));
+  AppendValue(Sink.Text, text, form);
+  if (ownLine)
+    Sink.LineBreak(Blanks(Level));
 }
 
 void TXmlElementWriter::Close(bool afterChildren) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 namespace tolvane {
@@ -62,7 +63,8 @@ TEST(Utf8ToUtf16, AcceptsAnEncodedReplacementCharacterAsValid) {
   EXPECT_EQ(Utf8ToUtf16Strict("a\xEF\xBF\xBD"), (std::u16string{u'a', Fffd}));
 }
 
-// ASCII is taken eight bytes at a time: every place a sequence can take within and across those words.
+// ASCII is taken in blocks of sixteen and eight bytes: every place a sequence can take within and across
+// those blocks.
 TEST(Utf8ToUtf16, DecodesSequencesAtEveryPlaceAroundTheAsciiWords) {
   const struct {
     std::string Bytes;
@@ -75,9 +77,9 @@ TEST(Utf8ToUtf16, DecodesSequencesAtEveryPlaceAroundTheAsciiWords) {
       {"\xE2\x82", std::u16string(1, Fffd), false},
   };
   for (const auto& sequence : sequences) {
-    for (std::size_t at = 0; at <= 24; ++at) {
-      const std::string bytes = std::string(at, 'x') + sequence.Bytes + std::string(24 - at, 'y');
-      const std::u16string units = std::u16string(at, u'x') + sequence.Units + std::u16string(24 - at, u'y');
+    for (std::size_t at = 0; at <= 40; ++at) {
+      const std::string bytes = std::string(at, 'x') + sequence.Bytes + std::string(40 - at, 'y');
+      const std::u16string units = std::u16string(at, u'x') + sequence.Units + std::u16string(40 - at, u'y');
       EXPECT_EQ(Utf8ToUtf16(bytes), units) << "at " << at;
       EXPECT_EQ(Utf8ToUtf16Strict(bytes).has_value(), sequence.Valid) << "at " << at;
     }
@@ -92,15 +94,54 @@ TEST(Utf16ToUtf8, EncodesPairsAndReplacesUnpairedSurrogates) {
 }
 
 TEST(Utf16ToUtf8, EncodesAroundTheAsciiRunsAndPastItsBuffer) {
-  for (std::size_t at = 0; at <= 24; ++at) {
-    const std::u16string text = std::u16string(at, u'x') + u"\u20AC" + std::u16string(24 - at, u'y');
-    EXPECT_EQ(Utf16ToUtf8(text), std::string(at, 'x') + "\xE2\x82\xAC" + std::string(24 - at, 'y')) << at;
+  for (std::size_t at = 0; at <= 40; ++at) {
+    const std::u16string text = std::u16string(at, u'x') + u"\u20AC" + std::u16string(40 - at, u'y');
+    EXPECT_EQ(Utf16ToUtf8(text), std::string(at, 'x') + "\xE2\x82\xAC" + std::string(40 - at, 'y')) << at;
   }
   // More than one buffer of output, ending in a character that needs a new piece.
   const std::u16string longText = std::u16string(10001, u'a') + u"\U0001F600";
   std::string bytes = "kept";
   AppendUtf8(bytes, longText);
   EXPECT_EQ(bytes, "kept" + std::string(10001, 'a') + "\xF0\x9F\x98\x80");
+}
+
+// Long texts are encoded in pieces: a pair on the seam between two pieces stays one character, an unpaired
+// surrogate there is still replaced, and wide characters fill a whole piece.
+TEST(Utf16ToUtf8, KeepsPairsWholeAcrossThePiecesOfLongTexts) {
+  for (std::size_t before = 16380; before <= 16386; ++before) {
+    const std::u16string paired = std::u16string(before, u'a') + u"\U0001F600b";
+    EXPECT_EQ(Utf16ToUtf8(paired), std::string(before, 'a') + "\xF0\x9F\x98\x80" + "b") << before;
+    const std::u16string unpaired = std::u16string(before, u'a') + char16_t{0xD83D} + u"b";
+    EXPECT_EQ(Utf16ToUtf8(unpaired), std::string(before, 'a') + "\xEF\xBF\xBD" + "b") << before;
+  }
+  std::string euros;
+  for (int i = 0; i < 40000; ++i)
+    euros += "\xE2\x82\xAC";
+  EXPECT_EQ(Utf16ToUtf8(std::u16string(40000, u'\u20AC')), euros);
+}
+
+// Random runs of ASCII between wider characters, long enough to span many blocks and several pieces, come
+// back whole; each character alone is encoded without the block paths.
+TEST(Utf16ToUtf8, RandomMixesOfAsciiRunsAndWideCharactersRoundTrip) {
+  constexpr std::uint32_t seed = 9001;
+  std::mt19937 engine(seed);
+  const std::u16string wide[] = {u"\u00E9", u"\u20AC", u"\U0001F600", u"\u4E2D", u"\u007F", u"\u0080"};
+  for (int round = 0; round < 40; ++round) {
+    std::u16string text;
+    std::string expected;
+    while (text.size() < 40000) {
+      const std::size_t run = std::uniform_int_distribution<std::size_t>(0, 40)(engine);
+      for (std::size_t i = 0; i < run; ++i) {
+        text += static_cast<char16_t>(u'a' + i % 26);
+        expected += static_cast<char>('a' + i % 26);
+      }
+      const std::u16string& character = wide[std::uniform_int_distribution<std::size_t>(0, 5)(engine)];
+      text += character;
+      expected += Utf16ToUtf8(character);
+    }
+    ASSERT_EQ(Utf16ToUtf8(text), expected) << "seed " << seed << ", round " << round;
+    ASSERT_EQ(Utf8ToUtf16Strict(expected), text) << "seed " << seed << ", round " << round;
+  }
 }
 
 TEST(Utf16ToUtf8, RoundTripsEveryBoundaryScalar) {

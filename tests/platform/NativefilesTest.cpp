@@ -15,6 +15,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "common/Unicode.h"
 
@@ -105,6 +106,28 @@ TEST_F(NativeFilesTest, WritesAndReadsBackWithUnicodeNamesAndBackslashes) {
   EXPECT_TRUE(fs::exists(Root / "sub" / "deeper" /
                          "\xC3\xA6"
                          "ble.TvXml"));
+}
+
+// A file is read straight into its string, sized from its length: empty and large files, and a pipe, which
+// has no length and grows the string as it is read.
+TEST_F(NativeFilesTest, ReadsWholeFilesOfAnySizeAndPipes) {
+  std::string large(300000, '\0');
+  for (std::size_t i = 0; i < large.size(); ++i)
+    large[i] = static_cast<char>(i * 7 % 251);
+  ASSERT_TRUE(WriteFile(Path("large"), large));
+  EXPECT_EQ(Files.ReadAll(Path("large")), large);
+  ASSERT_TRUE(WriteFile(Path("empty"), ""));
+  EXPECT_EQ(Files.ReadAll(Path("empty")), "");
+
+  const fs::path pipe = Root / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::thread writer([&] {
+    std::ofstream out(pipe, std::ios::binary);
+    out.write(large.data(), static_cast<std::streamsize>(large.size()));
+  });
+  const std::optional<std::string> piped = Files.ReadAll(Path("pipe"));
+  writer.join();
+  EXPECT_EQ(piped, large);
 }
 
 TEST_F(NativeFilesTest, CreateTruncatesAndAClosedWriterRefusesWork) {

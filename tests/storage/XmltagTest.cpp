@@ -6,6 +6,8 @@
 #include <string>
 
 #include "common/Unicode.h"
+#include "storage/Xmlchars.h"
+#include "storage/Xmltext.h"
 
 namespace tolvane::storage {
 namespace {
@@ -196,6 +198,51 @@ TEST(XmlTagTest, DecodingReplacesOnlyThePredefinedEntities) {
     tag.Value = row.Stored;
     EXPECT_EQ(tag.GetValue(), row.Got) << Utf16ToUtf8(row.Stored);
   }
+}
+
+// Text is scanned for the characters to escape in blocks: each of them at every place in and across the
+// blocks, and units that share a byte with one of them but are other characters.
+TEST(XmlEscapeTest, EscapesAtEveryPlaceAndMeasuresWhatItWrites) {
+  const struct {
+    char16_t Character;
+    std::u16string_view Written;
+  } rows[] = {{u'"', u"&quot;"},      {u'&', u"&amp;"},       {u'\'', u"&apos;"},
+              {u'<', u"&lt;"},        {u'>', u"&gt;"},        {u'\u2226', u"\u2226"},
+              {u'\u3C00', u"\u3C00"}, {u'\u263E', u"\u263E"}, {u'\u0122', u"\u0122"}};
+  for (const auto& row : rows) {
+    for (std::size_t at = 0; at <= 40; ++at) {
+      const std::u16string text = std::u16string(at, u'x') + row.Character + std::u16string(40 - at, u'y');
+      std::u16string escaped = u"kept";
+      AppendEscapedXml(escaped, text);
+      const std::u16string expected =
+          u"kept" + std::u16string(at, u'x') + std::u16string(row.Written) + std::u16string(40 - at, u'y');
+      EXPECT_EQ(escaped, expected) << Utf16ToUtf8(row.Written) << " at " << at;
+      EXPECT_EQ(EscapedXmlLength(text), expected.size() - 4) << Utf16ToUtf8(row.Written) << " at " << at;
+    }
+  }
+  std::u16string many;
+  AppendEscapedXml(many, u"<<&>>\"'");
+  EXPECT_EQ(many, u"&lt;&lt;&amp;&gt;&gt;&quot;&apos;");
+}
+
+// UTF-8 element text is decoded and unescaped in one pass: entities next to multi-byte characters at every
+// place, entities that are not complete, and text that shrinks a lot, read as the UTF-16 form reads it.
+TEST(XmlEscapeTest, Utf8TextIsUnescapedAsItsUtf16Form) {
+  const std::string pieces[] = {"&amp;", "&lt;b&gt;", "\xC3\xB8", "\xF0\x9F\x98\x80",
+                                "&am",   "&",         "\xFF",     "&quot;"};
+  for (const std::string& piece : pieces) {
+    for (std::size_t at = 0; at <= 40; ++at) {
+      const std::string bytes = std::string(at, 'x') + piece + "\xC3\xA5" + std::string(40 - at, 'y');
+      std::u16string fromBytes = u"kept";
+      AppendDecodedUtf16(fromBytes, bytes);
+      std::u16string fromUnits = u"kept";
+      AppendDecodedUtf16(fromUnits, std::u16string_view(Utf8ToUtf16(bytes)));
+      EXPECT_EQ(fromBytes, fromUnits) << piece << " at " << at;
+    }
+  }
+  std::u16string decoded;
+  AppendDecodedUtf16(decoded, std::string_view("&lt;&lt;&amp;\xE2\x82\xAC&gt;"));
+  EXPECT_EQ(decoded, u"<<&\u20AC>");
 }
 
 TEST(XmlTagTest, LongValuesAndAttributesMoveToLinesOfTheirOwn) {

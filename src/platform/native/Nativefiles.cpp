@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -38,17 +37,28 @@ class TFd {
 };
 
 // Reads to the end; the errno of the failing read, or 0.
+// Reads straight into the string, sized from the file's length with one byte to spare, so that a large file
+// is read in one call and the end shows without growing the string. A file that grows meanwhile, or has no
+// length (a pipe), is still read whole.
 int ReadToEnd(int fd, std::string& bytes) {
-  std::array<char, 65536> buffer;
+  constexpr std::size_t MinimumRoom = 65536;
+  struct stat status {};
+  const bool sized = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0;
+  std::size_t used = 0;
+  bytes.resize(sized ? static_cast<std::size_t>(status.st_size) + 1 : MinimumRoom);
   for (;;) {
-    const ssize_t count = ::read(fd, buffer.data(), buffer.size());
-    if (count == 0)
+    if (used == bytes.size())
+      bytes.resize(2 * bytes.size());
+    const ssize_t count = ::read(fd, bytes.data() + used, bytes.size() - used);
+    if (count == 0) {
+      bytes.resize(used);
       return 0;
+    }
     if (count < 0 && errno == EINTR)
       continue;
     if (count < 0)
       return errno;
-    bytes.append(buffer.data(), static_cast<std::size_t>(count));
+    used += static_cast<std::size_t>(count);
   }
 }
 
