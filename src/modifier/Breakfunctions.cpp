@@ -1,33 +1,59 @@
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "modifier/Functionsupport.h"
+#include "modifier/Linesplit.h"
 #include "modifier/Modifierfunctions.h"
 
 namespace tolvane::modifier::functions {
 namespace {
 
-// Keeps the first part of the line within the width and returns the rest (empty when the line stays whole).
+struct TBreakShape {
+  int Width = 0;              // the first piece of each line
+  int ContinuationWidth = 0;  // the pieces after it, which get the fixed indent in front
+  bool AutoIndent = false;
+  std::u16string_view FixedIndent;
+};
+
+// Splits one line until every piece fits; the line itself keeps the first piece. What is still to split is
+// never copied whole: each split only makes the piece that stays, so a long line costs time in proportion to
+// its length.
 template <class TSplit>
-void BreakAll(TQxClipTxt& clip, int width, std::u16string_view fixedIndent, TSplit split) {
+void SplitLine(std::unique_ptr<TClipLine> line, TClipLines& broken, const TBreakShape& shape, TSplit split) {
+  const std::u16string source = std::exchange(line->Text, {});
+  TPendingText pending(source);
+  TClipLine* piece = broken.Add(std::move(line));
+  int width = shape.Width;
+  for (;;) {
+    const std::optional<TSplitPoint> point = split(pending, width);
+    std::u16string kept = pending.Substr(0, point ? point->KeptEnd : pending.size());
+    const bool last = !point || point->RestStart >= pending.size();
+    // The indentation of what was kept, not of the fixed indent in front of it.
+    const std::u16string indent(shape.AutoIndent && !last ? LeadingIndentation(kept) : u"");
+    piece->Text += kept;
+    if (last)
+      return;
+    pending.Advance(point->RestStart, indent);
+    piece = broken.Add(std::make_unique<TClipLine>(std::u16string(shape.FixedIndent), true));
+    width = shape.ContinuationWidth;
+  }
+}
+
+template <class TSplit>
+void BreakAll(TQxClipTxt& clip, int width, bool autoIndent, std::u16string_view fixedIndent, TSplit split) {
   if (clip.Lines.Empty())
     return;
   const bool lastHadBreak = clip.Lines.Last()->HasLineBreak;
   // An indent as wide as the line leaves no sound width for what follows it: one character per line still
   // makes progress and loses nothing.
   const auto indentWidth = static_cast<std::int64_t>(fixedIndent.size());
-  const int continuationWidth = static_cast<int>(std::max<std::int64_t>(width - indentWidth, 1));
+  const TBreakShape shape{width, static_cast<int>(std::max<std::int64_t>(width - indentWidth, 1)), autoIndent,
+                          fixedIndent};
   TClipLines broken;
-  for (std::unique_ptr<TClipLine>& line : clip.Lines.ReleaseAll()) {
-    std::u16string remainder = split(*line, width);
-    broken.Add(std::move(line));
-    while (!remainder.empty()) {
-      auto next = std::make_unique<TClipLine>(std::move(remainder), true);
-      remainder = split(*next, continuationWidth);
-      next->Text.insert(0, fixedIndent);
-      broken.Add(std::move(next));
-    }
-  }
+  broken.Reserve(clip.Lines.Count());
+  for (std::unique_ptr<TClipLine>& line : clip.Lines.ReleaseAll())
+    SplitLine(std::move(line), broken, shape, split);
   for (TClipLine& line : broken)
     line.HasLineBreak = true;
   broken.Last()->HasLineBreak = lastHadBreak;
@@ -36,8 +62,8 @@ void BreakAll(TQxClipTxt& clip, int width, std::u16string_view fixedIndent, TSpl
 
 void BreakAtWidth(TQxClipTxt& clip, std::int32_t lineLength, bool autoIndent,
                   std::u16string_view fixedIndent) {
-  BreakAll(clip, std::max(lineLength, 2), fixedIndent,
-           [autoIndent](TClipLine& line, int width) { return line.BreakAtWidth(width, autoIndent); });
+  BreakAll(clip, std::max(lineLength, 2), autoIndent, fixedIndent,
+           [](const TPendingText& text, int width) { return SplitAtWidth(text, width); });
 }
 
 int MinimumLength(std::int32_t minLength) {
@@ -53,15 +79,15 @@ void BreakLines(TQxClipTxt& clip, const TArgs& args) {
 void BreakLinesAfter(TQxClipTxt& clip, const TArgs& args) {
   const std::u16string_view text = args[0].TextValue;
   const bool autoIndent = args[2].YesNo;
-  BreakAll(clip, MinimumLength(args[1].Number), args[3].TextValue,
-           [&](TClipLine& line, int width) { return line.BreakAfter(text, width, autoIndent); });
+  BreakAll(clip, MinimumLength(args[1].Number), autoIndent, args[3].TextValue,
+           [&](const TPendingText& line, int width) { return SplitAfter(line, text, width); });
 }
 
 void BreakLinesBefore(TQxClipTxt& clip, const TArgs& args) {
   const std::u16string_view text = args[0].TextValue;
   const bool autoIndent = args[2].YesNo;
-  BreakAll(clip, MinimumLength(args[1].Number), args[3].TextValue,
-           [&](TClipLine& line, int width) { return line.BreakBefore(text, width, autoIndent); });
+  BreakAll(clip, MinimumLength(args[1].Number), autoIndent, args[3].TextValue,
+           [&](const TPendingText& line, int width) { return SplitBefore(line, text, width); });
 }
 
 void Break_NG_ReplyLines(TQxClipTxt& clip, const TArgs& args) {

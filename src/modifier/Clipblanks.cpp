@@ -1,3 +1,4 @@
+#include "modifier/Linesplit.h"
 #include "modifier/Qxclipline.h"
 
 namespace tolvane::modifier {
@@ -34,10 +35,7 @@ void TClipLine::TrimSpecial(TTrimSide side, std::u16string_view extra) {
 }
 
 std::u16string TClipLine::LeadingIndentation() const {
-  std::size_t length = 0;
-  while (length + 1 < Text.size() && Text[length] < 33)
-    ++length;
-  return Text.substr(0, length);
+  return std::u16string(modifier::LeadingIndentation(Text));
 }
 
 }  // namespace tolvane::modifier

@@ -1,5 +1,8 @@
 #include "modifier/Template.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "modifier/Qxcliptxt.h"
 #include "modifier/Textreplace.h"
 
@@ -34,13 +37,52 @@ std::u16string Placeholder(std::u16string_view stem, std::size_t number) {
   return placeholder;
 }
 
+namespace {
+
+constexpr std::size_t MarkCount = 0x10000;  // the character after the stem wraps around with the number
+
+// The characters c for which stem + c + "]" occurs in the text.
+std::vector<char16_t> PlaceholderMarks(std::u16string_view text, std::u16string_view stem) {
+  std::vector<char16_t> marks;
+  for (std::size_t at = text.find(stem); at != std::u16string_view::npos; at = text.find(stem, at + 1)) {
+    const std::size_t mark = at + stem.size();
+    if (mark + 1 < text.size() && text[mark + 1] == u']')
+      marks.push_back(text[mark]);
+  }
+  return marks;
+}
+
+// The lowest number from `from` on whose placeholder character is the mark.
+std::size_t FirstNumberWithMark(char16_t mark, std::size_t from) {
+  const std::size_t base = (mark + MarkCount - u'0') % MarkCount;
+  if (base >= from)
+    return base;
+  return base + (from - base + MarkCount - 1) / MarkCount * MarkCount;
+}
+
+// The same as replacing the placeholder of every number in turn, but a number whose placeholder is not in
+// the text is skipped without a pass over it: with thousands of values and a short text, most are.
+void ReplaceNumbered(std::u16string& text, std::u16string_view stem,
+                     const std::vector<std::u16string>& values) {
+  std::size_t next = 1;
+  while (next <= values.size()) {
+    std::size_t number = SIZE_MAX;
+    for (const char16_t mark : PlaceholderMarks(text, stem))
+      number = std::min(number, FirstNumberWithMark(mark, next));
+    if (number > values.size())
+      return;
+    ReplaceAll(text, Placeholder(stem, number), values[number - 1]);
+    next = number + 1;
+  }
+}
+
+}  // namespace
+
 std::u16string FillTemplate(std::u16string_view templateText, const std::vector<std::u16string>& vars,
                             const std::vector<std::u16string>& words, std::u16string_view lineText) {
   std::u16string text(templateText);
-  for (std::size_t k = 1; k <= vars.size(); ++k)
-    ReplaceAll(text, Placeholder(u"[VAR", k), vars[k - 1]);
-  for (std::size_t k = 1; k <= words.size(); ++k)
-    ReplaceAll(text, Placeholder(u"[WORD", k), words[k - 1]);
+  ReplaceNumbered(text, u"[VAR", vars);
+  ReplaceNumbered(text, u"[WORD", words);
   ReplaceAll(text, u"[LINE]", lineText);
   return text;
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
+
 #include "Functionfixture.h"
 
 namespace tolvane::modifier {
@@ -89,6 +92,65 @@ TEST_F(BreakTest, ReplyLinesAreTrimmedBrokenAndQuoted) {
       {u"Break_NG_ReplyLines( '0' )", u"abc", {"> ab\r\n", "> c"}},
   };
   Check(rows);
+}
+
+// Breaking a line piece by piece, each remainder becoming a line of its own and broken again: what the
+// break functions must produce, however they avoid copying the remainders.
+using TLineBreak = std::function<std::u16string(TClipLine&, int)>;
+
+TTexts BrokenOneByOne(std::u16string_view text, int width, std::u16string_view fixedIndent,
+                      const TLineBreak& split) {
+  TClipLines lines = LinesFromText(text);
+  const bool lastHadBreak = lines.Last()->HasLineBreak;
+  const int continuation = std::max(width - static_cast<int>(fixedIndent.size()), 1);
+  TClipLines broken;
+  for (std::unique_ptr<TClipLine>& line : lines.ReleaseAll()) {
+    std::u16string remainder = split(*line, width);
+    broken.Add(std::move(line));
+    while (!remainder.empty()) {
+      auto next = std::make_unique<TClipLine>(std::move(remainder), true);
+      remainder = split(*next, continuation);
+      next->Text.insert(0, fixedIndent);
+      broken.Add(std::move(next));
+    }
+  }
+  for (TClipLine& line : broken)
+    line.HasLineBreak = true;
+  broken.Last()->HasLineBreak = lastHadBreak;
+  return LineTexts(broken);
+}
+
+TEST_F(BreakTest, BreakingAllLinesMatchesBreakingEachRemainderInTurn) {
+  // Blanks, TABs, break characters and the texts searched for, with indentation that an automatic indent
+  // carries over and fixed indents as wide as the line.
+  const std::u16string_view pieces[] = {u"  ",  u"\t", u"ab", u",",  u", ",
+                                        u"cde", u"=",  u" ",  u" ,", u"fghijk"};
+  std::mt19937 random(99);
+  for (int round = 0; round < 400; ++round) {
+    std::u16string text;
+    for (int i = 0, count = 1 + static_cast<int>(random() % 30); i < count; ++i) {
+      text += pieces[random() % std::size(pieces)];
+      if (random() % 12 == 0)
+        text += u"\r\n";
+    }
+    const int width = static_cast<int>(random() % 9) + 2;
+    const bool autoIndent = random() % 2 == 0;
+    const std::u16string fixedIndent(random() % 4, u'>');
+    const std::u16string needle = random() % 2 == 0 ? u"," : u" ,";
+    const std::u16string shape =
+        Utf8ToUtf16(std::to_string(width) + (autoIndent ? "', 'y', '" : "', 'n', '")) + fixedIndent + u"' )";
+    SCOPED_TRACE(Utf16ToUtf8(text) + " / " + Utf16ToUtf8(needle) + " / " + Utf16ToUtf8(shape));
+    EXPECT_EQ(Apply(u"BreakLines( '" + shape, text),
+              BrokenOneByOne(text, width, fixedIndent,
+                             [&](TClipLine& line, int w) { return line.BreakAtWidth(w, autoIndent); }));
+    EXPECT_EQ(Apply(u"BreakLinesAfter( '" + needle + u"', '" + shape, text),
+              BrokenOneByOne(text, width, fixedIndent,
+                             [&](TClipLine& line, int w) { return line.BreakAfter(needle, w, autoIndent); }));
+    EXPECT_EQ(Apply(u"BreakLinesBefore( '" + needle + u"', '" + shape, text),
+              BrokenOneByOne(text, width, fixedIndent, [&](TClipLine& line, int w) {
+                return line.BreakBefore(needle, w, autoIndent);
+              }));
+  }
 }
 
 }  // namespace

@@ -34,6 +34,21 @@ TEST(TemplateTest, FillsVarsThenWordsThenTheLine) {
         << Utf16ToUtf8(row.Template);
 }
 
+TEST(TemplateTest, PlaceholdersAreTakenInNumberOrderHoweverManyValuesThereAre) {
+  // A value bringing in the placeholder of an earlier number is too late for it, one of a later number is
+  // not.
+  EXPECT_EQ(FillTemplate(u"[VAR2]", {u"a", u"[VAR1][VAR3]", u"c"}, {}, u""), u"[VAR1]c");
+  EXPECT_EQ(FillTemplate(u"[WORD3] [WORD1]", {}, {u"[WORD3]", u"b", u"c"}, u""), u"c c");
+  // The character after the stem wraps around after U+FFFF: VAR 65537 has the placeholder of VAR 1 again
+  // and replaces what VAR 1 put there, VAR 65488 has U+0000.
+  std::vector<std::u16string> vars(65537, u"-");
+  vars[0] = u"[VAR1]";
+  vars[65487] = u"nul";
+  vars[65536] = u"wrapped";
+  EXPECT_EQ(FillTemplate(u"[VAR1] [VAR" + std::u16string(1, u'\0') + u"]", vars, {}, u""), u"wrapped nul");
+  EXPECT_EQ(FillTemplate(u"[VAR\uFFFF]", vars, {}, u""), u"-");
+}
+
 TEST(TemplateTest, TheBlockNeedsTwoLinesAfterBeginAndEndsAtTheFirstEndLine) {
   struct TRow {
     std::vector<std::u16string> Script;
