@@ -1,5 +1,8 @@
 #include "cli/Cliio.h"
 
+#include <algorithm>
+#include <ostream>
+
 #include "common/Unicode.h"
 
 namespace tolvane::cli {
@@ -35,7 +38,19 @@ std::optional<std::string> ReadInputFile(platform::IFiles& files, const std::str
 }
 
 void WriteText(std::ostream& out, std::u16string_view text) {
-  out << Utf16ToUtf8(text);
+  // In pieces: the whole text as one UTF-8 string would hold another copy of a large clipboard in memory.
+  constexpr std::size_t Piece = std::size_t{1} << 16;
+  std::string bytes;
+  while (!text.empty()) {
+    std::size_t units = std::min(Piece, text.size());
+    // A surrogate pair is encoded as one character, so it never straddles two pieces.
+    if (units < text.size() && text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF)
+      --units;
+    bytes.clear();
+    AppendUtf8(bytes, text.substr(0, units));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    text.remove_prefix(units);
+  }
 }
 
 }  // namespace tolvane::cli

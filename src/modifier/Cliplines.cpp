@@ -1,12 +1,15 @@
 #include "modifier/Qxclipline.h"
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 
 namespace tolvane::modifier {
 
 TClipLines LinesFromText(std::u16string_view text) {
   TClipLines lines;
+  lines.Reserve(
+      static_cast<int>(std::min<std::size_t>(std::count(text.begin(), text.end(), u'\r') + 1, INT_MAX)));
   std::size_t position = 0;
   while (position < text.size()) {
     const std::size_t cr = text.find(u'\r', position);
@@ -24,7 +27,12 @@ TClipLines LinesFromText(std::u16string_view text) {
 }
 
 std::u16string JoinedText(const TClipLines& lines) {
+  // Sized first: growing a text of megabytes step by step copies it several times over.
+  std::size_t length = 0;
+  for (const TClipLine& line : lines)
+    length += line.Text.size() + (line.HasLineBreak ? 2 : 0);
   std::u16string text;
+  text.reserve(length);
   for (const TClipLine& line : lines) {
     text += line.Text;
     if (line.HasLineBreak)

@@ -159,7 +159,11 @@ TEST(CliModify, ScriptAndInputAreDecodedAsUtf8) {
 }
 
 TEST(CliModify, AScriptWithoutDeliveryLeavesTheInputAsItIs) {
-  for (const std::string input : {"", "line\r\n", "\xF0\x9F\x98\x80 two\r\n\r\n"}) {
+  std::vector<std::string> inputs = {"", "line\r\n", "\xF0\x9F\x98\x80 two\r\n\r\n"};
+  // Long outputs are written in pieces; a surrogate pair around each likely piece boundary stays whole.
+  for (const std::size_t before : {4095, 4096, 65535, 65536, 65537})
+    inputs.push_back(std::string(before, 'a') + "\xF0\x9F\x98\x80z");
+  for (const std::string& input : inputs) {
     const TModifyRun run = Modify("\r\nUpperCaseAll()\n\n", input);
     EXPECT_EQ(run.Status, ExitOk);
     EXPECT_EQ(run.Out, input);
