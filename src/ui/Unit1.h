@@ -11,6 +11,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win.h"
 #include "storage/Item.h"
+#include "storage/Menufilewatch.h"
 #include "ui/Appcontext.h"
 #include "ui/Composers.h"
 #include "ui/Editorpanes.h"
@@ -26,6 +27,7 @@
 #include "ui/Window.h"
 #include "uimodel/Autohide.h"
 #include "uimodel/Mainactions.h"
+#include "uimodel/Saveconflict.h"
 #include "uimodel/Treeedit.h"
 
 namespace tolvane::ui {
@@ -116,6 +118,8 @@ class TForm1 final : public TWindow {
   bool LoadMenu(const std::u16string& fileName, bool append);
   void SaveMenu();
   void ReloadMenu();
+  // Saves the menu to the active file, asking first when someone else changed that file meanwhile.
+  uimodel::TActiveSaveResult SaveActiveFile();
   void OpenRecentFile(storage::TItem& item, int modifierMask);
   void RefreshMenuFilesList();
   void RebuildMenuFiles();
@@ -125,7 +129,8 @@ class TForm1 final : public TWindow {
   void SearchItems();
   // Menu file commands with a file dialog (Unit1files.cpp).
   void RunFileCommand(uimodel::TMainAction action);
-  void SaveMenuAs();
+  // True when the menu was written to the file the user chose.
+  bool SaveMenuAs();
   void SaveBranch(const storage::TItem& item);
   std::optional<std::u16string> AskFileName(bool save, std::u16string_view folder,
                                             std::u16string_view proposedName);
@@ -167,6 +172,9 @@ class TForm1 final : public TWindow {
   void ShowBarAt(int top, HWND insertAfter);
   void HideBar();
   void TrayTimerTick();
+  // Reloads a menu file someone else changed while nothing here depends on the old items.
+  void MenuFileWatchTick();
+  bool MayReplaceMenu() const;
   void TrayMessage(LPARAM mouseMessage);
   void ShowToolbarFromTray();
   void AddTrayIcon();
@@ -185,6 +193,7 @@ class TForm1 final : public TWindow {
   static constexpr UINT_PTR AutoHideTimer = 2;
   static constexpr UINT_PTR TiTopWindow = 3;
   static constexpr UINT_PTR TimerTrayIcon = 4;
+  static constexpr UINT_PTR MenuFileWatchTimer = 5;
 
   TAppContext& Context;
   HWND AppWindow;
@@ -224,6 +233,7 @@ class TForm1 final : public TWindow {
   TRect SizerStartBounds;
   platform::TWindowHandle FocusTimeForeground = 0;
   uimodel::TAutoHideTimer AutoHide;
+  storage::TMenuFileWatch MenuFileWatch{Context.Services.Files};
   storage::TItem* EditedItem = nullptr;
   storage::TItem* LastItem = nullptr;
   int LastModifierMask = 0;

@@ -22,6 +22,7 @@ void TForm1::FormClose() {
   ::KillTimer(Hwnd, AutoHideTimer);
   ::KillTimer(Hwnd, TiTopWindow);
   ::KillTimer(Hwnd, TimerTrayIcon);
+  ::KillTimer(Hwnd, MenuFileWatchTimer);
   StoreWindowSettings();
   // A failure has been reported by the writer, which leaves the old file as it was.
   (void)storage::WriteSettings(Context.Settings, storage::TSettingsServices::From(Context.Services),
@@ -32,8 +33,9 @@ bool TForm1::SaveBeforeClosing() {
   storage::TMenuFile& menu = Context.Menu;
   if (!menu.MenuModified || !MenuReady)
     return true;
-  if (menu.SaveMenuFile(Context.Settings.ActiveFile) == storage::TMenuSaveResult::Saved)
-    return true;
+  const uimodel::TActiveSaveResult result = SaveActiveFile();
+  if (result != uimodel::TActiveSaveResult::Failed)
+    return uimodel::ChangesSettled(result);
   return !execution::AskYesNo(
       Context.Services.MessageBox, u"Tolvane",
       u"Your changes to the menu are not saved.\r\n\r\nDo you want to keep Tolvane open, so "

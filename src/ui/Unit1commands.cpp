@@ -319,9 +319,8 @@ bool TForm1::LoadMenu(const std::u16string& fileName, bool append) {
 }
 
 void TForm1::SaveMenu() {
-  std::u16string& activeFile = Context.Settings.ActiveFile;
-  if (Context.Menu.SaveMenuFile(activeFile) == storage::TMenuSaveResult::Saved)
-    Context.Settings.SaveAsDir = std::u16string(storage::ExtractFilePath(activeFile));
+  if (SaveActiveFile() == uimodel::TActiveSaveResult::Saved)
+    Context.Settings.SaveAsDir = std::u16string(storage::ExtractFilePath(Context.Settings.ActiveFile));
 }
 
 void TForm1::ReloadMenu() {
@@ -335,8 +334,7 @@ void TForm1::OpenRecentFile(storage::TItem& item, int modifierMask) {
     OpenInShell(std::u16string(storage::ExtractFilePath(path)));
     return;
   }
-  if (Context.Menu.MenuModified &&
-      Context.Menu.SaveMenuFile(Context.Settings.ActiveFile) != storage::TMenuSaveResult::Saved)
+  if (!SavePendingChanges())
     return;
   (void)LoadMenu(path, false);
 }

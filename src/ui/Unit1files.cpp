@@ -52,10 +52,19 @@ std::optional<std::u16string> TForm1::AskFileName(bool save, std::u16string_view
   return path;
 }
 
-// Pending changes are saved before another file replaces them; when that save fails nothing is replaced.
+// Pending changes are saved before another file replaces them; when that save fails or the user keeps
+// them nothing is replaced.
 bool TForm1::SavePendingChanges() {
-  return !Context.Menu.MenuModified ||
-         Context.Menu.SaveMenuFile(Context.Settings.ActiveFile) == storage::TMenuSaveResult::Saved;
+  return !Context.Menu.MenuModified || uimodel::ChangesSettled(SaveActiveFile());
+}
+
+uimodel::TActiveSaveResult TForm1::SaveActiveFile() {
+  CloseAllMenus();
+  const std::u16string path = Context.Settings.ActiveFile;
+  const uimodel::TActiveSaveActions actions{[this, path] { return LoadMenu(path, false); },
+                                            [this] { return SaveMenuAs(); }};
+  return uimodel::SaveActiveMenu(Context.Menu, path, Context.Services.MessageBox,
+                                 reinterpret_cast<platform::TWindowHandle>(Hwnd), actions);
 }
 
 void TForm1::RunFileCommand(uimodel::TMainAction action) {
@@ -90,15 +99,15 @@ void TForm1::RunFileCommand(uimodel::TMainAction action) {
   }
 }
 
-void TForm1::SaveMenuAs() {
+bool TForm1::SaveMenuAs() {
   storage::TSettings& settings = Context.Settings;
   const std::optional<std::u16string> path =
       AskFileName(true, settings.SaveAsDir, storage::ExtractFileName(settings.ActiveFile));
   if (!path)
-    return;
+    return false;
   const bool modified = Context.Menu.MenuModified;
   if (Context.Menu.SaveMenuFile(*path) != storage::TMenuSaveResult::Saved)
-    return;
+    return false;
   settings.SaveAsDir = std::u16string(storage::ExtractFilePath(*path));
   // The save cleared the flag, yet the active file has not got the changes: they are still pending for it
   // unless the new file takes its place.
@@ -108,10 +117,11 @@ void TForm1::SaveMenuAs() {
   if (execution::AskYesNo(Context.Services.MessageBox, uimodel::FileQuestionCaption,
                           uimodel::UseNewFileNameQuestion, reinterpret_cast<platform::TWindowHandle>(Hwnd))) {
     (void)LoadMenu(*path, false);
-    return;
+    return true;
   }
   settings.MruList.Add(Context.Services.Locale, *path);
   RebuildMenuFiles();
+  return true;
 }
 
 void TForm1::SaveBranch(const storage::TItem& item) {

@@ -21,6 +21,7 @@ namespace tolvane::ui {
 namespace {
 
 constexpr UINT kLoadTickMs = 100;
+constexpr UINT kMenuFileWatchMs = 1000;
 constexpr UINT kAutoHideSettleMs = 100;
 constexpr int kCloseButtonWidth = 37;  // design pixels
 constexpr int kCloseButtonId = 1;
@@ -150,6 +151,9 @@ void TForm1::TimerTick(UINT_PTR timer) {
     case TimerTrayIcon:
       TrayTimerTick();
       break;
+    case MenuFileWatchTimer:
+      GuardedCall(Hwnd, [this] { MenuFileWatchTick(); });
+      break;
     default:
       break;
   }
@@ -185,6 +189,7 @@ void TForm1::LoadTimerSecondTick() {
   RefreshMenuFilesList();
   MenuReady = true;
   PnlMainMenu.setContent(Context.Menu.RootItem.get(), true);
+  ::SetTimer(Hwnd, MenuFileWatchTimer, kMenuFileWatchMs, nullptr);
 }
 
 void TForm1::PumpPendingMessages() {
