@@ -25,6 +25,8 @@ struct TActionHost {
   platform::TWindowHandle FocusTimeForeground = 0;
   bool Closing = false;
   bool AutoPaste = true;
+  // After a paste, what the user had on the clipboard goes back ("RestoreClipboard").
+  bool RestoreClipboard = true;
   // Owner of the programs an Action item starts.
   platform::TWindowHandle MainWindow = 0;
   // Brings the main window forward before a modifier script's parameter message; may be empty.
@@ -39,9 +41,11 @@ struct TActionHost {
 // exists is cleared in memory.
 void PerformItem(storage::TItem& item, int modifierMask, const TActionHost& host);
 
-// Puts the text on the clipboard, restores the target window and sends Ctrl+V when "AutoPaste" is on. False
-// (after telling the user) when the clipboard could not be written, in which case nothing is pasted, or when
-// the keystroke was blocked.
+// Puts the text on the clipboard, restores the target window and sends Ctrl+V when "AutoPaste" is on; once
+// the target has taken the text, the user's earlier clipboard content goes back when "RestoreClipboard" is
+// on. False (after telling the user) when the clipboard could not be written, in which case nothing is
+// pasted, when the target is gone or refuses input, or when the keystroke was blocked; the text then stays on
+// the clipboard.
 bool PasteText(std::u16string_view text, const TActionHost& host);
 
 }  // namespace tolvane::actions

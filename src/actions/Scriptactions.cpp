@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "actions/Actionsteps.h"
+#include "execution/Heldmodifiers.h"
 #include "execution/Macroplayer.h"
 #include "execution/Shellhlpr.h"
 #include "modifier/Qxcliptxt.h"
@@ -27,9 +28,16 @@ std::vector<std::u16string> ScriptLines(std::u16string_view text) {
 }  // namespace
 
 void PerformMacro(const storage::TItem& item, const TActionHost& host) {
-  RestoreTarget(host);
+  const platform::TWindowHandle target = RestoreTarget(host);
+  if (!TargetTakesInput(target, host, u"The macro was not played."))
+    return;
   execution::TQxInputList list(item.KeyMacro);
-  if (!execution::PlayInputList(list, item.RepeatCount, host.Services.Keyboard, host.Services.Time))
+  bool played = false;
+  {
+    const execution::THeldModifiers held(host.Services.Keyboard, host.Services.Time);
+    played = execution::PlayInputList(list, item.RepeatCount, host.Services.Keyboard, host.Services.Time);
+  }
+  if (!played)
     execution::ShowErrorMessage(host.Services.MessageBox, u"Error Playing Macro",
                                 u"The system did not let all keystrokes through, so the macro was stopped.");
 }
@@ -37,14 +45,22 @@ void PerformMacro(const storage::TItem& item, const TActionHost& host) {
 void PerformClipModifier(const storage::TItem& item, const TActionHost& host) {
   if (item.XClip.empty())
     return;
-  RestoreTarget(host);
+  const platform::TWindowHandle target = RestoreTarget(host);
+  execution::TPasteClipboard clipboard(host.Services.Clipboard, host.Services.Time, host.RestoreClipboard);
   if (CtrlHeld(host)) {
-    if (PutOnClipboard(item.XClip, host))
-      (void)SendPaste(host);
+    if (PutOnClipboard(clipboard, item.XClip, host))
+      (void)SendPaste(clipboard, target, host);
     return;
   }
   modifier::TQxClipTxt clip(host.Services, host.ShowMainWindow);
-  if (!clip.RunScript(ScriptLines(item.XClip)) && host.BringBarToFront)
+  clip.PasteClipboard = &clipboard;
+  bool ran = false;
+  {
+    const execution::THeldModifiers held(host.Services.Keyboard, host.Services.Time);
+    ran = clip.RunScript(ScriptLines(item.XClip));
+  }
+  (void)clipboard.Finish();
+  if (!ran && host.BringBarToFront)
     host.BringBarToFront();
 }
 

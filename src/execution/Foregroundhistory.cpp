@@ -18,7 +18,9 @@ void TForegroundHistory::RecordForeground(platform::IForegroundWindow& foregroun
   if (!IsWorthRecording(window, foreground, locale))
     return;
   std::shift_right(Windows.begin(), Windows.end(), 1);
+  std::shift_right(Titles.begin(), Titles.end(), 1);
   Windows.front() = window;
+  Titles.front() = foreground.Title(window);
 }
 
 bool TForegroundHistory::IsWorthRecording(platform::TWindowHandle window,
@@ -41,6 +43,22 @@ platform::TWindowHandle TForegroundHistory::Target(platform::TWindowHandle focus
       return window;
   }
   return 0;
+}
+
+platform::TWindowHandle TForegroundHistory::Newest(platform::TWindowHandle focusTimeForeground) const {
+  for (const platform::TWindowHandle window : Windows) {
+    if (window != 0 && window != focusTimeForeground)
+      return window;
+  }
+  return 0;
+}
+
+std::u16string TForegroundHistory::TitleOf(platform::TWindowHandle window) const {
+  for (std::size_t i = 0; i < Capacity; ++i) {
+    if (window != 0 && Windows[i] == window)
+      return Titles[i];
+  }
+  return {};
 }
 
 }  // namespace tolvane::execution

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 #include "platform/Foreground.h"
 #include "platform/Locale.h"
@@ -26,12 +27,17 @@ class TForegroundHistory {
   // program took the focus); 0 when there is none.
   platform::TWindowHandle Target(platform::TWindowHandle focusTimeForeground,
                                  platform::IForegroundWindow& foreground) const;
+  // The newest entry that is not the given window, whether it still exists or not; 0 when there is none.
+  platform::TWindowHandle Newest(platform::TWindowHandle focusTimeForeground) const;
+  // The title an entry had when it was recorded, for naming a window that may be gone; empty for others.
+  std::u16string TitleOf(platform::TWindowHandle window) const;
 
  private:
   bool IsWorthRecording(platform::TWindowHandle window, platform::IForegroundWindow& foreground,
                         platform::ILocale& locale) const;
 
   TEntries Windows{};
+  std::array<std::u16string, Capacity> Titles{};
 };
 
 }  // namespace tolvane::execution

@@ -26,14 +26,26 @@ bool WithRetries(TQxClipTxt& clip, TAttempt attempt) {
   }
 }
 
+// What the script writes to the clipboard itself is its result, so the user's earlier content stays away.
 bool WriteClipboard(TQxClipTxt& clip, std::u16string_view text) {
-  return WithRetries(clip, [&] { return clip.Services.Clipboard.SetText(text); });
+  if (!WithRetries(clip, [&] { return clip.Services.Clipboard.SetText(text); }))
+    return false;
+  if (clip.PasteClipboard != nullptr)
+    clip.PasteClipboard->Keep();
+  return true;
 }
 
 // Nothing to save leaves the clipboard as it is and counts as success.
 bool SaveLines(TQxClipTxt& clip) {
   const std::u16string text = clip.JoinedText();
   return text.empty() || WriteClipboard(clip, text);
+}
+
+bool SaveLinesForPaste(TQxClipTxt& clip) {
+  if (clip.PasteClipboard == nullptr)
+    return SaveLines(clip);
+  const std::u16string text = clip.JoinedText();
+  return text.empty() || WithRetries(clip, [&] { return clip.PasteClipboard->Put(text); });
 }
 
 // The clipboard listener sets ClipboardChanged from the message loop, so the wait keeps it running.
@@ -48,6 +60,8 @@ void CopyFromTarget(TQxClipTxt& clip, std::uint16_t key, std::uint32_t keyFlags)
   // Change reports are posted messages: one for an earlier change (our own Paste a line before, say) may
   // still be queued, and would end the wait before the target has copied anything. They are handled first.
   clip.Services.Time.WaitProcessingMessages(0);
+  if (clip.PasteClipboard != nullptr)
+    clip.PasteClipboard->KeepUserContent();
   clip.ClipboardChanged = false;
   const std::array<platform::TKeyRecord, 4> keys = {{
       {vk::Control, 0, 0},
@@ -87,7 +101,8 @@ void Clear(TQxClipTxt& clip, const TArgs&) {
 }
 
 void ClearClipboard(TQxClipTxt& clip, const TArgs&) {
-  (void)WithRetries(clip, [&] { return clip.Services.Clipboard.Clear(); });
+  if (WithRetries(clip, [&] { return clip.Services.Clipboard.Clear(); }) && clip.PasteClipboard != nullptr)
+    clip.PasteClipboard->Keep();
 }
 
 void RemoveFormatting(TQxClipTxt& clip, const TArgs&) {
@@ -110,7 +125,7 @@ void Copy_Ctrl_Insert_ToClipboard(TQxClipTxt& clip, const TArgs&) {
 
 void Paste(TQxClipTxt& clip, const TArgs&) {
   clip.Services.Time.Sleep(PasteDelayMs);
-  if (SaveLines(clip)) {
+  if (SaveLinesForPaste(clip)) {
     (void)execution::SendPasteKeys(true, clip.Services.Keyboard);
     return;
   }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "execution/Pasteclipboard.h"
 #include "modifier/Functiontable.h"
 #include "modifier/Messages.h"
 #include "modifier/Qxclipline.h"
@@ -62,6 +63,10 @@ class TQxClipTxt {
   TClipLines Lines;
   TFunctionTable Functions;
   std::optional<std::size_t> StoppedAt;  // the script line that stopped the last RunScript (a block's Begin)
+  // When set, Paste puts its text there (kept out of the clipboard history, the user's content going back
+  // afterwards), and the functions that leave a result on the clipboard say so; when null, Paste writes the
+  // clipboard plainly.
+  execution::TPasteClipboard* PasteClipboard = nullptr;
 
  private:
   // Runs the line at i (a whole block when it opens one); the index of the last line it took, or nullopt

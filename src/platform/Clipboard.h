@@ -1,13 +1,33 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Platformtypes.h"
 
 namespace tolvane::platform {
+
+// One clipboard format with a copy of its data.
+struct TClipboardFormatData {
+  std::uint32_t Format = 0;
+  std::vector<std::uint8_t> Bytes;
+
+  bool operator==(const TClipboardFormatData&) const = default;
+};
+
+// A copy of the clipboard's content, in the order the formats were put there. Skipped counts the formats
+// whose data cannot be copied (handles that belong to the program that put them there).
+struct TClipboardSnapshot {
+  std::vector<TClipboardFormatData> Formats;
+  std::size_t Skipped = 0;
+
+  bool operator==(const TClipboardSnapshot&) const = default;
+};
 
 // The system clipboard, Unicode text only. Every call opens and closes the clipboard once; a call that fails
 // (another program holds the clipboard open) returns false / nullopt and leaves LastError() set. Retrying is
@@ -26,6 +46,20 @@ class IClipboard {
   // Empties the clipboard of every format.
   [[nodiscard]] virtual bool Clear() = 0;
   virtual TSystemError LastError() const = 0;
+
+  // Puts text on the clipboard for a paste. It is marked so that the clipboard history, the cloud clipboard
+  // and clipboard managers leave it alone, and where the system allows it the text is handed over only when a
+  // program asks for it, which PasteTextTaken then reports.
+  [[nodiscard]] virtual bool SetPasteText(std::u16string_view text) = 0;
+  // True once a program has read the text of the last SetPasteText, or when that cannot be told.
+  virtual bool PasteTextTaken() = 0;
+  // True while the clipboard still holds what the last SetPasteText put there: nobody has replaced it since.
+  virtual bool HoldsPasteText() = 0;
+  // A copy of every format that can be copied; nullopt when the clipboard could not be opened or read, or
+  // holds more than can be kept.
+  virtual std::optional<TClipboardSnapshot> Snapshot() = 0;
+  // Empties the clipboard and puts the snapshot back, marked like a paste text, so it is not recorded twice.
+  [[nodiscard]] virtual bool Restore(const TClipboardSnapshot& snapshot) = 0;
 
   // Called whenever the clipboard content changes, from the message loop of the calling thread.
   // An empty function removes the handler. Returns false when the system offers no change notification.

@@ -80,6 +80,7 @@ struct TSettings {
   // Switchs
   bool AutoHide = true;
   bool AutoPaste = true;
+  bool RestoreClipboard = true;
   bool DrawIconsOnMain = true;
   bool StayOnTop = false;
   bool PipeOnMain = true;

@@ -38,6 +38,7 @@ void ReadSwitchs(TSettingsReader& reader) {
   reader.Section(u"Switchs");
   reader.Bool(u"AutoHide", &S::AutoHide);
   reader.Bool(u"AutoPaste", &S::AutoPaste);
+  reader.Bool(u"RestoreClipboard", &S::RestoreClipboard);
   reader.Bool(u"DrawIconsOnMain", &S::DrawIconsOnMain);
   reader.Bool(u"StayOnTop", &S::StayOnTop);
   reader.Bool(u"PipeOnMain", &S::PipeOnMain);

@@ -34,6 +34,7 @@ void WriteColors(const TSettings& settings, TQxIniSection& colors) {
 void WriteSwitchs(const TSettings& settings, TQxIniSection& switchs) {
   switchs.WriteBool(u"AutoHide", settings.AutoHide);
   switchs.WriteBool(u"AutoPaste", settings.AutoPaste);
+  switchs.WriteBool(u"RestoreClipboard", settings.RestoreClipboard);
   switchs.WriteBool(u"DrawIconsOnMain", settings.DrawIconsOnMain);
   switchs.WriteBool(u"StayOnTop", settings.StayOnTop);
   switchs.WriteBool(u"PipeOnMain", settings.PipeOnMain);

@@ -217,6 +217,7 @@ void TForm1::PerformUserItem(storage::TItem& item, int modifierMask) {
   host.FocusTimeForeground = FocusTimeForeground;
   host.Closing = Closing;
   host.AutoPaste = Context.Settings.AutoPaste;
+  host.RestoreClipboard = Context.Settings.RestoreClipboard;
   host.MainWindow = reinterpret_cast<platform::TWindowHandle>(Hwnd);
   host.ShowMainWindow = [this] { ::SetWindowPos(Hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); };
   host.BringBarToFront = [this] { ShowToolbarFromTray(); };

@@ -19,11 +19,14 @@ using storage::TItem;
 constexpr platform::TWindowHandle Target = 1, Bar = 2;
 constexpr int ControlKey = 0x11;
 const std::string PasteKeys = "keys +11 +56 -56 -11\n";
+// The clipboard of the doubles starts empty, and is empty again after a paste.
+const std::string Restored = "clipboard-restore 0\n";
 
 class ItemActionsTest : public ::testing::Test {
  protected:
   ItemActionsTest() {
     Doubles.Foreground.AddWindow(Target, u"Notepad");
+    Doubles.Foreground.SetTitle(Target, u"notes.txt - Notepad");
     Doubles.Foreground.AddWindow(Bar, u"TolvaneMain", true);
     Doubles.Foreground.BringToFront(Target);
     History.RecordForeground(Doubles.Foreground, Locale);
@@ -87,7 +90,7 @@ TEST_F(ItemActionsTest, ClipTextFollowsTheRecordedModifiers) {
       item->Tip = row.Tip;
       item->Code = row.Code;
       EXPECT_EQ(Perform(*item, row.Mask),
-                "clipboard \"" + std::string(row.Pasted) + "\"\nforeground 1\n" + PasteKeys)
+                "clipboard-paste \"" + std::string(row.Pasted) + "\"\nforeground 1\n" + PasteKeys + Restored)
           << "type " << type << ", mask " << row.Mask;
     }
   }
@@ -97,7 +100,8 @@ TEST_F(ItemActionsTest, WithoutAutoPasteTheClipWaitsOnTheClipboard) {
   AutoPaste = false;
   auto item = Item(storage::ItemTypeClip);
   item->Code = u"text";
-  EXPECT_EQ(Perform(*item), "clipboard \"text\"\nforeground 1\n");
+  EXPECT_EQ(Perform(*item), "clipboard-paste \"text\"\nforeground 1\n");
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"text");
 }
 
 TEST_F(ItemActionsTest, CtrlHeldWhileAnActionRunsPastesItsMainTextInstead) {
@@ -112,17 +116,17 @@ TEST_F(ItemActionsTest, CtrlHeldWhileAnActionRunsPastesItsMainTextInstead) {
   item->KeyMacro = u"ab\\0D\\0v";
   item->XClip = u"Upper()";
   const TRow rows[] = {
-      {storage::ItemTypeProgram, "clipboard \"C:\\\\Tools\\\\edit.exe \"\nforeground 1\n"},
-      {storage::ItemTypeWebSite, "clipboard \"https://example.com/\"\nforeground 1\n"},
-      {storage::ItemTypeMail, "clipboard \"a@example.com\"\nforeground 1\n"},
-      {storage::ItemTypeKeyMacro, "clipboard \"ab\\\\0D\\\\0v\"\nforeground 1\n"},
+      {storage::ItemTypeProgram, "clipboard-paste \"C:\\\\Tools\\\\edit.exe \"\nforeground 1\n"},
+      {storage::ItemTypeWebSite, "clipboard-paste \"https://example.com/\"\nforeground 1\n"},
+      {storage::ItemTypeMail, "clipboard-paste \"a@example.com\"\nforeground 1\n"},
+      {storage::ItemTypeKeyMacro, "clipboard-paste \"ab\\\\0D\\\\0v\"\nforeground 1\n"},
       // The modifier restores the target before touching the clipboard.
-      {storage::ItemTypeClipModifier, "foreground 1\nclipboard \"Upper()\"\n"},
+      {storage::ItemTypeClipModifier, "foreground 1\nclipboard-paste \"Upper()\"\n"},
   };
   Doubles.Keyboard.SetKeyDown(ControlKey, true);
   for (const TRow& row : rows) {
     item->ItemType = row.Type;
-    EXPECT_EQ(Perform(*item), row.Trace + PasteKeys) << "type " << row.Type;
+    EXPECT_EQ(Perform(*item), row.Trace + PasteKeys + Restored) << "type " << row.Type;
   }
   EXPECT_TRUE(Opened().empty());
 }
@@ -260,18 +264,21 @@ TEST_F(ItemActionsTest, FoldersAndUnknownTypesDoNothing) {
 }
 
 TEST_F(ItemActionsTest, PasteRetriesABusyClipboardAndNeverPastesStaleText) {
-  Doubles.Clipboard.FailNextOpens(2, {5, u"Access is denied."});
+  Doubles.Clipboard.ChangeExternally(u"user");
+  // Each attempt opens the clipboard twice: to copy the user's content, and to put the text there.
+  Doubles.Clipboard.FailNextOpens(4, {5, u"Access is denied."});
   EXPECT_TRUE(PasteText(u"new", Host()));
-  EXPECT_EQ(Doubles.Recorder.Trace(), "sleep 50\nsleep 50\nclipboard \"new\"\nforeground 1\n" + PasteKeys);
+  EXPECT_EQ(Doubles.Recorder.Trace(), "sleep 50\nsleep 50\nclipboard-paste \"new\"\nforeground 1\n" +
+                                          PasteKeys + "clipboard-restore 1\n");
 
   Doubles.Recorder.Clear();
-  Doubles.Clipboard.FailNextOpens(5, {5, u"Access is denied."});
+  Doubles.Clipboard.FailNextOpens(10, {5, u"Access is denied."});
   EXPECT_FALSE(PasteText(u"newer", Host()));
   EXPECT_EQ(
       Doubles.Recorder.Trace(),
       "sleep 50\nsleep 50\nsleep 50\nsleep 50\nmessage \"Error Writing Clipboard\" \"The text could not be "
       "put on the clipboard, so nothing was pasted.\\r\\nAccess is denied.\\r\\n\"\n");
-  EXPECT_EQ(Doubles.Clipboard.Text(), u"new");
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"user");
 }
 
 TEST_F(ItemActionsTest, ABlockedPasteKeystrokeIsReported) {
@@ -279,6 +286,78 @@ TEST_F(ItemActionsTest, ABlockedPasteKeystrokeIsReported) {
   EXPECT_FALSE(PasteText(u"x", Host()));
   ASSERT_EQ(Doubles.MessageBox.Requests().size(), 1u);
   EXPECT_EQ(Doubles.MessageBox.Requests()[0].Caption, u"Error Pasting Text");
+}
+
+TEST_F(ItemActionsTest, ATargetThatRefusesInputIsNamedAndNothingIsSent) {
+  Doubles.Foreground.SetElevated(Target, true);
+  auto clip = Item(storage::ItemTypeClip);
+  clip->Code = u"c";
+  const std::string refused =
+      "message \"Target Window Refuses Input\" \"The window \\\"notes.txt - Notepad\\\" belongs to a program "
+      "that runs with higher rights than Tolvane (as administrator), and Windows does not let Tolvane send "
+      "keys "
+      "to it.\\r\\n";
+  EXPECT_EQ(Perform(*clip),
+            "clipboard-paste \"c\"\nforeground 1\n" + refused + "The text is on the clipboard.\"\n");
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"c") << "the text waits for the user";
+
+  auto macro = Item(storage::ItemTypeKeyMacro);
+  macro->KeyMacro = u"ab";
+  macro->RepeatCount = 1;
+  EXPECT_EQ(Perform(*macro), "foreground 1\n" + refused + "The macro was not played.\"\n");
+}
+
+TEST_F(ItemActionsTest, ATargetClosedSinceItWasInFrontIsNamedAndNothingIsSent) {
+  Doubles.Foreground.RemoveWindow(Target);
+  auto clip = Item(storage::ItemTypeClip);
+  clip->Code = u"c";
+  EXPECT_EQ(
+      Perform(*clip),
+      "clipboard-paste \"c\"\nmessage \"Target Window Closed\" \"The window \\\"notes.txt - Notepad\\\" "
+      "has been closed.\\r\\nThe text is on the clipboard.\"\n");
+  EXPECT_TRUE(Doubles.Keyboard.Batches().empty());
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"c");
+}
+
+TEST_F(ItemActionsTest, HeldModifiersAreLiftedAroundThePasteAndTheMacro) {
+  constexpr int LeftShift = 0xA0, LeftAlt = 0xA4;
+  const std::string waited = [] {
+    std::string sleeps;
+    for (int i = 0; i < 20; ++i)
+      sleeps += "sleep 25\n";
+    return sleeps;
+  }();
+  Doubles.Keyboard.SetKeyDown(LeftShift, true);
+  auto clip = Item(storage::ItemTypeClip);
+  clip->Code = u"c";
+  EXPECT_EQ(Perform(*clip), "clipboard-paste \"c\"\nforeground 1\n" + waited + "keys -A0\n" + PasteKeys +
+                                "keys +A0\n" + Restored);
+
+  // A macro cut short by the system still gives the user's key back.
+  Doubles.Keyboard.SetKeyDown(LeftShift, false);
+  Doubles.Keyboard.SetKeyDown(LeftAlt, true);
+  Doubles.Keyboard.LimitInjection(1);
+  auto macro = Item(storage::ItemTypeKeyMacro);
+  macro->KeyMacro = u"ab";
+  macro->RepeatCount = 1;
+  const std::string trace = Perform(*macro);
+  EXPECT_EQ(trace.substr(0, trace.find("message")),
+            "foreground 1\n" + waited + "keys -A4\nkeys +U+0061\nkeys +A4\n");
+  EXPECT_NE(trace.find("Error Playing Macro"), std::string::npos) << trace;
+}
+
+TEST_F(ItemActionsTest, AModifierScriptsPasteGivesTheUserContentBackButItsSavedResultStays) {
+  auto item = Item(storage::ItemTypeClipModifier);
+  item->XClip = u"UpperCaseAll()\r\nPaste()";
+  Doubles.Clipboard.ChangeExternally(u"user");
+  EXPECT_EQ(Perform(*item),
+            "foreground 1\nsleep 50\nclipboard-paste \"USER\"\n" + PasteKeys + "clipboard-restore 1\n");
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"user");
+
+  item->XClip = u"UpperCaseAll()\r\nSaveToClipboard()\r\nPaste()";
+  EXPECT_EQ(Perform(*item),
+            "foreground 1\nclipboard \"USER\"\nsleep 50\nclipboard-paste \"USER\"\n" + PasteKeys);
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"USER");
 }
 
 }  // namespace

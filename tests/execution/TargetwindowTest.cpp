@@ -29,6 +29,10 @@ class TSlowForeground final : public platform::IForegroundWindow {
   std::u16string ClassName(platform::TWindowHandle window) override { return Desktop.ClassName(window); }
   bool IsOwnWindow(platform::TWindowHandle window) override { return Desktop.IsOwnWindow(window); }
   bool IsWindow(platform::TWindowHandle window) override { return Desktop.IsWindow(window); }
+  std::u16string Title(platform::TWindowHandle window) override { return Desktop.Title(window); }
+  platform::TInputAccess InputAccess(platform::TWindowHandle window) override {
+    return Desktop.InputAccess(window);
+  }
 
   // How many queries after a switch still report the window that was in front before.
   int Lag = 0;

@@ -72,7 +72,7 @@ TSettings ChangedSettings(const TSettingsEnvironment& environment) {
   }
   s.PipeShadow = 51;
   s.AutoHide = false, s.AutoPaste = false, s.DrawIconsOnMain = false, s.StayOnTop = true;
-  s.PipeOnMain = false, s.ShowOnTaskbar = false;
+  s.PipeOnMain = false, s.ShowOnTaskbar = false, s.RestoreClipboard = false;
   s.CodeTabSize = 4, s.EdgeSize = 2, s.ItemHeight = 31, s.SearchSplit = 120;
   s.ClipComposerPos = TRect{-1800, -5, 20, 400};
   s.MacroComposerPos = TRect{1, 2, 3, 4};
@@ -148,7 +148,8 @@ TEST_F(SettingsTest, WrittenLayout) {
       "SelBottomColor=007F7F7F\r\nSelTextColor=00B40000\r\nSelTopColor=00FCFCFC\r\nSplitterColor=00008030\r\n"
       "MenuTextColor=00000001\r\nFormTopColor=00FFEBDE\r\nHslMenuBkg=00C400A0\r\nHslSelMenu=00B220A0\r\n"
       "HslWinBkg=00C9D991\r\nPipeShadow=50\r\n\r\n"
-      "[Switchs]\r\nAutoHide=true\r\nAutoPaste=true\r\nDrawIconsOnMain=true\r\nStayOnTop=false\r\n"
+      "[Switchs]\r\nAutoHide=true\r\nAutoPaste=true\r\nRestoreClipboard=true\r\nDrawIconsOnMain=true\r\n"
+      "StayOnTop=false\r\n"
       "PipeOnMain=true\r\nShowOnTaskbar=true\r\n\r\n"
       "[Sizes]\r\nCodeTabSize=3\r\nEdgeSize=1\r\nItemHeight=20\r\nSearchSplit=0\r\nSearchPos=-10,20,830,"
       "640\r\n\r\n"

@@ -81,6 +81,10 @@ class TForeignWindows final : public platform::IForegroundWindow {
   std::u16string ClassName(platform::TWindowHandle window) override { return Desktop.ClassName(window); }
   bool IsOwnWindow(platform::TWindowHandle) override { return false; }
   bool IsWindow(platform::TWindowHandle window) override { return Desktop.IsWindow(window); }
+  std::u16string Title(platform::TWindowHandle window) override { return Desktop.Title(window); }
+  platform::TInputAccess InputAccess(platform::TWindowHandle window) override {
+    return Desktop.InputAccess(window);
+  }
 
  private:
   TForegroundWindow Desktop;

@@ -2,9 +2,19 @@
 
 #include <utility>
 
+#include "platform/portable/Textsnapshot.h"
+
 namespace tolvane::native {
 
+bool TNativeClipboard::SetPasteText(std::u16string_view text) {
+  if (!SetText(text))
+    return false;
+  PasteHeld = true;
+  return true;
+}
+
 bool TNativeClipboard::SetText(std::u16string_view text) {
+  PasteHeld = false;
   Content = std::u16string(text);
   if (OnChange)
     OnChange();
@@ -12,6 +22,7 @@ bool TNativeClipboard::SetText(std::u16string_view text) {
 }
 
 bool TNativeClipboard::Clear() {
+  PasteHeld = false;
   Content.reset();
   if (OnChange)
     OnChange();
@@ -20,6 +31,18 @@ bool TNativeClipboard::Clear() {
 
 bool TNativeClipboard::SetChangeHandler(std::function<void()> onChange) {
   OnChange = std::move(onChange);
+  return true;
+}
+
+std::optional<platform::TClipboardSnapshot> TNativeClipboard::Snapshot() {
+  return portable::TextSnapshot(Content);
+}
+
+bool TNativeClipboard::Restore(const platform::TClipboardSnapshot& snapshot) {
+  PasteHeld = false;
+  Content = portable::SnapshotText(snapshot);
+  if (OnChange)
+    OnChange();
   return true;
 }
 

@@ -18,10 +18,17 @@ class TNativeClipboard final : public platform::IClipboard {
   [[nodiscard]] bool Clear() override;
   platform::TSystemError LastError() const override { return {}; }
   bool SetChangeHandler(std::function<void()> onChange) override;
+  // There is no other program to keep the text away from, nor one that reads it.
+  [[nodiscard]] bool SetPasteText(std::u16string_view text) override;
+  bool PasteTextTaken() override { return true; }
+  bool HoldsPasteText() override { return PasteHeld; }
+  std::optional<platform::TClipboardSnapshot> Snapshot() override;
+  [[nodiscard]] bool Restore(const platform::TClipboardSnapshot& snapshot) override;
 
  private:
   std::optional<std::u16string> Content;
   std::function<void()> OnChange;
+  bool PasteHeld = false;
 };
 
 }  // namespace tolvane::native

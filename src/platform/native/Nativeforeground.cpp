@@ -22,4 +22,12 @@ bool TNativeForeground::IsWindow(platform::TWindowHandle) {
   return false;
 }
 
+std::u16string TNativeForeground::Title(platform::TWindowHandle) {
+  return {};
+}
+
+platform::TInputAccess TNativeForeground::InputAccess(platform::TWindowHandle) {
+  return platform::TInputAccess::Gone;
+}
+
 }  // namespace tolvane::native

@@ -12,6 +12,8 @@ class TNativeForeground final : public platform::IForegroundWindow {
   std::u16string ClassName(platform::TWindowHandle window) override;
   bool IsOwnWindow(platform::TWindowHandle window) override;
   bool IsWindow(platform::TWindowHandle window) override;
+  std::u16string Title(platform::TWindowHandle window) override;
+  platform::TInputAccess InputAccess(platform::TWindowHandle window) override;
 };
 
 }  // namespace tolvane::native

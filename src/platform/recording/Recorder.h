@@ -1,6 +1,7 @@
 #pragma once
 // The ordered log of every outward action the recording doubles perform, so tests can assert whole sequences.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -16,11 +17,19 @@ namespace tolvane::recording {
 
 struct TClipboardSetAction {
   std::u16string Text;
+  // Put there for a paste, marked to stay out of the clipboard history and monitors.
+  bool ForPaste = false;
   bool operator==(const TClipboardSetAction&) const = default;
 };
 
 struct TClipboardClearAction {
   bool operator==(const TClipboardClearAction&) const = default;
+};
+
+// A snapshot of earlier content put back, with its number of formats.
+struct TClipboardRestoreAction {
+  std::size_t Formats = 0;
+  bool operator==(const TClipboardRestoreAction&) const = default;
 };
 
 // The records that were actually injected by one SendBatch call.
@@ -67,9 +76,9 @@ struct TFileDialogAction {
   bool operator==(const TFileDialogAction&) const = default;
 };
 
-using TAction =
-    std::variant<TClipboardSetAction, TClipboardClearAction, TKeyBatchAction, TSleepAction, TWaitAction,
-                 TMessageAction, TShellOpenAction, TForegroundAction, TFileDialogAction>;
+using TAction = std::variant<TClipboardSetAction, TClipboardClearAction, TClipboardRestoreAction,
+                             TKeyBatchAction, TSleepAction, TWaitAction, TMessageAction, TShellOpenAction,
+                             TForegroundAction, TFileDialogAction>;
 
 class TRecorder {
  public:

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/portable/Textsnapshot.h"
+
 namespace tolvane::recording {
 
 bool TRecordingClipboard::Open() {
@@ -28,7 +30,38 @@ bool TRecordingClipboard::SetText(std::u16string_view text) {
   if (!Open())
     return false;
   Content = std::u16string(text);
+  Marked = false;
+  RestoredMarked = false;
   Recorder.Record(TClipboardSetAction{*Content});
+  Notify();
+  return true;
+}
+
+bool TRecordingClipboard::SetPasteText(std::u16string_view text) {
+  if (!Open())
+    return false;
+  Content = std::u16string(text);
+  Marked = true;
+  RestoredMarked = false;
+  Taken = TargetReads;
+  Recorder.Record(TClipboardSetAction{*Content, true});
+  Notify();
+  return true;
+}
+
+std::optional<platform::TClipboardSnapshot> TRecordingClipboard::Snapshot() {
+  if (!Open())
+    return std::nullopt;
+  return portable::TextSnapshot(Content);
+}
+
+bool TRecordingClipboard::Restore(const platform::TClipboardSnapshot& snapshot) {
+  if (!Open())
+    return false;
+  Content = portable::SnapshotText(snapshot);
+  Marked = false;
+  RestoredMarked = true;
+  Recorder.Record(TClipboardRestoreAction{snapshot.Formats.size()});
   Notify();
   return true;
 }
@@ -37,6 +70,8 @@ bool TRecordingClipboard::Clear() {
   if (!Open())
     return false;
   Content.reset();
+  Marked = false;
+  RestoredMarked = false;
   Recorder.Record(TClipboardClearAction{});
   Notify();
   return true;
@@ -56,6 +91,8 @@ void TRecordingClipboard::FailNextOpens(std::size_t count, platform::TSystemErro
 
 void TRecordingClipboard::ChangeExternally(std::optional<std::u16string> text) {
   Content = std::move(text);
+  Marked = false;
+  RestoredMarked = false;
   Notify();
 }
 

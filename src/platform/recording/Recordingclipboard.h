@@ -21,7 +21,16 @@ class TRecordingClipboard final : public platform::IClipboard {
   [[nodiscard]] bool Clear() override;
   platform::TSystemError LastError() const override { return Error; }
   bool SetChangeHandler(std::function<void()> onChange) override;
+  [[nodiscard]] bool SetPasteText(std::u16string_view text) override;
+  bool PasteTextTaken() override { return Taken; }
+  bool HoldsPasteText() override { return Marked; }
+  std::optional<platform::TClipboardSnapshot> Snapshot() override;
+  [[nodiscard]] bool Restore(const platform::TClipboardSnapshot& snapshot) override;
 
+  // Whether the paste target reads a paste text at once (it does by default) or never.
+  void SetTargetReadsPastes(bool reads) { TargetReads = reads; }
+  // True while the content is marked to stay out of the clipboard history: a paste text or what was put back.
+  bool IsMarked() const { return Marked || RestoredMarked; }
   // The next `count` calls that open the clipboard fail with the error.
   void FailNextOpens(std::size_t count, platform::TSystemError error);
   // Another program changes the clipboard: not recorded, but the change handler runs. nullopt empties it.
@@ -43,6 +52,10 @@ class TRecordingClipboard final : public platform::IClipboard {
   platform::TSystemError FailingError;
   std::size_t Opens = 0;
   bool NotificationsAvailable = true;
+  bool TargetReads = true;
+  bool Taken = false;
+  bool Marked = false;
+  bool RestoredMarked = false;
 };
 
 }  // namespace tolvane::recording

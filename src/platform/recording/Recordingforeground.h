@@ -20,8 +20,13 @@ class TRecordingForeground final : public platform::IForegroundWindow {
   std::u16string ClassName(platform::TWindowHandle window) override;
   bool IsOwnWindow(platform::TWindowHandle window) override;
   bool IsWindow(platform::TWindowHandle window) override { return Windows.contains(window); }
+  std::u16string Title(platform::TWindowHandle window) override;
+  platform::TInputAccess InputAccess(platform::TWindowHandle window) override;
 
   void AddWindow(platform::TWindowHandle window, std::u16string className, bool own = false);
+  void SetTitle(platform::TWindowHandle window, std::u16string title);
+  // The window's program runs with higher rights, so input sent to it is dropped.
+  void SetElevated(platform::TWindowHandle window, bool elevated);
   // The window is destroyed; when it was in front, nothing is.
   void RemoveWindow(platform::TWindowHandle window);
   // Another program brings a window to the front; not recorded.
@@ -34,6 +39,8 @@ class TRecordingForeground final : public platform::IForegroundWindow {
   struct TWindow {
     std::u16string ClassName;
     bool Own = false;
+    std::u16string Title;
+    bool Elevated = false;
   };
 
   TRecorder& Recorder;

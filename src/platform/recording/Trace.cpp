@@ -45,8 +45,13 @@ std::string KeysLine(const TKeyBatchAction& batch) {
 }
 
 struct TLineWriter {
-  std::string operator()(const TClipboardSetAction& a) const { return "clipboard " + JsonQuoted(a.Text); }
+  std::string operator()(const TClipboardSetAction& a) const {
+    return (a.ForPaste ? "clipboard-paste " : "clipboard ") + JsonQuoted(a.Text);
+  }
   std::string operator()(const TClipboardClearAction&) const { return "clipboard-clear"; }
+  std::string operator()(const TClipboardRestoreAction& a) const {
+    return "clipboard-restore " + std::to_string(a.Formats);
+  }
   std::string operator()(const TKeyBatchAction& a) const { return KeysLine(a); }
   std::string operator()(const TSleepAction& a) const { return "sleep " + std::to_string(a.Milliseconds); }
   std::string operator()(const TWaitAction& a) const { return "sleep " + std::to_string(a.Milliseconds); }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/win32/Clipboardsnapshot.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Procaddress.h"
 #include "platform/win32/Systemerror.h"
@@ -61,29 +62,100 @@ std::optional<std::u16string> TClipboard::ReadOpenClipboard() {
   return std::u16string(text, std::find(text, text + capacity, u'\0'));
 }
 
-bool TClipboard::SetText(std::u16string_view text) {
-  if (text.size() >= std::numeric_limits<std::size_t>::max() / sizeof(char16_t))
-    return Fail(ERROR_NOT_ENOUGH_MEMORY);
+namespace {
+
+unique_hglobal TextMemory(std::u16string_view text, DWORD& error) {
+  if (text.size() >= std::numeric_limits<std::size_t>::max() / sizeof(char16_t)) {
+    error = ERROR_NOT_ENOUGH_MEMORY;
+    return {};
+  }
   const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
   unique_hglobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
-  if (!memory)
-    return Fail(::GetLastError());
-  {
-    const TGlobalLock lock(memory.get());
-    if (!lock)
-      return Fail(::GetLastError());
-    std::memcpy(lock.get(), text.data(), text.size() * sizeof(char16_t));
-    static_cast<char16_t*>(lock.get())[text.size()] = u'\0';
+  if (!memory) {
+    error = ::GetLastError();
+    return {};
   }
+  const TGlobalLock lock(memory.get());
+  if (!lock) {
+    error = ::GetLastError();
+    return {};
+  }
+  std::memcpy(lock.get(), text.data(), text.size() * sizeof(char16_t));
+  static_cast<char16_t*>(lock.get())[text.size()] = u'\0';
+  return memory;
+}
+
+}  // namespace
+
+bool TClipboard::SetText(std::u16string_view text) {
+  DWORD error = ERROR_SUCCESS;
+  unique_hglobal memory = TextMemory(text, error);
+  if (!memory)
+    return Fail(error);
   if (!Open())
     return false;
   const TScopeExit close(&CloseOpenClipboard);
   if (!::EmptyClipboard())
     return Fail(::GetLastError());
+  PendingPaste.reset();
   if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr)
     return Fail(::GetLastError());
   memory.release();  // the clipboard owns it now
   return true;
+}
+
+bool TClipboard::SetPasteText(std::u16string_view text) {
+  if (!Open())
+    return false;
+  const TScopeExit close(&CloseOpenClipboard);
+  if (!::EmptyClipboard())
+    return Fail(::GetLastError());
+  PendingPaste.reset();
+  // A null handle promises the data; WM_RENDERFORMAT asks for it when a program reads the text.
+  ::SetLastError(ERROR_SUCCESS);
+  if (::SetClipboardData(CF_UNICODETEXT, nullptr) == nullptr && ::GetLastError() != ERROR_SUCCESS)
+    return Fail(::GetLastError());
+  PendingPaste = std::u16string(text);
+  PasteHeld = true;
+  DWORD error = ERROR_SUCCESS;
+  if (!PutPasteMarks(error))
+    return Fail(error);
+  return true;
+}
+
+std::optional<platform::TClipboardSnapshot> TClipboard::Snapshot() {
+  if (!Open())
+    return std::nullopt;
+  const TScopeExit close(&CloseOpenClipboard);
+  DWORD error = ERROR_SUCCESS;
+  std::optional<platform::TClipboardSnapshot> snapshot = CopyOpenClipboard(error);
+  if (!snapshot)
+    Fail(error);
+  return snapshot;
+}
+
+bool TClipboard::Restore(const platform::TClipboardSnapshot& snapshot) {
+  if (!Open())
+    return false;
+  const TScopeExit close(&CloseOpenClipboard);
+  if (!::EmptyClipboard())
+    return Fail(::GetLastError());
+  PendingPaste.reset();
+  DWORD error = ERROR_SUCCESS;
+  if (!PutSnapshot(snapshot, error) || !PutPasteMarks(error))
+    return Fail(error);
+  return true;
+}
+
+// Called inside the reader's GetClipboardData, with the clipboard open for it: set the data, do not open.
+void TClipboard::RenderPasteText() {
+  if (!PendingPaste)
+    return;
+  DWORD error = ERROR_SUCCESS;
+  unique_hglobal memory = TextMemory(*PendingPaste, error);
+  PendingPaste.reset();
+  if (memory && ::SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr)
+    memory.release();
 }
 
 bool TClipboard::Clear() {
@@ -141,6 +213,25 @@ void TClipboard::StopListening() {
 }
 
 bool TClipboard::OnMessage(UINT message) {
+  switch (message) {
+    case WM_RENDERFORMAT:
+      RenderPasteText();
+      return true;
+    case WM_RENDERALLFORMATS:
+      // The window goes away while the clipboard still holds only the promise.
+      if (::OpenClipboard(Window.Handle())) {
+        if (::GetClipboardOwner() == Window.Handle())
+          RenderPasteText();
+        ::CloseClipboard();
+      }
+      return true;
+    case WM_DESTROYCLIPBOARD:
+      PendingPaste.reset();
+      PasteHeld = false;
+      return true;
+    default:
+      break;
+  }
   if (message != WM_CLIPBOARDUPDATE)
     return false;
   // A copy, because the handler may replace itself.

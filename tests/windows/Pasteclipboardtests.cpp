@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
+#include <vector>
+
+#include "Testsupport.h"
+#include "platform/win32/Clipboard.h"
+#include "platform/win32/Foreground.h"
+#include "platform/win32/Handles.h"
+
+namespace tolvane::win32 {
+namespace {
+
+using testing::PumpUntil;
+
+const UINT PrivateFormat = ::RegisterClipboardFormatW(L"Tolvane.Test.Private");
+
+// The bytes of a format as another program reads them; empty when it is missing.
+std::vector<std::uint8_t> RawFormat(UINT format) {
+  if (!::OpenClipboard(nullptr))
+    return {};
+  const TScopeExit close(&::CloseClipboard);
+  const HANDLE data = ::GetClipboardData(format);
+  if (data == nullptr)
+    return {};
+  const TGlobalLock lock(data);
+  const auto* bytes = static_cast<const std::uint8_t*>(lock.get());
+  return bytes == nullptr ? std::vector<std::uint8_t>()
+                          : std::vector<std::uint8_t>(bytes, bytes + ::GlobalSize(data));
+}
+
+std::vector<std::uint8_t> Mark(const wchar_t* name) {
+  return RawFormat(::RegisterClipboardFormatW(name));
+}
+
+bool WriteTextAndPrivateData() {
+  if (!::OpenClipboard(nullptr))
+    return false;
+  const TScopeExit close(&::CloseClipboard);
+  ::EmptyClipboard();
+  for (const auto& [format, bytes] :
+       {std::pair<UINT, std::vector<std::uint8_t>>{CF_UNICODETEXT, {'u', 0, 's', 0, 0, 0}},
+        {PrivateFormat, {1, 2, 3}}}) {
+    unique_hglobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+    {
+      const TGlobalLock lock(memory.get());
+      std::copy(bytes.begin(), bytes.end(), static_cast<std::uint8_t*>(lock.get()));
+    }
+    if (::SetClipboardData(format, memory.get()) == nullptr)
+      return false;
+    memory.release();
+  }
+  return true;
+}
+
+TEST(PasteClipboard, TheUsersFormatsComeBackAfterAPasteMarkedToStayOutOfTheHistory) {
+  ASSERT_TRUE(WriteTextAndPrivateData());
+  TClipboard clipboard;
+  const std::optional<platform::TClipboardSnapshot> saved = clipboard.Snapshot();
+  ASSERT_TRUE(saved.has_value());
+  ASSERT_TRUE(clipboard.SetPasteText(u"clip"));
+  EXPECT_EQ(testing::ReadRawClipboardText(), L"clip");
+  EXPECT_TRUE(clipboard.PasteTextTaken());
+  const std::vector<std::uint8_t> no{0, 0, 0, 0};
+  EXPECT_FALSE(Mark(L"ExcludeClipboardContentFromMonitorProcessing").empty());
+  EXPECT_EQ(Mark(L"CanIncludeInClipboardHistory"), no);
+  EXPECT_EQ(Mark(L"CanUploadToCloudClipboard"), no);
+
+  ASSERT_TRUE(clipboard.Restore(*saved));
+  EXPECT_EQ(testing::ReadRawClipboardText(), L"us");
+  const std::vector<std::uint8_t> privateBytes = RawFormat(PrivateFormat);
+  // Global memory may be handed out rounded up; what was put there comes first.
+  ASSERT_GE(privateBytes.size(), 3u);
+  EXPECT_EQ(std::vector<std::uint8_t>(privateBytes.begin(), privateBytes.begin() + 3),
+            (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(Mark(L"CanIncludeInClipboardHistory"), no) << "what went back is not recorded again";
+}
+
+TEST(PasteClipboard, ThePasteTextIsHandedOverWhenAnotherThreadAsksForIt) {
+  TClipboard clipboard;
+  ASSERT_TRUE(clipboard.SetPasteText(u"late"));
+  EXPECT_FALSE(clipboard.PasteTextTaken());
+  EXPECT_TRUE(clipboard.HoldsPasteText());
+  // The request to render reaches our window as a message, so this thread keeps handling them.
+  std::future<std::wstring> read =
+      std::async(std::launch::async, [] { return testing::ReadRawClipboardText(); });
+  EXPECT_TRUE(PumpUntil([&] { return clipboard.PasteTextTaken(); }));
+  EXPECT_EQ(read.get(), L"late");
+  ASSERT_TRUE(testing::WriteRawClipboardText(L"copied elsewhere"));
+  EXPECT_TRUE(PumpUntil([&] { return !clipboard.HoldsPasteText(); }))
+      << "another program's copy goes unnoticed";
+}
+
+TEST(InputAccess, AWindowOfOurOwnTakesInputAndAClosedOneIsGone) {
+  TForegroundWindow foreground;
+  const HWND window = ::CreateWindowExW(0, L"STATIC", L"Input target", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                        nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  const auto handle = reinterpret_cast<platform::TWindowHandle>(window);
+  EXPECT_EQ(foreground.InputAccess(handle), platform::TInputAccess::Allowed);
+  EXPECT_EQ(foreground.Title(handle), u"Input target");
+  ::DestroyWindow(window);
+  EXPECT_EQ(foreground.InputAccess(handle), platform::TInputAccess::Gone);
+  EXPECT_EQ(foreground.Title(handle), u"");
+}
+
+}  // namespace
+}  // namespace tolvane::win32
