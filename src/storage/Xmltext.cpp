@@ -1,6 +1,12 @@
 #include "storage/Xmltext.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstddef>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "storage/Xmlchars.h"
 
@@ -86,34 +92,83 @@ std::size_t MatchEntity(std::basic_string_view<TChar> text, std::size_t at, char
   return 0;
 }
 
-// Copies or decodes a text into to and returns the end of what it wrote: never more units than the text has.
-char16_t* CopyText(char16_t* to, std::u16string_view text) {
-  return std::copy(text.begin(), text.end(), to);
-}
-
-char16_t* CopyText(char16_t* to, std::string_view bytes) {
-  return to + DecodeUtf8Into(to, bytes);
-}
-
-// Entities and UTF-8 sequences only ever shrink the text, so its length is room enough: the output is sized
-// once and written through a pointer, however many entities the text holds.
-template <class TChar>
-void AppendDecoded(std::u16string& out, std::basic_string_view<TChar> text) {
+// Entities only ever shrink the text, so its length is room enough: the output is sized once and written
+// through a pointer, however many entities the text holds.
+void AppendDecoded(std::u16string& out, std::u16string_view text) {
   const std::size_t start = out.size();
   out.resize(start + text.size());
   char16_t* to = out.data() + start;
   std::size_t done = 0;
-  for (std::size_t amp = text.find(TChar('&')); amp != text.npos; amp = text.find(TChar('&'), amp + 1)) {
+  for (std::size_t amp = text.find(u'&'); amp != text.npos; amp = text.find(u'&', amp + 1)) {
     char16_t character = 0;
     const std::size_t length = MatchEntity(text, amp, character);
     if (length == 0)
       continue;
-    to = CopyText(to, text.substr(done, amp - done));
+    to = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done),
+                   text.begin() + static_cast<std::ptrdiff_t>(amp), to);
     *to++ = character;
     done = amp + length;
     amp = done - 1;
   }
-  to = CopyText(to, text.substr(done));
+  to = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done), text.end(), to);
+  out.resize(static_cast<std::size_t>(to - out.data()));
+}
+
+// Widens the ASCII bytes before the first "&" or wider byte, sixteen at a time where SSE2 is there, and
+// returns how many it took. Whole blocks are written: the output is never ahead of the input, so a block
+// of input always has room.
+std::size_t WidenPlainAscii(char16_t* to, const char* bytes, std::size_t size) {
+  std::size_t done = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i amp = _mm_set1_epi8('&');
+  for (; done + 16 <= size; done += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + done));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), _mm_unpacklo_epi8(block, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done + 8), _mm_unpackhi_epi8(block, zero));
+    const int stops = _mm_movemask_epi8(block) | _mm_movemask_epi8(_mm_cmpeq_epi8(block, amp));
+    if (stops != 0)
+      return done + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(stops)));
+  }
+#endif
+  for (; done < size; ++done) {
+    const auto byte = static_cast<unsigned char>(bytes[done]);
+    if (byte >= 0x80 || byte == '&')
+      break;
+    to[done] = byte;
+  }
+  return done;
+}
+
+// UTF-8 text in one pass: ASCII, entities and multi-byte sequences as they come, each invalid sequence one
+// U+FFFD, so the result is that of decoding first and unescaping after.
+void AppendDecoded(std::u16string& out, std::string_view bytes) {
+  const std::size_t start = out.size();
+  out.resize(start + bytes.size());
+  char16_t* to = out.data() + start;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t plain = WidenPlainAscii(to, bytes.data() + pos, bytes.size() - pos);
+    to += plain;
+    pos += plain;
+    if (pos == bytes.size())
+      break;
+    if (bytes[pos] == '&') {
+      char16_t character = u'&';
+      const std::size_t length = MatchEntity(bytes, pos, character);
+      *to++ = character;
+      pos += length == 0 ? 1 : length;
+      continue;
+    }
+    const TUtf8Sequence sequence = DecodeUtf8Sequence(bytes, pos);
+    if (sequence.CodePoint < 0x10000) {
+      *to++ = static_cast<char16_t>(sequence.CodePoint);
+    } else {
+      *to++ = static_cast<char16_t>(0xD800 + ((sequence.CodePoint - 0x10000) >> 10));
+      *to++ = static_cast<char16_t>(0xDC00 + ((sequence.CodePoint - 0x10000) & 0x3FF));
+    }
+    pos += sequence.Length;
+  }
   out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
