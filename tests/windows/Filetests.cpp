@@ -128,6 +128,34 @@ TEST_F(FilesTest, TellsFilesAndFoldersApart) {
   EXPECT_FALSE(Files.Delete(Temp / u"file"));
 }
 
+TEST_F(FilesTest, InfoTellsSizeAndLastWriteOfFilesOnly) {
+  WriteFile(Temp / u"menu.TvXml", "abc");
+  const std::wstring path = Wide(Temp / u"menu.TvXml");
+  {
+    // Dated back an hour, so the next write moves the time whatever the clock's resolution.
+    const unique_file file(::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
+    FILETIME written{};
+    ASSERT_TRUE(::GetFileTime(file.get(), nullptr, nullptr, &written));
+    ULARGE_INTEGER earlier{{written.dwLowDateTime, written.dwHighDateTime}};
+    earlier.QuadPart -= 36000000000ULL;
+    written = {earlier.LowPart, earlier.HighPart};
+    ASSERT_TRUE(::SetFileTime(file.get(), nullptr, nullptr, &written));
+  }
+  const std::optional<platform::TFileInfo> before = Files.Info(Temp / u"menu.TvXml");
+  ASSERT_TRUE(before.has_value());
+  EXPECT_EQ(before->Size, 3U);
+  EXPECT_EQ(Files.Info(Temp / u"menu.TvXml"), before);
+  WriteFile(Temp / u"menu.TvXml", "abcdef");
+  const std::optional<platform::TFileInfo> after = Files.Info(Temp / u"menu.TvXml");
+  ASSERT_TRUE(after.has_value());
+  EXPECT_EQ(after->Size, 6U);
+  EXPECT_GT(after->LastWrite, before->LastWrite);
+  EXPECT_EQ(Files.Info(Temp / u"missing.TvXml"), std::nullopt);
+  EXPECT_EQ(Files.Info(Temp / u""), std::nullopt);
+}
+
 TEST_F(FilesTest, CannotOpenForWritingWhileAnotherHandleDeniesWriting) {
   const std::u16string path = Temp / u"locked.txt";
   WriteFile(path, "x");

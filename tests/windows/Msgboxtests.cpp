@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -294,6 +295,34 @@ TEST(QxMsgBox, ChoosesButtonsByKeyboard) {
         box.AddButton(info.Button);
     }
     const TBoxDriver driver({Keys(c.Keys, c.Alt)});
+    EXPECT_EQ(box.ShowModal(), c.Expected) << c.Name;
+  }
+}
+
+TEST(QxMsgBox, ButtonsNamedForWhatTheyDoAnswerToTheirOwnAccessKeys) {
+  const struct {
+    const char* Name;
+    std::vector<WORD> Keys;
+    TMsgResult Expected;
+  } cases[] = {{"O", {'O'}, TMsgResult::No},
+               {"R", {'R'}, TMsgResult::Retry},
+               {"A", {'A'}, TMsgResult::Yes},
+               {"N, the usual word's key, then Esc", {'N', VK_ESCAPE}, TMsgResult::Cancel}};
+  TCountryLocale locale(1);
+  for (const auto& c : cases) {
+    TQxMsgBox box(nullptr, locale, Colors());
+    box.setCaption(u"Choice");
+    box.setText(u"Which one?");
+    for (const std::uint32_t added : {button::Yes, button::No, button::Retry, button::Cancel})
+      box.AddButton(added);
+    box.setButtonCaption(button::Yes, u"Save &As...");
+    box.setButtonCaption(button::No, u"&Overwrite");
+    box.setButtonCaption(button::Retry, u"&Reload");
+    std::vector<std::u16string> captions;
+    for (const HWND child : Children(box.Handle(), false))
+      captions.push_back(WindowText(child));
+    EXPECT_THAT(captions, ::testing::IsSupersetOf({u"Save &As...", u"&Overwrite", u"&Reload", u"&Cancel"}));
+    const TBoxDriver driver({Keys(c.Keys)});
     EXPECT_EQ(box.ShowModal(), c.Expected) << c.Name;
   }
 }
