@@ -16,28 +16,35 @@ struct TBreakShape {
   std::u16string_view FixedIndent;
 };
 
-// Splits one line until every piece fits; the line itself keeps the first piece. What is still to split is
-// never copied whole: each split only makes the piece that stays, so a long line costs time in proportion to
-// its length.
+// The leading blanks of [0, end), leaving at least its last character out, as LeadingIndentation counts them.
+std::u16string Indentation(const TPendingText& text, std::size_t end) {
+  std::size_t length = 0;
+  while (length + 1 < end && text[length] < 33)
+    ++length;
+  return text.Substr(0, length);
+}
+
+// Splits one line until every piece fits. What is still to split is never copied whole: each split only makes
+// the piece that stays, so a long line costs time in proportion to its length. The line keeps the first piece
+// in its own text, cut short once the pieces after it, read from that text, have been made.
 template <class TSplit>
 void SplitLine(std::unique_ptr<TClipLine> line, TClipLines& broken, const TBreakShape& shape, TSplit split) {
-  const std::u16string source = std::exchange(line->Text, {});
-  TPendingText pending(source);
-  TClipLine* piece = broken.Add(std::move(line));
-  int width = shape.Width;
-  for (;;) {
-    const std::optional<TSplitPoint> point = split(pending, width);
-    std::u16string kept = pending.Substr(0, point ? point->KeptEnd : pending.size());
-    const bool last = !point || point->RestStart >= pending.size();
-    // The indentation of what was kept, not of the fixed indent in front of it.
-    const std::u16string indent(shape.AutoIndent && !last ? LeadingIndentation(kept) : u"");
-    piece->Text += kept;
-    if (last)
-      return;
-    pending.Advance(point->RestStart, indent);
-    piece = broken.Add(std::make_unique<TClipLine>(std::u16string(shape.FixedIndent), true));
-    width = shape.ContinuationWidth;
+  TClipLine* first = broken.Add(std::move(line));
+  TPendingText pending(first->Text);
+  std::optional<TSplitPoint> point = split(pending, shape.Width);
+  if (!point)
+    return;  // most lines fit as they are
+  const std::size_t firstEnd = point->KeptEnd;
+  while (point->RestStart < pending.size()) {
+    pending.Advance(point->RestStart, shape.AutoIndent ? Indentation(pending, point->KeptEnd) : u"");
+    point = split(pending, shape.ContinuationWidth);
+    std::u16string text(shape.FixedIndent);
+    text += pending.Substr(0, point ? point->KeptEnd : pending.size());
+    broken.Add(std::make_unique<TClipLine>(std::move(text), true));
+    if (!point)
+      break;
   }
+  first->Text.resize(firstEnd);
 }
 
 template <class TSplit>
