@@ -120,6 +120,26 @@ std::size_t EncodeUtf8(char32_t c, char* out) {
   return 4;
 }
 
+// The UTF-8 length of units: a pair takes 4 bytes, an unpaired surrogate the 3 of U+FFFD.
+std::size_t Utf8Length(std::u16string_view units) {
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char16_t c = units[i];
+    if (c < 0x80) {
+      length += 1;
+    } else if (c < 0x800) {
+      length += 2;
+    } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+               units[i + 1] <= 0xDFFF) {
+      length += 4;
+      ++i;
+    } else {
+      length += 3;
+    }
+  }
+  return length;
+}
+
 }  // namespace
 
 TUtf8Sequence DecodeUtf8Sequence(std::string_view bytes, std::size_t pos) {
@@ -183,8 +203,11 @@ void AppendUtf8(std::string& bytes, std::u16string_view text) {
     std::size_t end = std::min(text.size(), pos + PieceUnits);
     if (end < text.size() && text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF)
       ++end;
+    // The longest form when it fits the string as it is; else the exact length, so the string grows no more
+    // than appending would make it.
     const std::size_t start = bytes.size();
-    bytes.resize(start + 3 * (end - pos));
+    const std::size_t room = 3 * (end - pos);
+    bytes.resize(start + (start + room <= bytes.capacity() ? room : Utf8Length(text.substr(pos, end - pos))));
     char* const first = bytes.data() + start;
     char* out = first;
     while (pos < end) {

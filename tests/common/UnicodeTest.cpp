@@ -120,6 +120,21 @@ TEST(Utf16ToUtf8, KeepsPairsWholeAcrossThePiecesOfLongTexts) {
   EXPECT_EQ(Utf16ToUtf8(std::u16string(40000, u'\u20AC')), euros);
 }
 
+// Text is encoded into room for its longest form while that fits; a string sized for the result does not
+// grow beyond it, whatever the characters.
+TEST(Utf16ToUtf8, GrowsTheStringNoMoreThanTheResultNeeds) {
+  for (const std::u16string& text : {std::u16string(100000, u'a'), std::u16string(50000, u'\u20AC'),
+                                     std::u16string(99999, u'a') + u"\U0001F600" + char16_t{0xD83D}}) {
+    const std::string bytes = Utf16ToUtf8(text);
+    std::string sized;
+    sized.reserve(bytes.size());
+    const std::size_t capacity = sized.capacity();
+    AppendUtf8(sized, text);
+    EXPECT_EQ(sized, bytes);
+    EXPECT_EQ(sized.capacity(), capacity) << text.size();
+  }
+}
+
 // Random runs of ASCII between wider characters, long enough to span many blocks and several pieces, come
 // back whole; each character alone is encoded without the block paths.
 TEST(Utf16ToUtf8, RandomMixesOfAsciiRunsAndWideCharactersRoundTrip) {
