@@ -24,7 +24,6 @@ struct TPasteSeen {
   bool Excluded = false;         // "ExcludeClipboardContentFromMonitorProcessing" present
   std::optional<DWORD> History;  // "CanIncludeInClipboardHistory"
   std::optional<DWORD> Cloud;    // "CanUploadToCloudClipboard"
-  std::optional<bool> ShiftAtV;  // Shift down when the V of the paste keystroke arrived
   int Pastes = 0;
 };
 
@@ -41,8 +40,6 @@ std::optional<DWORD> FormatValue(const wchar_t* name) {
 
 // The edit of the target window, looking at the clipboard and the keys as a paste arrives.
 LRESULT CALLBACK WatchingEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_KEYDOWN && wParam == 'V')
-    Seen.ShiftAtV = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
   if (message == WM_PASTE && ::OpenClipboard(window)) {
     ++Seen.Pastes;
     Seen.Excluded = ::IsClipboardFormatAvailable(
@@ -119,7 +116,9 @@ class TPasteTest : public TTolvaneTest {
   HWND Panel = nullptr;
 };
 
-TEST_F(TPasteTest, APasteStaysOutOfTheHistoryGivesTheClipboardBackAndGetsPastHeldKeys) {
+// A held modifier is tested at the Windows tier: here the pick changes the focus, and Wine then takes the
+// modifier state from the X server, which never saw the injected key.
+TEST_F(TPasteTest, APasteStaysOutOfTheHistoryAndGivesTheClipboardBack) {
   ASSERT_NO_FATAL_FAILURE(Open(true));
   const TTargetWindow target;
   ASSERT_NO_FATAL_FAILURE(Watch(target));
@@ -134,25 +133,6 @@ TEST_F(TPasteTest, APasteStaysOutOfTheHistoryGivesTheClipboardBackAndGetsPastHel
   EXPECT_EQ(Seen.Cloud, std::optional<DWORD>(0));
   EXPECT_TRUE(WaitUntil([] { return ClipboardText() == std::wstring(L"copied by the user"); }))
       << "the clipboard holds \"" << Narrow(ClipboardText().value_or(L"(nothing)")) << "\"";
-  EXPECT_TRUE(NoModifierDown());
-
-  // Shift still held when the pick runs: the paste keystroke must not arrive as Ctrl+Shift+V, and Shift is
-  // down again afterwards, as the user holds it. Whether the bar saw Shift with the posted Enter depends on
-  // when its thread took in the key; a Shift pick pastes name, hint and text, a plain one the text.
-  target.Clear();
-  Seen = {};
-  {
-    THeldKey shift(VK_LSHIFT);
-    ASSERT_NO_FATAL_FAILURE(PickGreeting());
-    EXPECT_TRUE(WaitUntil([&] { return Seen.Pastes == 1; }));
-    EXPECT_TRUE(WaitUntil([&] {
-      return target.Text() == L"Greeting\r\n\r\nHello from the menu" ||
-             target.Text() == L"Hello from the menu";
-    })) << Narrow(target.Text());
-    EXPECT_EQ(Seen.ShiftAtV, std::optional<bool>(false));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == std::wstring(L"copied by the user"); }));
-    EXPECT_NE(::GetAsyncKeyState(VK_LSHIFT) & 0x8000, 0) << "Shift was not given back";
-  }
   EXPECT_TRUE(NoModifierDown());
   CloseAndExpectCleanExit(*Tolvane, Window);
 }

@@ -5,9 +5,13 @@
 #include <vector>
 
 #include "Testsupport.h"
+#include "execution/Heldmodifiers.h"
+#include "execution/Pastekeys.h"
 #include "platform/win32/Clipboard.h"
 #include "platform/win32/Foreground.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Keyboard.h"
+#include "platform/win32/Time.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -90,6 +94,47 @@ TEST(PasteClipboard, ThePasteTextIsHandedOverWhenAnotherThreadAsksForIt) {
   ASSERT_TRUE(testing::WriteRawClipboardText(L"copied elsewhere"));
   EXPECT_TRUE(PumpUntil([&] { return !clipboard.HoldsPasteText(); }))
       << "another program's copy goes unnoticed";
+}
+
+std::optional<bool> ShiftAtV;
+WNDPROC EditProc = nullptr;
+
+LRESULT CALLBACK WatchingEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && wParam == 'V')
+    ShiftAtV = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  return ::CallWindowProcW(EditProc, window, message, wParam, lParam);
+}
+
+TEST(HeldModifiers, AHeldShiftIsLiftedForThePasteAndDownAgainAfterIt) {
+  constexpr WORD LeftShift = VK_LSHIFT;
+  TKeyboard keyboard;
+  TTime time;
+  const platform::TKeyRecord press{LeftShift, 0, 0};
+  const platform::TKeyRecord release{LeftShift, 0, platform::KeyFlagUp};
+  testing::TTestWindow target;
+  // Under Wine the window taking the focus takes the modifier state from the X server, which never saw an
+  // injected key: a Shift pressed before is released then. That release is waited for (it does not come on
+  // Windows), so the Shift pressed afterwards stays down.
+  ASSERT_EQ(keyboard.SendBatch({&press, 1}), 1u);
+  ASSERT_TRUE(target.BringToFront());
+  (void)PumpUntil([&] { return !keyboard.IsKeyDown(LeftShift); }, 1000);
+  (void)keyboard.SendBatch({&release, 1});
+  EditProc = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(target.Edit(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchingEditProc)));
+  TClipboard clipboard;
+  ASSERT_TRUE(clipboard.SetText(u"pasted"));
+  ASSERT_EQ(keyboard.SendBatch({&press, 1}), 1u);
+  ASSERT_TRUE(PumpUntil([&] { return keyboard.IsKeyDown(LeftShift); }));
+  {
+    const execution::THeldModifiers held(keyboard, time);
+    EXPECT_EQ(held.Lifted().size(), 1u);
+    EXPECT_TRUE(execution::SendPasteKeys(true, keyboard));
+    EXPECT_TRUE(PumpUntil([&] { return target.EditText() == u"pasted"; }));
+  }
+  EXPECT_EQ(ShiftAtV, std::optional<bool>(false)) << "the paste arrived as Ctrl+Shift+V";
+  EXPECT_TRUE(PumpUntil([&] { return keyboard.IsKeyDown(LeftShift); })) << "Shift was not given back";
+  ASSERT_EQ(keyboard.SendBatch({&release, 1}), 1u);
+  EXPECT_TRUE(PumpUntil([&] { return !keyboard.IsKeyDown(LeftShift); }));
 }
 
 TEST(InputAccess, AWindowOfOurOwnTakesInputAndAClosedOneIsGone) {
