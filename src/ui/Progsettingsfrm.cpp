@@ -18,8 +18,8 @@ namespace {
 
 constexpr UINT_PTR kFontTimer = 1;
 constexpr UINT kFontDelayMs = 50;
-constexpr TSize kDesignClient{1200, 930};
-constexpr TRect kDefaultImage{430, 585, 520, 675};
+constexpr TSize kDesignClient{1200, 985};
+constexpr TRect kDefaultImage{430, 640, 520, 730};
 constexpr std::u16string_view kStandardSample =
     u"Hints and the code view\r\nuse this font.\r\nAaBbCcXxYyZz 0123456789";
 constexpr std::u16string_view kFixedSample =
@@ -57,6 +57,7 @@ struct TFrmProgSettings::TControls {
         StayOnTop(form, CbxStayOnTop, u"Stay On Top"),
         AutoPaste(form, CbxAutoPaste, u"Auto Paste"),
         ShowOnTaskbar(form, CbxShowOnTaskbar, u"Show On Taskbar"),
+        RestoreClipboard(form, CbxRestoreClipboard, u"Restore Clipboard"),
         StandardSample(form, MemoSample, editstyle::Multiline | editstyle::ReadOnly),
         FixedSample(form, ReFixedSample, richstyle::ReadOnly | richstyle::NoWordWrap | richstyle::PlainText) {
   }
@@ -69,7 +70,7 @@ struct TFrmProgSettings::TControls {
   TSpinEdit FixedFontSize;
   TCheckBox FixedBold;
   TSpinEdit TabSize;
-  TCheckBox AutoHide, StayOnTop, AutoPaste, ShowOnTaskbar;
+  TCheckBox AutoHide, StayOnTop, AutoPaste, ShowOnTaskbar, RestoreClipboard;
   TEdit StandardSample;
   TRichEdit FixedSample;
 };
@@ -112,22 +113,25 @@ void TFrmProgSettings::CreateControls() {
   AddSwatch({45, 285, 295, 345}, u"Splitter Color", Working.SplitterColor);
   AddSwatch({315, 285, 565, 345}, u"Disabled Color", Working.DisabledColor);
 
-  AddGroup({20, 375, 590, 530}, u"Switches");
+  AddGroup({20, 375, 590, 585}, u"Switches");
   Place(c.AutoHide, {45, 410, 295, 455});
   Place(c.StayOnTop, {315, 410, 565, 455});
   Place(c.AutoPaste, {45, 465, 295, 510});
   Place(c.ShowOnTaskbar, {315, 465, 565, 510});
+  Place(c.RestoreClipboard, {45, 520, 295, 565});
   c.AutoHide.OnClick = [this] { Working.AutoHide = Hosted->AutoHide.Checked(); };
   c.StayOnTop.OnClick = [this] { Working.StayOnTop = Hosted->StayOnTop.Checked(); };
   c.AutoPaste.OnClick = [this] { Working.AutoPaste = Hosted->AutoPaste.Checked(); };
   c.ShowOnTaskbar.OnClick = [this] { Working.ShowOnTaskbar = Hosted->ShowOnTaskbar.Checked(); };
+  c.RestoreClipboard.OnClick = [this] { Working.RestoreClipboard = Hosted->RestoreClipboard.Checked(); };
+  AddHint(c.RestoreClipboard.Handle(), u" Put back what was on the clipboard after a paste ");
 
-  AddGroup({20, 545, 590, 700}, u"New Items");
-  AddLabel({45, 605, 420, 655}, u"Default Image on New Items");
+  AddGroup({20, 600, 590, 755}, u"New Items");
+  AddLabel({45, 660, 420, 710}, u"Default Image on New Items");
 
-  AddGroup({20, 715, 590, 845}, u"Code View");
-  AddLabel({45, 755, 200, 800}, u"Tab Size");
-  Place(c.TabSize, {200, 755, 300, 800});
+  AddGroup({20, 770, 590, 900}, u"Code View");
+  AddLabel({45, 810, 200, 855}, u"Tab Size");
+  Place(c.TabSize, {200, 810, 300, 855});
   c.TabSize.OnChange = [this](int value) { Working.CodeTabSize = value; };
 
   AddGroup({620, 15, 1180, 420}, u"Standard Font (in Tool Tip and code / clip view)");
@@ -148,11 +152,11 @@ void TFrmProgSettings::CreateControls() {
     ApplySampleFonts();
   };
 
-  AddGroup({620, 435, 1180, 845}, u"Fixed Font (in code / clip view)");
+  AddGroup({620, 435, 1180, 900}, u"Fixed Font (in code / clip view)");
   Place(c.FixedFontNames, {645, 475, 985, 520});
   Place(c.FixedFontSize, {1000, 475, 1100, 520});
   Place(c.FixedBold, {645, 535, 900, 580});
-  Place(c.FixedSample, {645, 595, 1155, 825});
+  Place(c.FixedSample, {645, 595, 1155, 880});
   c.FixedFontNames.OnSelChanged = [this] {
     Working.CodeFixedFontName = Hosted->FixedFontNames.Text();
     ApplySampleFonts();
@@ -185,6 +189,7 @@ void TFrmProgSettings::ShowValues() {
   c.StayOnTop.SetChecked(Working.StayOnTop);
   c.AutoPaste.SetChecked(Working.AutoPaste);
   c.ShowOnTaskbar.SetChecked(Working.ShowOnTaskbar);
+  c.RestoreClipboard.SetChecked(Working.RestoreClipboard);
   c.FontNames.SetSelected(c.FontNames.Add(Working.CodeFontName));
   c.FixedFontNames.SetSelected(c.FixedFontNames.Add(Working.CodeFixedFontName));
   ApplySampleFonts();

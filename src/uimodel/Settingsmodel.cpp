@@ -182,6 +182,7 @@ void ApplyProgramSettings(const storage::TSettings& w, storage::TSettings& s) {
   s.AutoPaste = w.AutoPaste;
   s.AutoHide = w.AutoHide;
   s.ShowOnTaskbar = w.ShowOnTaskbar;
+  s.RestoreClipboard = w.RestoreClipboard;
 }
 
 void SetMenuBackground(storage::TSettings& working, const THlsPositions& positions, int largestChildCount,

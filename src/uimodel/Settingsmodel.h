@@ -47,6 +47,7 @@ enum : int {
   CbxStayOnTop,
   CbxAutoPaste,
   CbxShowOnTaskbar,
+  CbxRestoreClipboard,
   MemoSample,
   ReFixedSample,
   OkButton = 1,

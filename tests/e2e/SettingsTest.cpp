@@ -168,11 +168,16 @@ TEST_F(TSettingsTest, ProgramSettingsKeepOnlyWhatOkTook) {
   EXPECT_EQ(TrackPosition(dialog, id::WinBkgSliderHue), stored) << "Cancel kept the moved slider";
   PressKey(::GetDlgItem(dialog, id::WinBkgSliderHue), VK_END);
   ASSERT_TRUE(WaitUntil([&] { return TrackPosition(dialog, id::WinBkgSliderHue) == 240; }));
+  const HWND restore = ::GetDlgItem(dialog, id::CbxRestoreClipboard);
+  ASSERT_EQ(::SendMessageW(restore, BM_GETCHECK, 0, 0), BST_CHECKED) << "restoring is on by default";
+  ::SendMessageW(restore, BM_CLICK, 0, 0);
   ASSERT_TRUE(Closes(dialog, VK_RETURN));
 
   dialog = OpenDialog(VK_F3, L"TFrmProgSettings");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(TrackPosition(dialog, id::WinBkgSliderHue), 240) << "OK did not keep the slider";
+  EXPECT_EQ(::SendMessageW(::GetDlgItem(dialog, id::CbxRestoreClipboard), BM_GETCHECK, 0, 0), BST_UNCHECKED)
+      << "OK did not keep Restore Clipboard off";
   ASSERT_TRUE(Closes(dialog, VK_ESCAPE));
   CloseAndExpectCleanExit(*Tolvane, Window);
 }

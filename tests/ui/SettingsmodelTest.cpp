@@ -133,11 +133,13 @@ TEST(SettingsModelTest, OkCopiesOnlyTheDialogsOwnValues) {
   working = settings;
   SetWindowBackground(working, {3, 100, 150});
   working.AutoHide = !settings.AutoHide;
+  working.RestoreClipboard = !settings.RestoreClipboard;
   working.MenuTopColor = Rgb(1, 2, 3);  // not the program dialog's
   ApplyProgramSettings(working, program);
   EXPECT_EQ(program.FormTopColor, WindowColors({3, 100, 150}).Form.Top);
   EXPECT_EQ(program.ButHotDark, WindowColors({3, 100, 150}).HotDark);
   EXPECT_EQ(program.AutoHide, !settings.AutoHide);
+  EXPECT_EQ(program.RestoreClipboard, !settings.RestoreClipboard);
   EXPECT_EQ(program.MenuTopColor, settings.MenuTopColor);
 }
 
