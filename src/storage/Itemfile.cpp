@@ -191,8 +191,9 @@ TMenuSaveResult TMenuFile::SaveMenuFile(std::u16string_view fileName) {
     document.RootTag->SetAttribute(u"ver", MenuFileVersion);
   bool saved = false;
   if (RootItem) {
-    saved =
-        ReportSave(document, document.SaveToUtf8File(Services.Files, fileName, TItemRootWriter(*RootItem)));
+    // The file last read or written is the likely size: menus change little between saves.
+    const TItemRootWriter writer(*RootItem, Stamp ? static_cast<std::size_t>(Stamp->Info.Size) : 0);
+    saved = ReportSave(document, document.SaveToUtf8File(Services.Files, fileName, writer));
     if (saved)
       NoteWritten(fileName, document);
   } else {

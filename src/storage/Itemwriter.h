@@ -11,12 +11,15 @@ namespace tolvane::storage {
 // The root element: the name and attributes of the document's root, the root item's fields and its items.
 class TItemRootWriter final : public IXmlRootWriter {
  public:
-  explicit TItemRootWriter(const TItem& root) : Root(root) {}
+  // sizeHint: about how large the output will be, such as the size of the file the menu came from.
+  explicit TItemRootWriter(const TItem& root, std::size_t sizeHint = 0) : Root(root), Hint(sizeHint) {}
 
+  std::size_t SizeHint() const override { return Hint; }
   void Write(const TQxXmlTag& rootTag, TXmlTextSink& sink) const override;
 
  private:
   const TItem& Root;
+  std::size_t Hint;
 };
 
 // The item as an "Item" element at the given element level.

@@ -114,9 +114,9 @@ int TQxXmlFile::SaveUtf8(platform::IFiles& files, std::u16string_view fileName,
     SetXmlDefenitionTag(u"1.0", u"UTF-8", u"");
   // The first node's line break would put an empty line at the top.
   std::string bytes = "\xEF\xBB\xBF";
-  // The item writer's output is not measured first: walking every item twice costs more than letting the
-  // string grow.
-  bytes.reserve(GetApproximateBufferSize());
+  // The root writer's output is not measured: walking every item twice costs more than a guess and letting
+  // the string grow when the guess falls short.
+  bytes.reserve(GetApproximateBufferSize() + (writeRoot != nullptr ? writeRoot->SizeHint() : 0));
   std::u16string buffer;
   TXmlTextSink sink(buffer, bytes, 2);
   WriteNodes(sink, writeRoot);

@@ -37,6 +37,8 @@ inline constexpr int XmlSaveCannotCreate = 9;
 class IXmlRootWriter {
  public:
   virtual ~IXmlRootWriter() = default;
+  // A first guess at the element's size in UTF-8 bytes for sizing the output; 0 when there is none.
+  virtual std::size_t SizeHint() const = 0;
   virtual void Write(const TQxXmlTag& root, TXmlTextSink& sink) const = 0;
 };
 
