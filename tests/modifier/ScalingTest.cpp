@@ -10,8 +10,8 @@
 
 #include "Modifierfixture.h"
 
-// The replaced operator new takes its blocks from malloc, so its operator delete frees them; gcc sees only the
-// new expression where it inlines the delete and warns of a mismatch.
+// The replaced operator new takes its blocks from malloc, so its operator delete frees them; gcc sees only
+// the new expression where it inlines the delete and warns of a mismatch.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 namespace {
