@@ -18,7 +18,7 @@ std::u16string WindowName(platform::TWindowHandle window, const TActionHost& hos
   std::u16string title = host.Services.Foreground.Title(window);
   if (title.empty())
     title = host.History.TitleOf(window);
-  return title.empty() ? u"The window you were working in" : u"The window \"" + title + u"\"";
+  return execution::WindowName(title);
 }
 
 void ReportNoInput(std::u16string_view caption, const std::u16string& reason, std::u16string_view instead,
@@ -66,12 +66,8 @@ bool TargetTakesInput(platform::TWindowHandle target, const TActionHost& host, s
       ReportNoInput(u"Target Window Closed", WindowName(target, host) + u" has been closed.", instead, host);
       return false;
     case platform::TInputAccess::Refused:
-      ReportNoInput(
-          u"Target Window Refuses Input",
-          WindowName(target, host) +
-              u" belongs to a program that runs with higher rights than Tolvane (as administrator), "
-              u"and Windows does not let Tolvane send keys to it.",
-          instead, host);
+      ReportNoInput(execution::RefusedInputCaption, execution::RefusedInputReason(WindowName(target, host)),
+                    instead, host);
       return false;
   }
   return true;

@@ -2,6 +2,16 @@
 
 namespace tolvane::execution {
 
+std::u16string WindowName(std::u16string_view title) {
+  return title.empty() ? u"The window you were working in" : u"The window \"" + std::u16string(title) + u"\"";
+}
+
+std::u16string RefusedInputReason(std::u16string_view windowName) {
+  return std::u16string(windowName) +
+         u" belongs to a program that runs with higher rights than Tolvane (as administrator), and Windows "
+         u"does not let Tolvane send keys to it.";
+}
+
 TRestoreResult RestoreTargetWindow(const TForegroundHistory& history,
                                    platform::TWindowHandle focusTimeForeground, bool closing,
                                    platform::IForegroundWindow& foreground, platform::ITime& time) {

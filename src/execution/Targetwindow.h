@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "execution/Foregroundhistory.h"
 #include "platform/Foreground.h"
@@ -24,5 +26,13 @@ inline constexpr std::uint32_t RestoreWaitStepMs = 10;
                                                  platform::TWindowHandle focusTimeForeground, bool closing,
                                                  platform::IForegroundWindow& foreground,
                                                  platform::ITime& time);
+
+// How messages name a window: by its title, or generically when it has none.
+std::u16string WindowName(std::u16string_view title);
+
+// A window whose program runs at a higher integrity level: the system drops the keys sent to it, so the
+// user is told instead.
+inline constexpr std::u16string_view RefusedInputCaption = u"Target Window Refuses Input";
+std::u16string RefusedInputReason(std::u16string_view windowName);
 
 }  // namespace tolvane::execution

@@ -57,6 +57,8 @@ void WaitForClipboardChange(TQxClipTxt& clip) {
 }
 
 void CopyFromTarget(TQxClipTxt& clip, std::uint16_t key, std::uint32_t keyFlags) {
+  if (!clip.ForegroundTakesKeys())
+    return;
   // Change reports are posted messages: one for an earlier change (our own Paste a line before, say) may
   // still be queued, and would end the wait before the target has copied anything. They are handled first.
   clip.Services.Time.WaitProcessingMessages(0);
@@ -124,6 +126,8 @@ void Copy_Ctrl_Insert_ToClipboard(TQxClipTxt& clip, const TArgs&) {
 }
 
 void Paste(TQxClipTxt& clip, const TArgs&) {
+  if (!clip.ForegroundTakesKeys())
+    return;
   clip.Services.Time.Sleep(PasteDelayMs);
   if (SaveLinesForPaste(clip)) {
     (void)execution::SendPasteKeys(true, clip.Services.Keyboard);

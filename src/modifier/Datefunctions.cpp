@@ -40,6 +40,8 @@ void CurrentDateTimePaste(TQxClipTxt& clip, const TArgs& args) {
 
 void CurrentDateTimeType(TQxClipTxt& clip, const TArgs& args) {
   // The macro language escapes with a backslash, so each one the date holds is doubled to be typed as is.
+  if (!clip.ForegroundTakesKeys())
+    return;
   std::u16string macro = Now(clip, args);
   ReplaceAll(macro, u"\\", u"\\\\");
   execution::TQxInputList list(std::move(macro));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/Decimaltext.h"
+#include "execution/Targetwindow.h"
 #include "modifier/Functionids.h"
 #include "modifier/Functionregistry.h"
 #include "modifier/Parameters.h"
@@ -14,6 +15,7 @@ namespace tolvane::modifier {
 
 bool TQxClipTxt::RunScript(const std::vector<std::u16string>& scriptLines) {
   StoppedAt.reset();
+  KeysRefused = false;
   for (std::size_t i = 0; i < scriptLines.size(); ++i) {
     // A script can ask for more text than memory holds (padding to column 2,000,000,000); that stops the
     // run with a message instead of ending the program. Nothing has been delivered from the half-made lines.
@@ -91,7 +93,22 @@ bool TQxClipTxt::ExecuteFunction(std::int32_t id, std::u16string_view paramText)
     return false;
   }
   handler(*this, args);
-  return true;
+  return !KeysRefused;
+}
+
+bool TQxClipTxt::ForegroundTakesKeys() {
+  if (KeysRefused)
+    return false;
+  platform::IForegroundWindow& foreground = Services.Foreground;
+  const platform::TWindowHandle window = foreground.Get();
+  // A window that is gone or unknown gets the keys as before: only a refusal is known to lose them.
+  if (foreground.InputAccess(window) != platform::TInputAccess::Refused)
+    return true;
+  KeysRefused = true;
+  Messages.Error(execution::RefusedInputCaption,
+                 execution::RefusedInputReason(execution::WindowName(foreground.Title(window))) +
+                     u"\r\nThe script was stopped.");
+  return false;
 }
 
 }  // namespace tolvane::modifier

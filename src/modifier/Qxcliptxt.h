@@ -51,6 +51,9 @@ class TQxClipTxt {
   // The clipboard's text with up to five attempts 50 ms apart, nothing shown; empty when it holds no text,
   // nullopt when it could not be read.
   std::optional<std::u16string> ReadClipboardText();
+  // False when the foreground window's program runs with higher rights, so that the system would drop the
+  // keys a function sends: the user is told once and the run stops after the current function.
+  [[nodiscard]] bool ForegroundTakesKeys();
 
   platform::TServices Services;
   TRunMessages Messages;
@@ -69,6 +72,7 @@ class TQxClipTxt {
   execution::TPasteClipboard* PasteClipboard = nullptr;
 
  private:
+  bool KeysRefused = false;
   // Runs the line at i (a whole block when it opens one); the index of the last line it took, or nullopt
   // when the run must stop.
   std::optional<std::size_t> RunLine(const std::vector<std::u16string>& scriptLines, std::size_t i);

@@ -16,7 +16,7 @@ std::size_t CaretSteps(std::u16string_view text) {
 
 // Each line typed where `key` put the caret, then Down and `key` again for the next line.
 void TypeAtLineEnds(TQxClipTxt& clip, std::uint16_t key) {
-  if (clip.Lines.Empty())
+  if (clip.Lines.Empty() || !clip.ForegroundTakesKeys())
     return;
   TKeyTyper typer(clip.Services.Keyboard);
   typer.Press(key);
@@ -39,6 +39,8 @@ void PasteBeforeLines(TQxClipTxt& clip, const TArgs&) {
 
 void PasteAsLines(TQxClipTxt& clip, const TArgs& args) {
   const bool doHome = args[0].YesNo;
+  if (!clip.ForegroundTakesKeys())
+    return;
   TKeyTyper typer(clip.Services.Keyboard);
   for (const TClipLine& line : clip.Lines) {
     typer.Type(line.Text, doHome);
@@ -49,6 +51,8 @@ void PasteAsLines(TQxClipTxt& clip, const TArgs& args) {
 }
 
 void PasteAsBlock(TQxClipTxt& clip, const TArgs&) {
+  if (!clip.ForegroundTakesKeys())
+    return;
   TKeyTyper typer(clip.Services.Keyboard);
   for (const TClipLine& line : clip.Lines) {
     typer.Type(line.Text, false);
@@ -58,6 +62,8 @@ void PasteAsBlock(TQxClipTxt& clip, const TArgs&) {
 }
 
 void SendKeyboardCombinaton(TQxClipTxt& clip, const TArgs& args) {
+  if (!clip.ForegroundTakesKeys())
+    return;
   execution::TQxInputList macro(args[0].TextValue);
   // A cut-off playback has released its keys; the script goes on, as after any other function.
   (void)execution::PlayInputList(macro, 1, clip.Services.Keyboard, clip.Services.Time);

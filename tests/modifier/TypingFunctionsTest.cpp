@@ -107,6 +107,34 @@ TEST_F(TypingFunctionsTest, ACutOffInjectionStopsTheTyping) {
   EXPECT_EQ(Doubles.Keyboard.Batches().size(), 1u);
 }
 
+// A foreground window whose program runs with higher rights drops the keys: whichever function would send
+// them first shows one message naming the window, nothing is sent and the run stops there.
+TEST_F(TypingFunctionsTest, AWindowThatRefusesKeysStopsTheRunWithOneMessage) {
+  for (const std::u16string_view first :
+       {u"PasteAsLines( 'n' )", u"PasteAsBlock()", u"PasteAfterLines()", u"Paste()",
+        u"SendKeyboardCombinaton( 'a' )", u"Copy_Ctrl_C_ToClipboard()", u"CurrentDateTimeType( 'yyyy' )"}) {
+    SCOPED_TRACE(Utf16ToUtf8(first));
+    auto clip = Make(u"ab\r\ncd");
+    Doubles.Foreground.AddWindow(7, u"ConsoleWindowClass");
+    Doubles.Foreground.SetTitle(7, u"Administrator: Console");
+    Doubles.Foreground.SetElevated(7, true);
+    Doubles.Foreground.BringToFront(7);
+    Doubles.Recorder.Clear();
+    const std::size_t shown = Doubles.MessageBox.Requests().size();
+    EXPECT_FALSE(Run(*clip, std::u16string(first) + u"\r\nPasteAsLines( 'n' )\r\nSaveToClipboard()"));
+    EXPECT_EQ(clip->StoppedAt, std::optional<std::size_t>(0));
+    EXPECT_EQ(Trace().find("keys +"), std::string::npos) << Trace();
+    ASSERT_EQ(Doubles.MessageBox.Requests().size(), shown + 1);
+    EXPECT_EQ(Doubles.MessageBox.Requests().back().Caption, u"Target Window Refuses Input");
+    EXPECT_NE(Doubles.MessageBox.Requests().back().Text.find(u"\"Administrator: Console\""),
+              std::u16string::npos);
+    // The same window once its program runs with our rights takes the keys.
+    Doubles.Foreground.SetElevated(7, false);
+    EXPECT_TRUE(Run(*clip, u"PasteAsLines( 'n' )"));
+    EXPECT_NE(Trace().find("keys +"), std::string::npos);
+  }
+}
+
 TEST_F(TypingFunctionsTest, MacrosAndSleeps) {
   struct TCase {
     std::u16string Script;
