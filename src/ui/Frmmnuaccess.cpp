@@ -7,21 +7,12 @@
 namespace tolvane::ui {
 
 LRESULT TFormMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_GETOBJECT: {
-      LRESULT answer = 0;
-      if (Access.GetObject(Hwnd, wParam, lParam, answer))
-        return answer;
-      break;
-    }
-    case WM_DESTROY:
-      Access.Disconnect();
-      break;
-    case uimodel::UM_ACCESS_ACTION:
-      AccessAction(static_cast<int>(wParam));
-      return 0;
-    default:
-      break;
+  LRESULT answer = 0;
+  if (Access.Message(Hwnd, message, wParam, lParam, answer))
+    return answer;
+  if (message == uimodel::UM_ACCESS_ACTION) {
+    AccessAction(static_cast<int>(wParam));
+    return 0;
   }
   const LRESULT result = MenuMessage(message, wParam, lParam);
   // Whatever the message changed (a delete, a sort, a reopen) is announced once here.

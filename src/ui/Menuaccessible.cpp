@@ -3,6 +3,7 @@
 // After Win.h, so the COM headers see the same Windows configuration.
 #include <oleacc.h>
 
+#include <optional>
 #include <string_view>
 
 #include "uimodel/Uimessages.h"
@@ -176,6 +177,21 @@ class TMenuAccessible final : public IAccessible {
       return result;
     return ChildIdOf(child, id) && view.ValidId(id) ? S_OK : E_INVALIDARG;
   }
+  // A text of the child, or of the menu itself when `textOf` gives one for it (nullopt: the child has none).
+  using TTextOf = std::optional<std::u16string_view> (*)(const uimodel::TMenuAccessView& view,
+                                                         const uimodel::TAccessChild* item);
+  HRESULT ChildText(const VARIANT& child, BSTR* text, TTextOf textOf) const {
+    if (text == nullptr)
+      return E_POINTER;
+    *text = nullptr;
+    uimodel::TMenuAccessView view;
+    long id = 0;
+    const HRESULT result = ReadFor(child, view, id);
+    if (FAILED(result))
+      return result;
+    const std::optional<std::u16string_view> found = textOf(view, view.Child(id));
+    return found ? TextResult(*found, text) : S_FALSE;
+  }
   HRESULT NoText(const VARIANT& child, BSTR* text) const {
     if (text == nullptr)
       return E_POINTER;
@@ -228,16 +244,9 @@ HRESULT TMenuAccessible::get_accChild(VARIANT child, IDispatch** dispatch) {
 }
 
 HRESULT TMenuAccessible::get_accName(VARIANT child, BSTR* name) {
-  if (name == nullptr)
-    return E_POINTER;
-  *name = nullptr;
-  uimodel::TMenuAccessView view;
-  long id = 0;
-  const HRESULT result = ReadFor(child, view, id);
-  if (FAILED(result))
-    return result;
-  const uimodel::TAccessChild* item = view.Child(id);
-  return TextResult(item != nullptr ? std::u16string_view(item->Name) : std::u16string_view(view.Name), name);
+  return ChildText(child, name, [](const uimodel::TMenuAccessView& view, const uimodel::TAccessChild* item) {
+    return std::optional<std::u16string_view>(item != nullptr ? std::u16string_view(item->Name) : view.Name);
+  });
 }
 
 HRESULT TMenuAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -274,16 +283,9 @@ HRESULT TMenuAccessible::get_accState(VARIANT child, VARIANT* state) {
 }
 
 HRESULT TMenuAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-  if (shortcut == nullptr)
-    return E_POINTER;
-  *shortcut = nullptr;
-  uimodel::TMenuAccessView view;
-  long id = 0;
-  const HRESULT result = ReadFor(child, view, id);
-  if (FAILED(result))
-    return result;
-  const uimodel::TAccessChild* item = view.Child(id);
-  return item != nullptr ? TextResult(item->Shortcut, shortcut) : S_FALSE;
+  return ChildText(child, shortcut, [](const uimodel::TMenuAccessView&, const uimodel::TAccessChild* item) {
+    return item != nullptr ? std::optional<std::u16string_view>(item->Shortcut) : std::nullopt;
+  });
 }
 
 HRESULT TMenuAccessible::get_accFocus(VARIANT* focus) {
@@ -302,16 +304,9 @@ HRESULT TMenuAccessible::get_accFocus(VARIANT* focus) {
 }
 
 HRESULT TMenuAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-  if (action == nullptr)
-    return E_POINTER;
-  *action = nullptr;
-  uimodel::TMenuAccessView view;
-  long id = 0;
-  const HRESULT result = ReadFor(child, view, id);
-  if (FAILED(result))
-    return result;
-  const uimodel::TAccessChild* item = view.Child(id);
-  return item != nullptr ? TextResult(item->DefaultAction, action) : S_FALSE;
+  return ChildText(child, action, [](const uimodel::TMenuAccessView&, const uimodel::TAccessChild* item) {
+    return item != nullptr ? std::optional<std::u16string_view>(item->DefaultAction) : std::nullopt;
+  });
 }
 
 HRESULT TMenuAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
@@ -395,6 +390,14 @@ HRESULT TMenuAccessible::accDoDefaultAction(VARIANT child) {
 
 TMenuAccessHost::~TMenuAccessHost() {
   Disconnect();
+}
+
+bool TMenuAccessHost::Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
+  if (message == WM_GETOBJECT)
+    return GetObject(window, wParam, lParam, answer);
+  if (message == WM_DESTROY)
+    Disconnect();
+  return false;
 }
 
 bool TMenuAccessHost::GetObject(HWND window, WPARAM wParam, LPARAM lParam, LRESULT& answer) {

@@ -28,6 +28,9 @@ class TMenuAccessHost {
 
   // WM_GETOBJECT: true with the answer for the client area; false leaves the message to the default handling.
   bool GetObject(HWND window, WPARAM wParam, LPARAM lParam, LRESULT& answer);
+  // The window's messages that concern the object (WM_GETOBJECT, WM_DESTROY); true when `answer` is the
+  // message's result.
+  bool Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer);
   // Raises the events the window's new state calls for. active: the bar is in menu mode (an entry is hot) or
   // the popup shows; hot: the hot index or −1.
   void Announce(HWND window, bool active, int hot);
