@@ -177,6 +177,20 @@ class TMenuAccessible final : public IAccessible {
       return result;
     return ChildIdOf(child, id) && view.ValidId(id) ? S_OK : E_INVALIDARG;
   }
+  // A number of the child (or of the menu itself) as a VT_I4 VARIANT.
+  using TNumberOf = long (*)(const TMenuAccessible& self, const uimodel::TMenuAccessView& view, long id);
+  HRESULT ChildNumber(const VARIANT& child, VARIANT* number, TNumberOf numberOf) const {
+    if (number == nullptr)
+      return E_POINTER;
+    ::VariantInit(number);
+    uimodel::TMenuAccessView view;
+    long id = 0;
+    const HRESULT result = ReadFor(child, view, id);
+    if (FAILED(result))
+      return result;
+    IdOut(numberOf(*this, view, id), number);
+    return S_OK;
+  }
   // A text of the child, or of the menu itself when `textOf` gives one for it (nullopt: the child has none).
   using TTextOf = std::optional<std::u16string_view> (*)(const uimodel::TMenuAccessView& view,
                                                          const uimodel::TAccessChild* item);
@@ -250,36 +264,24 @@ HRESULT TMenuAccessible::get_accName(VARIANT child, BSTR* name) {
 }
 
 HRESULT TMenuAccessible::get_accRole(VARIANT child, VARIANT* role) {
-  if (role == nullptr)
-    return E_POINTER;
-  ::VariantInit(role);
-  uimodel::TMenuAccessView view;
-  long id = 0;
-  const HRESULT result = ReadFor(child, view, id);
-  if (FAILED(result))
-    return result;
-  const long self = view.Role == uimodel::TAccessRole::MenuBar ? ROLE_SYSTEM_MENUBAR : ROLE_SYSTEM_MENUPOPUP;
-  IdOut(id == uimodel::AccessSelf ? self : ROLE_SYSTEM_MENUITEM, role);
-  return S_OK;
+  return ChildNumber(child, role, [](const TMenuAccessible&, const uimodel::TMenuAccessView& view, long id) {
+    if (id != uimodel::AccessSelf)
+      return long{ROLE_SYSTEM_MENUITEM};
+    return long{view.Role == uimodel::TAccessRole::MenuBar ? ROLE_SYSTEM_MENUBAR : ROLE_SYSTEM_MENUPOPUP};
+  });
 }
 
 HRESULT TMenuAccessible::get_accState(VARIANT child, VARIANT* state) {
-  if (state == nullptr)
-    return E_POINTER;
-  ::VariantInit(state);
-  uimodel::TMenuAccessView view;
-  long id = 0;
-  const HRESULT result = ReadFor(child, view, id);
-  if (FAILED(result))
-    return result;
-  DWORD flags = ::IsWindowVisible(Window) != FALSE ? 0 : STATE_SYSTEM_INVISIBLE;
-  if (const uimodel::TAccessChild* item = view.Child(id)) {
-    for (const auto& [bit, system] : kStateMap)
-      if ((item->State & bit) != 0)
-        flags |= system;
-  }
-  IdOut(static_cast<long>(flags), state);
-  return S_OK;
+  return ChildNumber(child, state,
+                     [](const TMenuAccessible& self, const uimodel::TMenuAccessView& view, long id) {
+                       DWORD flags = ::IsWindowVisible(self.Window) != FALSE ? 0 : STATE_SYSTEM_INVISIBLE;
+                       if (const uimodel::TAccessChild* item = view.Child(id)) {
+                         for (const auto& [bit, system] : kStateMap)
+                           if ((item->State & bit) != 0)
+                             flags |= system;
+                       }
+                       return static_cast<long>(flags);
+                     });
 }
 
 HRESULT TMenuAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
