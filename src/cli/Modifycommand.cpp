@@ -208,10 +208,16 @@ bool WriteTrace(platform::IFileWriter& writer, const std::string& trace, const s
   return false;
 }
 
-// The private clipboard starts with the input; an empty input is an empty clipboard, holding no text.
-void SeedClipboard(recording::TRecordingClipboard& clipboard, std::string_view input) {
-  if (!input.empty())
-    clipboard.ChangeExternally(Utf8ToUtf16(input));
+// The private clipboard starts with the input; an empty input is an empty clipboard, holding no text. The
+// input's bytes are gone before the script runs. False after a read error.
+bool SeedClipboard(const TModifyOptions& options, platform::IFiles& files, TCliStreams streams,
+                   recording::TRecordingClipboard& clipboard) {
+  const std::optional<std::string> input = ReadInput(options, files, streams);
+  if (!input)
+    return false;
+  if (!input->empty())
+    clipboard.ChangeExternally(Utf8ToUtf16(*input));
+  return true;
 }
 
 bool RunScript(const platform::TServices& services, const std::vector<std::u16string>& lines) {
@@ -226,18 +232,16 @@ int Run(const TModifyOptions& options, TCliServices& cliServices, TCliStreams st
   if (!script)
     return ExitUsage;
   recording::TRecordingServices& doubles = cliServices.Recording();
-  if (!options.System) {
-    const std::optional<std::string> input = ReadInput(options, services.Files, streams);
-    if (!input)
-      return ExitUsage;
-    SeedClipboard(doubles.Clipboard, *input);
-  }
+  if (!options.System && !SeedClipboard(options, services.Files, streams, doubles.Clipboard))
+    return ExitUsage;
+  // Without a trace file nobody reads the log, which would hold a copy of every clipboard text and key.
+  doubles.Recorder.SetKeeping(options.TracePath.has_value());
   std::unique_ptr<platform::IFileWriter> trace;
   if (options.TracePath && !(trace = CreateTrace(*options.TracePath, services.Files, streams)))
     return ExitUsage;
   const bool completed = RunScript(services, ScriptLines(*script));
-  if (!options.System)
-    WriteText(streams.Out, doubles.Clipboard.Text().value_or(u""));
+  if (!options.System && doubles.Clipboard.Text())
+    WriteText(streams.Out, *doubles.Clipboard.Text());
   if (trace && !WriteTrace(*trace, doubles.Recorder.Trace(), *options.TracePath, services.Files, streams))
     return ExitUsage;
   return completed ? ExitOk : ExitStopped;

@@ -1,4 +1,5 @@
 #include <array>
+#include <utility>
 
 #include "execution/Keyinjection.h"
 #include "execution/Pastekeys.h"
@@ -27,18 +28,23 @@ bool WithRetries(TQxClipTxt& clip, TAttempt attempt) {
 }
 
 // What the script writes to the clipboard itself is its result, so the user's earlier content stays away.
-bool WriteClipboard(TQxClipTxt& clip, std::u16string_view text) {
-  if (!WithRetries(clip, [&] { return clip.Services.Clipboard.SetText(text); }))
+template <class TWrite>
+bool WriteClipboard(TQxClipTxt& clip, TWrite write) {
+  if (!WithRetries(clip, write))
     return false;
   if (clip.PasteClipboard != nullptr)
     clip.PasteClipboard->Keep();
   return true;
 }
 
-// Nothing to save leaves the clipboard as it is and counts as success.
+// Nothing to save leaves the clipboard as it is and counts as success. The joined text is handed over, not
+// copied: it can be as large as the whole clipboard.
 bool SaveLines(TQxClipTxt& clip) {
-  const std::u16string text = clip.JoinedText();
-  return text.empty() || WriteClipboard(clip, text);
+  std::u16string text = clip.JoinedText();
+  if (text.empty())
+    return true;
+  // A failed attempt leaves the text with us, so the next one can still hand it over.
+  return WriteClipboard(clip, [&] { return clip.Services.Clipboard.TakeText(std::move(text)); });
 }
 
 bool SaveLinesForPaste(TQxClipTxt& clip) {
@@ -112,7 +118,7 @@ void RemoveFormatting(TQxClipTxt& clip, const TArgs&) {
   // keeps what it holds: writing an empty text there would destroy it.
   if (clip.Services.Clipboard.HasText()) {
     if (const std::optional<std::u16string> text = clip.ReadClipboardText())
-      (void)WriteClipboard(clip, *text);
+      (void)WriteClipboard(clip, [&] { return clip.Services.Clipboard.SetText(*text); });
   }
   clip.LoadFromClipboard();
 }

@@ -97,8 +97,8 @@ void CheckPlaying(execution::TQxInputList& list, int repeats, std::optional<std:
   keyboard.LimitInjection(limit);
   const bool played = execution::PlayInputList(list, repeats, keyboard, time);
   bool fits = true;
-  for (const std::vector<TKeyRecord>& batch : keyboard.Batches())
-    fits = fits && (!limit || batch.size() <= *limit);
+  for (const recording::TKeyBatchAction& batch : keyboard.Batches())
+    fits = fits && (!limit || batch.Records.size() <= *limit);
   fuzz::Check(played == fits, played ? "a cut-off call was not reported" : "a complete playback failed");
   if (!played)
     return;

@@ -47,6 +47,49 @@ TEST_F(RecordingDoublesTest, ClipboardOpensFailAsScriptedThenRecover) {
   EXPECT_EQ(Doubles.Recorder.TraceLines(), std::vector<std::string>{"clipboard \"\""});
 }
 
+TEST_F(RecordingDoublesTest, ClipboardTakesTextOnlyWhenTheWriteSucceeds) {
+  Doubles.Clipboard.FailNextOpens(1, {5, u"Access is denied."});
+  std::u16string text(1000, u'x');
+  EXPECT_FALSE(Services.Clipboard.TakeText(std::move(text)));
+  ASSERT_EQ(text.size(), 1000u);  // still ours for the next attempt
+  const char16_t* const buffer = text.data();
+  EXPECT_TRUE(Services.Clipboard.TakeText(std::move(text)));
+  ASSERT_TRUE(Doubles.Clipboard.Text());
+  EXPECT_EQ(Doubles.Clipboard.Text()->data(), buffer);
+  EXPECT_EQ(Doubles.Recorder.TraceLines().back(), "clipboard \"" + std::string(1000, 'x') + "\"");
+}
+
+// Pressing one key many times is one log entry, and the trace still shows every press; a run not kept
+// records nothing, but the doubles go on working.
+TEST_F(RecordingDoublesTest, RepeatedKeyBatchesAreCountedAndANotKeptRunLogsNothing) {
+  const platform::TKeyRecord left[] = {{0x25, 0, 0}, {0x25, 0, platform::KeyFlagUp}};
+  const platform::TKeyRecord down[] = {{0x28, 0, 0}, {0x28, 0, platform::KeyFlagUp}};
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(Doubles.Keyboard.SendBatch(left), 2u);
+  EXPECT_EQ(Doubles.Keyboard.SendBatch(down), 2u);
+  EXPECT_EQ(Doubles.Keyboard.SendBatch(left), 2u);
+  Doubles.Keyboard.LimitInjection(1);
+  EXPECT_EQ(Doubles.Keyboard.SendBatch(left), 1u);  // injected only in part: not the same batch
+  const std::vector<std::string> lines = {"keys +25 -25", "keys +25 -25", "keys +25 -25",
+                                          "keys +28 -28", "keys +25 -25", "keys +25"};
+  EXPECT_EQ(Doubles.Recorder.TraceLines(), lines);
+  EXPECT_EQ(Doubles.Recorder.Actions().size(), 4u);
+  EXPECT_EQ(std::get<TKeyBatchAction>(Doubles.Recorder.Actions().front()).Times, 3u);
+  // What was asked for is counted the same way: the cut-off batch asked for the whole press.
+  ASSERT_EQ(Doubles.Keyboard.Batches().size(), 3u);
+  EXPECT_EQ(Doubles.Keyboard.Batches()[2].Times, 2u);
+
+  Doubles.Recorder.Clear();
+  Doubles.Recorder.SetKeeping(false);
+  EXPECT_EQ(Doubles.Keyboard.SendBatch(down), 1u);
+  EXPECT_TRUE(Services.Clipboard.SetText(u"not logged"));
+  Services.Time.Sleep(5);
+  EXPECT_TRUE(Doubles.Recorder.Actions().empty());
+  EXPECT_EQ(Doubles.Keyboard.Batches().size(), 3u);
+  EXPECT_EQ(Doubles.Clipboard.Text(), u"not logged");
+  EXPECT_EQ(Services.Time.TickCount(), 5u);
+}
+
 TEST_F(RecordingDoublesTest, ClipboardCanLackNotifications) {
   Doubles.Clipboard.SetNotificationsAvailable(false);
   EXPECT_FALSE(Services.Clipboard.SetChangeHandler([] {}));

@@ -76,7 +76,7 @@ TEST(Trace, LeavesOutWhatDidNotHappen) {
   const TKeyRecord keys[] = {{0x41, 0, 0}, {0x41, 0, platform::KeyFlagUp}};
   EXPECT_EQ(doubles.Keyboard.SendBatch(keys), 1u);
   EXPECT_EQ(doubles.Recorder.TraceLines(), std::vector<std::string>{"keys +41"});
-  EXPECT_EQ(doubles.Keyboard.Batches().back().size(), 2u);
+  EXPECT_EQ(doubles.Keyboard.Batches().back().Records.size(), 2u);
 }
 
 }  // namespace

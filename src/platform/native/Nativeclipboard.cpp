@@ -13,9 +13,9 @@ bool TNativeClipboard::SetPasteText(std::u16string_view text) {
   return true;
 }
 
-bool TNativeClipboard::SetText(std::u16string_view text) {
+bool TNativeClipboard::TakeText(std::u16string&& text) {
   PasteHeld = false;
-  Content = std::u16string(text);
+  Content = std::move(text);
   if (OnChange)
     OnChange();
   return true;

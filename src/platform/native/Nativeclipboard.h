@@ -14,7 +14,8 @@ class TNativeClipboard final : public platform::IClipboard {
  public:
   bool HasText() override { return Content.has_value(); }
   std::optional<std::u16string> GetText() override { return Content.value_or(std::u16string()); }
-  [[nodiscard]] bool SetText(std::u16string_view text) override;
+  [[nodiscard]] bool SetText(std::u16string_view text) override { return TakeText(std::u16string(text)); }
+  [[nodiscard]] bool TakeText(std::u16string&& text) override;
   [[nodiscard]] bool Clear() override;
   platform::TSystemError LastError() const override { return {}; }
   bool SetChangeHandler(std::function<void()> onChange) override;

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -32,9 +34,11 @@ struct TClipboardRestoreAction {
   bool operator==(const TClipboardRestoreAction&) const = default;
 };
 
-// The records that were actually injected by one SendBatch call.
+// The records that were actually injected by one SendBatch call, or by Times calls in a row that injected
+// the same records (holding a key down for a thousand presses should not take a thousand entries).
 struct TKeyBatchAction {
   std::vector<platform::TKeyRecord> Records;
+  std::size_t Times = 1;
   bool operator==(const TKeyBatchAction&) const = default;
 };
 
@@ -83,16 +87,25 @@ using TAction = std::variant<TClipboardSetAction, TClipboardClearAction, TClipbo
 class TRecorder {
  public:
   void Record(TAction action);
+  // A key batch; one that repeats the batch recorded just before only counts up that entry's Times.
+  void RecordKeys(std::span<const platform::TKeyRecord> records);
+  // A clipboard write, without copying the text when nothing is kept.
+  void RecordClipboardSet(std::u16string_view text, bool forPaste);
   const std::vector<TAction>& Actions() const { return Log; }
   void Clear() { Log.clear(); }
 
-  // One trace line per action, in order (see Trace.h for the format).
+  // A run nobody will look at keeps nothing: the log of a long run would hold every text and key it sent.
+  void SetKeeping(bool keep) { Keeping = keep; }
+  bool IsKeeping() const { return Keeping; }
+
+  // One trace line per batch sent and per other action, in order (see Trace.h for the format).
   std::vector<std::string> TraceLines() const;
   // The trace lines, each ended by '\n'.
   std::string Trace() const;
 
  private:
   std::vector<TAction> Log;
+  bool Keeping = true;
 };
 
 }  // namespace tolvane::recording

@@ -27,12 +27,16 @@ std::optional<std::u16string> TRecordingClipboard::GetText() {
 }
 
 bool TRecordingClipboard::SetText(std::u16string_view text) {
+  return TakeText(std::u16string(text));
+}
+
+bool TRecordingClipboard::TakeText(std::u16string&& text) {
   if (!Open())
     return false;
-  Content = std::u16string(text);
+  Content = std::move(text);
   Marked = false;
   RestoredMarked = false;
-  Recorder.Record(TClipboardSetAction{*Content});
+  Recorder.RecordClipboardSet(*Content, false);
   Notify();
   return true;
 }
@@ -44,7 +48,7 @@ bool TRecordingClipboard::SetPasteText(std::u16string_view text) {
   Marked = true;
   RestoredMarked = false;
   Taken = TargetReads;
-  Recorder.Record(TClipboardSetAction{*Content, true});
+  Recorder.RecordClipboardSet(*Content, true);
   Notify();
   return true;
 }

@@ -18,6 +18,7 @@ class TRecordingClipboard final : public platform::IClipboard {
   bool HasText() override { return Content.has_value(); }
   std::optional<std::u16string> GetText() override;
   [[nodiscard]] bool SetText(std::u16string_view text) override;
+  [[nodiscard]] bool TakeText(std::u16string&& text) override;
   [[nodiscard]] bool Clear() override;
   platform::TSystemError LastError() const override { return Error; }
   bool SetChangeHandler(std::function<void()> onChange) override;

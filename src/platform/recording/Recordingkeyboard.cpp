@@ -5,10 +5,15 @@
 namespace tolvane::recording {
 
 std::size_t TRecordingKeyboard::SendBatch(std::span<const platform::TKeyRecord> records) {
-  Requested.emplace_back(records.begin(), records.end());
+  if (Recorder.IsKeeping()) {
+    if (!Requested.empty() && std::ranges::equal(Requested.back().Records, records))
+      ++Requested.back().Times;
+    else
+      Requested.push_back(TKeyBatchAction{{records.begin(), records.end()}});
+  }
   const std::size_t injected = std::min(records.size(), Limit.value_or(records.size()));
   if (injected > 0)
-    Recorder.Record(TKeyBatchAction{{records.begin(), records.begin() + injected}});
+    Recorder.RecordKeys(records.first(injected));
   return injected;
 }
 

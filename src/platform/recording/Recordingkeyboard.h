@@ -21,14 +21,15 @@ class TRecordingKeyboard final : public platform::IKeyboard {
   // From now on at most `maximum` records of each batch are injected, as when injection is blocked part-way;
   // nullopt injects everything again.
   void LimitInjection(std::optional<std::size_t> maximum) { Limit = maximum; }
-  // Every batch as asked, including records that were not injected.
-  const std::vector<std::vector<platform::TKeyRecord>>& Batches() const { return Requested; }
+  // Every batch as asked, including records that were not injected, while the recorder keeps its log; the
+  // same batch asked for several times in a row is one entry with its Times.
+  const std::vector<TKeyBatchAction>& Batches() const { return Requested; }
 
  private:
   TRecorder& Recorder;
   std::set<int> KeysDown;
   std::optional<std::size_t> Limit;
-  std::vector<std::vector<platform::TKeyRecord>> Requested;
+  std::vector<TKeyBatchAction> Requested;
 };
 
 }  // namespace tolvane::recording

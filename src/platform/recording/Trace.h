@@ -16,6 +16,7 @@
 
 namespace tolvane::recording {
 
+// The line of one action; a key batch sent Times times in a row is that many of these lines in a trace.
 std::string TraceLine(const TAction& action);
 
 // The text in double quotes with JSON string escapes.
