@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 #include "modifier/Functionsupport.h"
@@ -28,23 +27,28 @@ std::u16string Indentation(const TPendingText& text, std::size_t end) {
 // the piece that stays, so a long line costs time in proportion to its length. The line keeps the first piece
 // in its own text, cut short once the pieces after it, read from that text, have been made.
 template <class TSplit>
-void SplitLine(std::unique_ptr<TClipLine> line, TClipLines& broken, const TBreakShape& shape, TSplit split) {
-  TClipLine* first = broken.Add(std::move(line));
-  TPendingText pending(first->Text);
+void SplitLine(TClipLine&& line, TClipLines& broken, const TBreakShape& shape, TSplit split) {
+  TPendingText pending(line.Text);
   std::optional<TSplitPoint> point = split(pending, shape.Width);
-  if (!point)
-    return;  // most lines fit as they are
+  if (!point) {
+    broken.Add(std::move(line));  // most lines fit as they are
+    return;
+  }
+  // The pieces are read from the line's own text, so it moves to the list only once they are made.
   const std::size_t firstEnd = point->KeptEnd;
+  const int firstIndex = broken.Count();
+  broken.Add(TClipLine());
   while (point->RestStart < pending.size()) {
     pending.Advance(point->RestStart, shape.AutoIndent ? Indentation(pending, point->KeptEnd) : u"");
     point = split(pending, shape.ContinuationWidth);
     std::u16string text(shape.FixedIndent);
-    text += pending.Substr(0, point ? point->KeptEnd : pending.size());
-    broken.Add(std::make_unique<TClipLine>(std::move(text), true));
+    pending.AppendTo(text, 0, point ? point->KeptEnd : pending.size());
+    broken.Add(TClipLine(std::move(text), true));
     if (!point)
       break;
   }
-  first->Text.resize(firstEnd);
+  line.Text.resize(firstEnd);
+  *broken[firstIndex] = std::move(line);
 }
 
 template <class TSplit>
@@ -58,8 +62,8 @@ void BreakAll(TQxClipTxt& clip, int width, bool autoIndent, std::u16string_view 
   const TBreakShape shape{width, static_cast<int>(std::max<std::int64_t>(width - indentWidth, 1)), autoIndent,
                           fixedIndent};
   TClipLines broken;
-  broken.Reserve(clip.Lines.Count());
-  for (std::unique_ptr<TClipLine>& line : clip.Lines.ReleaseAll())
+  broken.Reserve(static_cast<std::size_t>(clip.Lines.Count()));
+  for (TClipLine& line : clip.Lines.ReleaseAll())
     SplitLine(std::move(line), broken, shape, split);
   for (TClipLine& line : broken)
     line.HasLineBreak = true;

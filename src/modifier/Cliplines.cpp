@@ -1,29 +1,29 @@
 #include "modifier/Qxclipline.h"
 
+#include "modifier/Unitsearch.h"
+
 #include <algorithm>
-#include <climits>
-#include <memory>
+#include <utility>
 
 namespace tolvane::modifier {
 
 TClipLines LinesFromText(std::u16string_view text) {
-  TClipLines lines;
-  lines.Reserve(
-      static_cast<int>(std::min<std::size_t>(std::count(text.begin(), text.end(), u'\r') + 1, INT_MAX)));
+  TClipLines::TStorage lines;
+  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\r')) + 1);
   std::size_t position = 0;
   while (position < text.size()) {
-    const std::size_t cr = text.find(u'\r', position);
+    const std::size_t cr = FindUnit(text, u'\r', position);
     if (cr == std::u16string_view::npos) {
-      lines.Add(std::make_unique<TClipLine>(std::u16string(text.substr(position)), false));
+      lines.emplace_back(std::u16string(text.substr(position)), false);
       break;
     }
-    lines.Add(std::make_unique<TClipLine>(std::u16string(text.substr(position, cr - position)), true));
+    lines.emplace_back(std::u16string(text.substr(position, cr - position)), true);
     // Only the LF of a CR LF pair goes with the CR; any other character starts the next line.
     position = cr + 1;
     if (position < text.size() && text[position] == u'\n')
       ++position;
   }
-  return lines;
+  return TClipLines(std::move(lines));
 }
 
 std::u16string JoinedText(const TClipLines& lines) {

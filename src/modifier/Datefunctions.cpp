@@ -1,5 +1,3 @@
-#include <memory>
-
 #include "execution/Macroplayer.h"
 #include "execution/Qxinputlist.h"
 #include "modifier/Formatnow.h"
@@ -14,8 +12,8 @@ std::u16string Now(TQxClipTxt& clip, const TArgs& args) {
   return FormatNow(args[0].TextValue, clip.Services.Time.Now(), clip.Services.Locale);
 }
 
-std::unique_ptr<TClipLine> DateLine(TQxClipTxt& clip, const TArgs& args) {
-  return std::make_unique<TClipLine>(Now(clip, args), true);
+TClipLine DateLine(TQxClipTxt& clip, const TArgs& args) {
+  return TClipLine(Now(clip, args), true);
 }
 
 }  // namespace

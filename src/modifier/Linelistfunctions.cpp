@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <memory>
 
 #include "modifier/Functionsupport.h"
 #include "modifier/Modifierfunctions.h"
@@ -17,15 +16,27 @@ std::size_t SkipWhile(std::u16string_view text, std::size_t i, bool separators, 
   return i;
 }
 
+// Calls take(word) for every word of every line that the function keeps.
+template <class TTake>
+void ForEachKeptWord(const TQxClipTxt& clip, bool removeNumbers, TTake take) {
+  for (const TClipLine& line : clip.Lines) {
+    const std::u16string_view text = line.Text;
+    for (std::size_t i = 0; i < text.size();) {
+      const std::size_t start = SkipWhile(text, i, true, clip.Separators);
+      i = SkipWhile(text, start, false, clip.Separators);
+      const std::u16string_view word = text.substr(start, i - start);
+      if (!word.empty() && !(removeNumbers && IsDigitsOnly(word)))
+        take(word);
+    }
+  }
+}
+
 }  // namespace
 
 void RemoveEmptyLines(TQxClipTxt& clip, const TArgs&) {
   TClipLines::TStorage lines = clip.Lines.ReleaseAll();
-  clip.Lines.Reserve(static_cast<int>(lines.size()));
-  for (std::unique_ptr<TClipLine>& line : lines) {
-    if (!line->Text.empty())
-      clip.Lines.Add(std::move(line));
-  }
+  std::erase_if(lines, [](const TClipLine& line) { return line.Text.empty(); });
+  clip.Lines = TClipLines(std::move(lines));
 }
 
 void RemoveLineBreaks(TQxClipTxt& clip, const TArgs&) {
@@ -41,24 +52,20 @@ void RemoveLineBreaks(TQxClipTxt& clip, const TArgs&) {
   }
   clip.Vars.clear();
   clip.Lines.Clear();
-  clip.Lines.Add(std::make_unique<TClipLine>(std::move(joined), true));
+  clip.Lines.Add(TClipLine(std::move(joined), true));
 }
 
 void WordsToLines(TQxClipTxt& clip, const TArgs& args) {
   const bool removeNumbers = args[0].YesNo;
-  TClipLines words;
-  for (const TClipLine& line : clip.Lines) {
-    const std::u16string_view text = line.Text;
-    for (std::size_t i = 0; i < text.size();) {
-      const std::size_t start = SkipWhile(text, i, true, clip.Separators);
-      i = SkipWhile(text, start, false, clip.Separators);
-      const std::u16string_view word = text.substr(start, i - start);
-      if (!word.empty() && !(removeNumbers && IsDigitsOnly(word)))
-        words.Add(std::make_unique<TClipLine>(std::u16string(word), true));
-    }
-  }
+  // Counted first, so the new lines are made straight into a list of the right size.
+  std::size_t count = 0;
+  ForEachKeptWord(clip, removeNumbers, [&count](std::u16string_view) { ++count; });
+  TClipLines::TStorage words;
+  words.reserve(count);
+  ForEachKeptWord(clip, removeNumbers,
+                  [&words](std::u16string_view word) { words.emplace_back(std::u16string(word), true); });
   clip.Vars.clear();
-  clip.Lines = std::move(words);
+  clip.Lines = TClipLines(std::move(words));
 }
 
 void WordSeparators(TQxClipTxt& clip, const TArgs& args) {

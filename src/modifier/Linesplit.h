@@ -18,6 +18,8 @@ class TPendingText {
   char16_t operator[](std::size_t i) const { return i < Head.size() ? Head[i] : Tail[i - Head.size()]; }
   // The characters [first, last) as one string.
   std::u16string Substr(std::size_t first, std::size_t last) const;
+  // The characters [first, last) added to the end of `text`.
+  void AppendTo(std::u16string& text, std::size_t first, std::size_t last) const;
   // The first occurrence of a non-empty needle at or after `from`, or npos.
   std::size_t Find(std::u16string_view needle, std::size_t from) const;
   // Drops the first `count` characters and puts `prefix` in front of what is left.

@@ -96,6 +96,16 @@ void TClipLine::InsertAtColumn(int column, char16_t padding) {
   KeyOffset = column;
 }
 
+TClipLine& TClipLines::Insert(int index, TClipLine line) {
+  const std::size_t at = std::min(static_cast<std::size_t>(std::max(index, 0)), Items.size());
+  return *Items.insert(Items.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+}
+
+void TClipLines::Delete(int index) {
+  if (index >= 0 && index < Count())
+    Items.erase(Items.begin() + index);
+}
+
 void TClipLine::PadLeft(int length, char16_t padding) {
   const std::size_t target = static_cast<std::size_t>(std::max(length, 0));
   if (Text.size() < target)

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "common/Qxptrvector.h"
 #include "modifier/Separators.h"
 #include "platform/Locale.h"
 
@@ -64,7 +64,46 @@ struct TClipLine {
   void SetKey(std::size_t start, std::size_t length);
 };
 
-using TClipLines = TQxPtrVector<TClipLine>;
+// The lines of the working text, stored by value: a text of many short lines is then one block for the
+// lines and one per line text, not two per line. Adding or inserting a line may move the others, so a
+// pointer or reference to a line holds only until the next change to the list.
+class TClipLines {
+ public:
+  using TStorage = std::vector<TClipLine>;
+
+  TClipLines() = default;
+  explicit TClipLines(TStorage lines) : Items(std::move(lines)) {}
+
+  int Count() const { return static_cast<int>(Items.size()); }
+  bool Empty() const { return Items.empty(); }
+  TClipLine* operator[](int index) { return &Items[static_cast<std::size_t>(index)]; }
+  const TClipLine* operator[](int index) const { return &Items[static_cast<std::size_t>(index)]; }
+  TClipLine* Last() { return Items.empty() ? nullptr : &Items.back(); }
+  const TClipLine* Last() const { return Items.empty() ? nullptr : &Items.back(); }
+
+  TStorage::iterator begin() { return Items.begin(); }
+  TStorage::iterator end() { return Items.end(); }
+  TStorage::const_iterator begin() const { return Items.cbegin(); }
+  TStorage::const_iterator end() const { return Items.cend(); }
+
+  void Reserve(std::size_t count) { Items.reserve(count); }
+  TClipLine& Add(TClipLine line) { return Items.emplace_back(std::move(line)); }
+  // Inserts before the given index; an index past the end appends, a negative one inserts at the front.
+  TClipLine& Insert(int index, TClipLine line);
+  // Nothing happens for an index out of range.
+  void Delete(int index);
+  void Clear() { Items.clear(); }
+  // Stable sort of the lines [first, last) by a "less" predicate on lines.
+  template <class TLess>
+  void Sort(int first, int last, TLess less) {
+    std::stable_sort(Items.begin() + first, Items.begin() + last, less);
+  }
+  // Empties the list and hands its lines to the caller.
+  TStorage ReleaseAll() { return std::exchange(Items, TStorage{}); }
+
+ private:
+  TStorage Items;
+};
 
 // A CR ends a line and takes a directly following LF with it; a lone LF is an ordinary character. A text
 // ending in a break has no empty last line.

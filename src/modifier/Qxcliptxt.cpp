@@ -24,6 +24,8 @@ TLookUp TQxClipTxt::LookUpFunction(std::u16string_view line) const {
 
 void TQxClipTxt::SetLinesFromText(std::u16string_view text) {
   Vars.clear();
+  // The old lines go first, so the text is never held twice over.
+  Lines.Clear();
   Lines = LinesFromText(text);
 }
 

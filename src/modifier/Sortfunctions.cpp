@@ -32,10 +32,10 @@ void Rearrange(TQxClipTxt& clip, const std::vector<TSortEntry>& order) {
   for (const TClipLine& line : clip.Lines)
     breaks.push_back(line.HasLineBreak);
   TClipLines::TStorage lines = clip.Lines.ReleaseAll();
+  clip.Lines.Reserve(lines.size());
   for (std::size_t i = 0; i < order.size(); ++i) {
-    std::unique_ptr<TClipLine>& line = lines[static_cast<std::size_t>(order[i].Line)];
-    line->HasLineBreak = breaks[i];
-    clip.Lines.Add(std::move(line));
+    TClipLine& line = clip.Lines.Add(std::move(lines[static_cast<std::size_t>(order[i].Line)]));
+    line.HasLineBreak = breaks[i];
   }
 }
 

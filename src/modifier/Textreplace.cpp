@@ -1,24 +1,68 @@
 #include "modifier/Textreplace.h"
 
+#include "modifier/Unitsearch.h"
+
 namespace tolvane::modifier {
+namespace {
+
+using TTraits = std::char_traits<char16_t>;
+
+std::size_t CountFrom(std::u16string_view text, std::u16string_view from, std::size_t found) {
+  std::size_t count = 0;
+  for (; found != std::u16string_view::npos; found = FindText(text, from, found + from.size()))
+    ++count;
+  return count;
+}
+
+// A replacement no longer than what it replaces is written over the text itself: the write position never
+// passes the read position, so no line needs a second block.
+void ReplaceInPlace(std::u16string& text, std::u16string_view from, std::u16string_view to,
+                    std::size_t found) {
+  char16_t* const data = text.data();
+  const std::u16string_view source(data, text.size());
+  std::size_t done = 0;
+  std::size_t written = 0;
+  while (found != std::u16string_view::npos) {
+    TTraits::move(data + written, data + done, found - done);
+    written += found - done;
+    TTraits::copy(data + written, to.data(), to.size());
+    written += to.size();
+    done = found + from.size();
+    found = FindText(source, from, done);
+  }
+  TTraits::move(data + written, data + done, text.size() - done);
+  text.resize(written + text.size() - done);
+}
+
+// A longer one needs a new block, made once at its final size.
+void ReplaceGrowing(std::u16string& text, std::u16string_view from, std::u16string_view to,
+                    std::size_t found) {
+  const std::u16string_view source(text);
+  std::u16string result;
+  result.reserve(source.size() + CountFrom(source, from, found) * (to.size() - from.size()));
+  std::size_t done = 0;
+  while (found != std::u16string_view::npos) {
+    result.append(source.substr(done, found - done));
+    result.append(to);
+    done = found + from.size();
+    found = FindText(source, from, done);
+  }
+  result.append(source.substr(done));
+  text = std::move(result);
+}
+
+}  // namespace
 
 void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
   if (from.empty())
     return;
-  std::size_t found = text.find(from);
-  if (found == std::u16string::npos)
+  const std::size_t found = FindText(text, from);
+  if (found == std::u16string_view::npos)
     return;
-  const std::u16string_view source(text);
-  std::u16string result;
-  std::size_t done = 0;
-  while (found != std::u16string::npos) {
-    result.append(source.substr(done, found - done));
-    result.append(to);
-    done = found + from.size();
-    found = source.find(from, done);
-  }
-  result.append(source.substr(done));
-  text = std::move(result);
+  if (to.size() <= from.size())
+    ReplaceInPlace(text, from, to, found);
+  else
+    ReplaceGrowing(text, from, to, found);
 }
 
 }  // namespace tolvane::modifier

@@ -6,7 +6,7 @@
 namespace tolvane::modifier {
 
 // Replaces every occurrence, case-sensitively, left to right and without overlap; the inserted text is not
-// searched again. An empty `from` changes nothing.
+// searched again. An empty `from` changes nothing. Neither `from` nor `to` may point into `text`.
 void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to);
 
 }  // namespace tolvane::modifier

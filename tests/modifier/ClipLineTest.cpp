@@ -194,6 +194,16 @@ TEST(BreakingTest, BreaksAtTheLastBreakCharacterWithinTheWidth) {
   }
 }
 
+TEST(BreakingTest, OnlyControlCharactersAndTheListedSignsBreakAtAWidth) {
+  const std::u16string_view signs = u"& {}\\=|/~";
+  for (char16_t c = 0; c < 0x180; ++c) {
+    TClipLine line(std::u16string(u"ab") + c + u"cdef");
+    (void)line.BreakAtWidth(4, false);
+    const bool breaks = c < 32 || signs.find(c) != std::u16string_view::npos;
+    EXPECT_EQ(line.Text, breaks ? std::u16string(u"ab") : std::u16string(u"ab") + c + u'c') << int{c};
+  }
+}
+
 TEST(BreakingTest, BreaksAfterOrBeforeAText) {
   struct TRow {
     const char16_t* Text;

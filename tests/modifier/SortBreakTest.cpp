@@ -104,13 +104,13 @@ TTexts BrokenOneByOne(std::u16string_view text, int width, std::u16string_view f
   const bool lastHadBreak = lines.Last()->HasLineBreak;
   const int continuation = std::max(width - static_cast<int>(fixedIndent.size()), 1);
   TClipLines broken;
-  for (std::unique_ptr<TClipLine>& line : lines.ReleaseAll()) {
-    std::u16string remainder = split(*line, width);
+  for (TClipLine& line : lines.ReleaseAll()) {
+    std::u16string remainder = split(line, width);
     broken.Add(std::move(line));
     while (!remainder.empty()) {
-      auto next = std::make_unique<TClipLine>(std::move(remainder), true);
-      remainder = split(*next, continuation);
-      next->Text.insert(0, fixedIndent);
+      TClipLine next(std::move(remainder), true);
+      remainder = split(next, continuation);
+      next.Text.insert(0, fixedIndent);
       broken.Add(std::move(next));
     }
   }

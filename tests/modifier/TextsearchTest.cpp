@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "common/Unicode.h"
+#include "modifier/Textreplace.h"
+#include "modifier/Unitsearch.h"
+
+namespace tolvane::modifier {
+namespace {
+
+// Texts over a small alphabet, so that needles occur often, at every offset against the blocks the search
+// takes, and at the very end.
+std::u16string RandomText(std::mt19937& random, std::size_t maxLength) {
+  static const char16_t alphabet[] = {u'a', u'b', u'\r', u'\u00E4', u'\xFFFF'};
+  std::u16string text(random() % (maxLength + 1), u' ');
+  for (char16_t& c : text)
+    c = alphabet[random() % std::size(alphabet)];
+  return text;
+}
+
+// Every occurrence replaced left to right without overlap, one search at a time.
+std::u16string ReplacedOneByOne(std::u16string text, std::u16string_view from, std::u16string_view to) {
+  for (std::size_t at = text.find(from); at != std::u16string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+TEST(TextSearchTest, FindsWhatTheStandardSearchFinds) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 20000; ++round) {
+    const std::u16string text = RandomText(random, 40);
+    const std::u16string needle = RandomText(random, 3) + u'a';
+    const std::size_t from = random() % (text.size() + 2);
+    SCOPED_TRACE(Utf16ToUtf8(text) + " / " + Utf16ToUtf8(needle) + " from " + std::to_string(from));
+    EXPECT_EQ(FindUnit(text, needle[0], from), text.find(needle[0], from));
+    EXPECT_EQ(FindText(text, needle, from), text.find(needle, from));
+  }
+}
+
+TEST(TextSearchTest, ReplacingMatchesReplacingOneOccurrenceAtATime) {
+  // Replacements shorter, as long as and longer than what they replace: the first two are written over the
+  // text itself.
+  std::mt19937 random(11);
+  for (int round = 0; round < 20000; ++round) {
+    const std::u16string original = RandomText(random, 40);
+    const std::u16string from = u'a' + RandomText(random, 2);
+    const std::u16string to = RandomText(random, 4);
+    SCOPED_TRACE(Utf16ToUtf8(original) + " / " + Utf16ToUtf8(from) + " / " + Utf16ToUtf8(to));
+    std::u16string text = original;
+    ReplaceAll(text, from, to);
+    EXPECT_EQ(text, ReplacedOneByOne(original, from, to));
+  }
+}
+
+}  // namespace
+}  // namespace tolvane::modifier
