@@ -93,10 +93,10 @@ void LoadFromClipboard(TQxClipTxt& clip, const TArgs&) {
 }
 
 void ReloadClipboardData(TQxClipTxt& clip, const TArgs&) {
-  if (clip.ClipText.empty())
+  if (clip.ClipText().empty())
     clip.LoadFromClipboard();
   else
-    clip.SetLinesFromText(clip.ClipText);
+    clip.SetLinesFromText(clip.ClipText());
 }
 
 void SaveToClipboard(TQxClipTxt& clip, const TArgs&) {
@@ -117,8 +117,8 @@ void RemoveFormatting(TQxClipTxt& clip, const TArgs&) {
   // Putting the text back drops every other format. A clipboard without text, or one that cannot be read,
   // keeps what it holds: writing an empty text there would destroy it.
   if (clip.Services.Clipboard.HasText()) {
-    if (const std::optional<std::u16string> text = clip.ReadClipboardText())
-      (void)WriteClipboard(clip, [&] { return clip.Services.Clipboard.SetText(*text); });
+    if (const std::optional<platform::TSharedText> text = clip.ReadClipboardText())
+      (void)WriteClipboard(clip, [&] { return clip.Services.Clipboard.SetText(**text); });
   }
   clip.LoadFromClipboard();
 }

@@ -10,12 +10,12 @@ constexpr std::uint32_t RetryPauseMs = 50;
 
 }  // namespace
 
-std::optional<std::u16string> TQxClipTxt::ReadClipboardText() {
+std::optional<platform::TSharedText> TQxClipTxt::ReadClipboardText() {
   for (int attempt = 0; attempt < ReadAttempts; ++attempt) {
     // A clipboard without text is read successfully as empty.
     if (!Services.Clipboard.HasText())
-      return std::u16string();
-    if (std::optional<std::u16string> text = Services.Clipboard.GetText())
+      return std::make_shared<const std::u16string>();
+    if (std::optional<platform::TSharedText> text = Services.Clipboard.GetSharedText())
       return text;
     Services.Time.Sleep(RetryPauseMs);
   }
@@ -25,14 +25,14 @@ std::optional<std::u16string> TQxClipTxt::ReadClipboardText() {
 void TQxClipTxt::LoadFromClipboard() {
   Lines.Clear();
   Vars.clear();
-  if (std::optional<std::u16string> text = ReadClipboardText()) {
-    ClipText = std::move(*text);
+  if (std::optional<platform::TSharedText> text = ReadClipboardText()) {
+    LastRead = std::move(*text);
   } else {
     Messages.Error(u"Error Reading Clipboard",
                    u"The system say:  \r\n" + Services.Clipboard.LastError().Message + u"\r\n");
   }
-  if (!ClipText.empty())
-    SetLinesFromText(ClipText);
+  if (!ClipText().empty())
+    SetLinesFromText(ClipText());
 }
 
 }  // namespace tolvane::modifier

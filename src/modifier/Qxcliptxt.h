@@ -50,7 +50,7 @@ class TQxClipTxt {
   void FirstLineAreVars();
   // The clipboard's text with up to five attempts 50 ms apart, nothing shown; empty when it holds no text,
   // nullopt when it could not be read.
-  std::optional<std::u16string> ReadClipboardText();
+  std::optional<platform::TSharedText> ReadClipboardText();
   // False when the foreground window's program runs with higher rights, so that the system would drop the
   // keys a function sends: the user is told once and the run stops after the current function.
   [[nodiscard]] bool ForegroundTakesKeys();
@@ -59,7 +59,10 @@ class TQxClipTxt {
   TRunMessages Messages;
   TSeparatorSet Separators;
 
-  std::u16string ClipText;        // as last read from the clipboard
+  // The text as last read from the clipboard; where the clipboard keeps its text in memory, the same memory.
+  std::u16string_view ClipText() const {
+    return LastRead ? std::u16string_view(*LastRead) : std::u16string_view();
+  }
   bool Listening = false;         // clipboard changes are reported
   bool ClipboardChanged = false;  // set by a change report; cleared by whoever waits for one
   std::vector<std::u16string> Vars;
@@ -73,6 +76,7 @@ class TQxClipTxt {
 
  private:
   bool KeysRefused = false;
+  platform::TSharedText LastRead;
   // Runs the line at i (a whole block when it opens one); the index of the last line it took, or nullopt
   // when the run must stop.
   std::optional<std::size_t> RunLine(const std::vector<std::u16string>& scriptLines, std::size_t i);

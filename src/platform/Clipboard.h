@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Platformtypes.h"
@@ -29,6 +31,9 @@ struct TClipboardSnapshot {
   bool operator==(const TClipboardSnapshot&) const = default;
 };
 
+// A text several owners hold without copying it.
+using TSharedText = std::shared_ptr<const std::u16string>;
+
 // The system clipboard, Unicode text only. Every call opens and closes the clipboard once; a call that fails
 // (another program holds the clipboard open) returns false / nullopt and leaves LastError() set. Retrying is
 // the caller's business, because the retry counts and pauses are part of the callers' behaviour.
@@ -41,6 +46,14 @@ class IClipboard {
   // The clipboard's Unicode text; an empty text when the clipboard holds no text; nullopt when it could not
   // be read.
   virtual std::optional<std::u16string> GetText() = 0;
+  // GetText for a reader that keeps the text: a clipboard that keeps its text in memory of its own hands out
+  // that memory instead of a copy. Never null when there is a value.
+  virtual std::optional<TSharedText> GetSharedText() {
+    std::optional<std::u16string> text = GetText();
+    if (!text)
+      return std::nullopt;
+    return std::make_shared<const std::u16string>(std::move(*text));
+  }
   // Empties the clipboard and puts the text on it (an empty text is stored as an empty string).
   [[nodiscard]] virtual bool SetText(std::u16string_view text) = 0;
   // SetText for a text the caller no longer needs, so a clipboard that keeps text in a string of its own can

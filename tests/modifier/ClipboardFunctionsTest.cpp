@@ -115,7 +115,7 @@ TEST_F(ClipboardFunctionsTest, CopyWaitsForTheClipboardChangeThenReads) {
   EXPECT_EQ(Traced(*clip, u"FirstLineAreVars()\r\nCopy_Ctrl_C_ToClipboard()"),
             "sleep 0\nkeys +11 +43 -43 -11\nsleep 20\nsleep 20\nsleep 20\n");
   EXPECT_EQ(LineTexts(clip->Lines), TTexts{"copied\r\n"});
-  EXPECT_EQ(clip->ClipText, u"copied\r\n");
+  EXPECT_EQ(clip->ClipText(), u"copied\r\n");
   EXPECT_TRUE(clip->Vars.empty());
 
   waits = 0;

@@ -4,16 +4,17 @@
 
 namespace tolvane::portable {
 
-platform::TClipboardSnapshot TextSnapshot(const std::optional<std::u16string>& text) {
+platform::TClipboardSnapshot TextSnapshot(std::optional<std::u16string_view> text) {
   platform::TClipboardSnapshot snapshot;
   if (!text)
     return snapshot;
   platform::TClipboardFormatData data{UnicodeTextFormat, {}};
   data.Bytes.reserve((text->size() + 1) * 2);
-  for (const char16_t unit : *text + u'\0') {
+  for (const char16_t unit : *text) {
     data.Bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
     data.Bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
   }
+  data.Bytes.insert(data.Bytes.end(), 2, 0);
   snapshot.Formats.push_back(std::move(data));
   return snapshot;
 }

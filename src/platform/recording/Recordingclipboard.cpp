@@ -20,10 +20,30 @@ void TRecordingClipboard::Notify() {
     OnChange();
 }
 
+namespace {
+
+platform::TSharedText Shared(std::u16string&& text) {
+  return std::make_shared<const std::u16string>(std::move(text));
+}
+
+}  // namespace
+
 std::optional<std::u16string> TRecordingClipboard::GetText() {
   if (!Open())
     return std::nullopt;
-  return Content.value_or(std::u16string());
+  return Content ? *Content : std::u16string();
+}
+
+std::optional<platform::TSharedText> TRecordingClipboard::GetSharedText() {
+  if (!Open())
+    return std::nullopt;
+  return Content ? Content : Shared(std::u16string());
+}
+
+std::optional<std::u16string_view> TRecordingClipboard::Text() const {
+  if (!Content)
+    return std::nullopt;
+  return *Content;
 }
 
 bool TRecordingClipboard::SetText(std::u16string_view text) {
@@ -33,7 +53,7 @@ bool TRecordingClipboard::SetText(std::u16string_view text) {
 bool TRecordingClipboard::TakeText(std::u16string&& text) {
   if (!Open())
     return false;
-  Content = std::move(text);
+  Content = Shared(std::move(text));
   Marked = false;
   RestoredMarked = false;
   Recorder.RecordClipboardSet(*Content, false);
@@ -44,7 +64,7 @@ bool TRecordingClipboard::TakeText(std::u16string&& text) {
 bool TRecordingClipboard::SetPasteText(std::u16string_view text) {
   if (!Open())
     return false;
-  Content = std::u16string(text);
+  Content = Shared(std::u16string(text));
   Marked = true;
   RestoredMarked = false;
   Taken = TargetReads;
@@ -56,13 +76,14 @@ bool TRecordingClipboard::SetPasteText(std::u16string_view text) {
 std::optional<platform::TClipboardSnapshot> TRecordingClipboard::Snapshot() {
   if (!Open())
     return std::nullopt;
-  return portable::TextSnapshot(Content);
+  return portable::TextSnapshot(Text());
 }
 
 bool TRecordingClipboard::Restore(const platform::TClipboardSnapshot& snapshot) {
   if (!Open())
     return false;
-  Content = portable::SnapshotText(snapshot);
+  std::optional<std::u16string> text = portable::SnapshotText(snapshot);
+  Content = text ? Shared(std::move(*text)) : nullptr;
   Marked = false;
   RestoredMarked = true;
   Recorder.Record(TClipboardRestoreAction{snapshot.Formats.size()});
@@ -73,7 +94,7 @@ bool TRecordingClipboard::Restore(const platform::TClipboardSnapshot& snapshot) 
 bool TRecordingClipboard::Clear() {
   if (!Open())
     return false;
-  Content.reset();
+  Content = nullptr;
   Marked = false;
   RestoredMarked = false;
   Recorder.Record(TClipboardClearAction{});
@@ -94,7 +115,7 @@ void TRecordingClipboard::FailNextOpens(std::size_t count, platform::TSystemErro
 }
 
 void TRecordingClipboard::ChangeExternally(std::optional<std::u16string> text) {
-  Content = std::move(text);
+  Content = text ? Shared(std::move(*text)) : nullptr;
   Marked = false;
   RestoredMarked = false;
   Notify();

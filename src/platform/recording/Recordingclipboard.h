@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Clipboard.h"
 #include "platform/recording/Recorder.h"
@@ -15,8 +16,9 @@ class TRecordingClipboard final : public platform::IClipboard {
  public:
   explicit TRecordingClipboard(TRecorder& recorder) : Recorder(recorder) {}
 
-  bool HasText() override { return Content.has_value(); }
+  bool HasText() override { return Content != nullptr; }
   std::optional<std::u16string> GetText() override;
+  std::optional<platform::TSharedText> GetSharedText() override;
   [[nodiscard]] bool SetText(std::u16string_view text) override;
   [[nodiscard]] bool TakeText(std::u16string&& text) override;
   [[nodiscard]] bool Clear() override;
@@ -38,7 +40,7 @@ class TRecordingClipboard final : public platform::IClipboard {
   void ChangeExternally(std::optional<std::u16string> text);
   // Whether SetChangeHandler reports that change notifications exist (they do by default).
   void SetNotificationsAvailable(bool available) { NotificationsAvailable = available; }
-  const std::optional<std::u16string>& Text() const { return Content; }
+  std::optional<std::u16string_view> Text() const;
   std::size_t OpenCount() const { return Opens; }
 
  private:
@@ -46,7 +48,7 @@ class TRecordingClipboard final : public platform::IClipboard {
   void Notify();
 
   TRecorder& Recorder;
-  std::optional<std::u16string> Content;
+  platform::TSharedText Content;  // null: no text
   platform::TSystemError Error;
   std::function<void()> OnChange;
   std::size_t FailingOpens = 0;
