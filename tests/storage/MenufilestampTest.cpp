@@ -60,6 +60,10 @@ TEST(ByteHashTest, TellsApartContentsThatDifferInOneBitOrInLength) {
   }
   EXPECT_NE(HashBytes(text + '\0'), hash);
   EXPECT_NE(HashBytes(""), HashBytes(std::string(1, '\0')));
+  // Blocks of 32 bytes are hashed in four lanes: the same words in other lanes are another content.
+  const std::string words = "AAAAAAAABBBBBBBBCCCCCCCCDDDDDDDD";
+  EXPECT_NE(HashBytes("BBBBBBBBAAAAAAAACCCCCCCCDDDDDDDD"), HashBytes(words));
+  EXPECT_NE(HashBytes(words + words.substr(8) + words.substr(0, 8)), HashBytes(words + words));
 }
 
 TEST_F(MenuFileStampTest, SeesWhatOthersDidToTheFileSinceItWasLoaded) {
