@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "modifier/Functionsupport.h"
 #include "modifier/Modifierfunctions.h"
@@ -57,13 +59,14 @@ void RemoveLineBreaks(TQxClipTxt& clip, const TArgs&) {
 
 void WordsToLines(TQxClipTxt& clip, const TArgs& args) {
   const bool removeNumbers = args[0].YesNo;
-  // Counted first, so the new lines are made straight into a list of the right size.
-  std::size_t count = 0;
-  ForEachKeptWord(clip, removeNumbers, [&count](std::u16string_view) { ++count; });
+  // The words are found in one pass and their new lines made afterwards, straight into a list of the right
+  // size; the views stay valid because the old lines go only at the end.
+  std::vector<std::u16string_view> found;
+  ForEachKeptWord(clip, removeNumbers, [&found](std::u16string_view word) { found.push_back(word); });
   TClipLines::TStorage words;
-  words.reserve(count);
-  ForEachKeptWord(clip, removeNumbers,
-                  [&words](std::u16string_view word) { words.emplace_back(std::u16string(word), true); });
+  words.reserve(found.size());
+  for (const std::u16string_view word : found)
+    words.emplace_back(std::u16string(word), true);
   clip.Vars.clear();
   clip.Lines = TClipLines(std::move(words));
 }
