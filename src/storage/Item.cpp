@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "storage/Itemslabs.h"
+
 namespace tolvane::storage {
 namespace {
 
@@ -20,6 +22,22 @@ void RenumberLevels(TItem& top) {
 }
 
 }  // namespace
+
+void* TItem::operator new(std::size_t size) {
+  return TItemSlabs::AllocateSingle(size);
+}
+
+void* TItem::operator new(std::size_t size, TItemSlabs& slabs) {
+  return slabs.Allocate(size);
+}
+
+void TItem::operator delete(void* item) noexcept {
+  TItemSlabs::Free(item);
+}
+
+void TItem::operator delete(void* item, TItemSlabs&) noexcept {
+  TItemSlabs::Free(item);
+}
 
 TItem::TItem(TItem* parent)
     : ItemType(parent == nullptr || parent->Level == 0 ? ItemTypeFolder : ItemTypeClip),

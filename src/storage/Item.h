@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -33,6 +34,7 @@ inline constexpr int MaxItemLevel = XmlMaxDepth - 1;
 inline constexpr int RootSortLimit = 10000;
 
 class TItem;
+class TItemSlabs;
 using TItemVector = TQxPtrVector<TItem>;
 
 // The editor's tree-view item of an item (an HTREEITEM on Windows), opaque here; None while the item has no
@@ -47,9 +49,16 @@ class TItem {
   TItem() : TItem(nullptr) {}
   // An item with the defaults of a new child of parent (not yet added to it).
   explicit TItem(TItem* parent);
-  virtual ~TItem() = default;
+  ~TItem() = default;
   TItem(const TItem&) = delete;
   TItem& operator=(const TItem&) = delete;
+
+  // An item is a heap block of its own, or a slot in a reader's slab (new (slabs) TItem(...)); delete and
+  // std::unique_ptr<TItem> free either.
+  static void* operator new(std::size_t size);
+  static void* operator new(std::size_t size, TItemSlabs& slabs);
+  static void operator delete(void* item) noexcept;
+  static void operator delete(void* item, TItemSlabs& slabs) noexcept;
 
   TItem* AppendChild(std::unique_ptr<TItem> item);
   TItem* NewChild();

@@ -6,23 +6,35 @@
 
 #include "storage/Conversionerror.h"
 #include "storage/Xmlchars.h"
+#include "storage/Xmltext.h"
 
 namespace tolvane::storage::itemfields {
 namespace {
 
 constexpr int MaxStoredRepeatCount = 99;  // two digits in "ZVals"
 
-std::optional<int> ParseInteger(std::u16string_view text) {
-  while (!text.empty() && IsXmlSkippable(text.front()))
+// A byte of 0x80 or more is part of a character beyond ASCII (or of an invalid sequence, which reads as
+// U+FFFD), so UTF-8 bytes need no decoding to be refused or read.
+template <class TChar>
+std::optional<int> ParseInteger(std::basic_string_view<TChar> text) {
+  while (!text.empty() && IsXmlSkippable(static_cast<char16_t>(UnitValue(text.front()))))
     text.remove_prefix(1);
-  std::string narrow;
-  for (const char16_t c : text) {
-    if (c > 127)
-      return std::nullopt;
-    narrow.push_back(static_cast<char>(c));
+  // Narrowed on the stack: a value is a few digits, unless a file pads it with zeros.
+  constexpr std::size_t ShortValue = 32;
+  char buffer[ShortValue];
+  std::string longValue;
+  char* narrow = buffer;
+  if (text.size() > ShortValue) {
+    longValue.resize(text.size());
+    narrow = longValue.data();
   }
-  const char* first = narrow.data();
-  const char* last = first + narrow.size();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (UnitValue(text[i]) > 127)
+      return std::nullopt;
+    narrow[i] = static_cast<char>(text[i]);
+  }
+  const char* first = narrow;
+  const char* last = first + text.size();
   if (last - first > 1 && *first == '+' && first[1] != '-')
     ++first;
   int value = 0;
@@ -134,7 +146,9 @@ void FinishReadItem(TItem& item) {
     item.ItemType = item.Children.Empty() ? ItemTypeClip : ItemTypeFolder;
 }
 
-bool ReadItemAttributes(std::span<const std::u16string> values, TItem& item, std::u16string& error) {
+template <class TChar>
+bool ReadItemAttributes(std::span<const std::basic_string_view<TChar>> values, TItem& item,
+                        std::u16string& error) {
   if (item.Level > MaxItemLevel) {
     error = NestedTooDeeply;
     return false;
@@ -143,12 +157,15 @@ bool ReadItemAttributes(std::span<const std::u16string> values, TItem& item, std
   for (std::size_t i = 0; i < std::min<std::size_t>(values.size(), 2); ++i) {
     const std::optional<int> parsed = ParseInteger(values[i]);
     if (!parsed) {
-      error = NotAnIntegerMessage(values[i]);
+      error = NotAnIntegerMessage(ToUtf16(values[i]));
       return false;
     }
     *targets[i] = *parsed;
   }
   return true;
 }
+
+template bool ReadItemAttributes(std::span<const std::u16string_view>, TItem&, std::u16string&);
+template bool ReadItemAttributes(std::span<const std::string_view>, TItem&, std::u16string&);
 
 }  // namespace tolvane::storage::itemfields

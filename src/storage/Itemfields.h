@@ -48,8 +48,10 @@ inline constexpr std::u16string_view NestedTooDeeply = u"The menu is nested too 
 void FinishReadItem(TItem& item);
 // An "Item" element's type and image from the values of its first two attributes, whatever their names; a
 // missing one keeps the item's default. Each must be a decimal integer with an optional sign after optional
-// leading blanks. Also refuses an item nested deeper than MaxItemLevel.
-[[nodiscard]] bool ReadItemAttributes(std::span<const std::u16string> values, TItem& item,
+// leading blanks. Also refuses an item nested deeper than MaxItemLevel. Values are UTF-16 (char16_t) or
+// UTF-8 (char) read as their UTF-16 conversion would be.
+template <class TChar>
+[[nodiscard]] bool ReadItemAttributes(std::span<const std::basic_string_view<TChar>> values, TItem& item,
                                       std::u16string& error);
 
 }  // namespace tolvane::storage::itemfields

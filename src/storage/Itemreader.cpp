@@ -23,33 +23,38 @@ void TItemXmlBuilder::Start(std::basic_string_view<TChar> name,
     root.Item = &Root;
     return;
   }
-  TOpen& parent = Open.back();
-  TOpen element;
-  if (parent.Kind == TKind::Item && !name.empty()) {
-    const auto letter = static_cast<char16_t>(UnitValue(name[0]));
-    element.Item = parent.Item;
-    if (letter == u'I') {
-      element.Item = NewChildItem(*parent.Item, attributes);
-      element.Kind = element.Item != nullptr ? TKind::Item : TKind::Ignored;
-    } else if (letter == u'Z') {
-      element.Kind = TKind::ZVals;
-    } else if ((element.Field = itemfields::FieldByLetter(*parent.Item, letter)) != nullptr) {
-      element.Kind = TKind::Field;
-    }
+  // Taken before the push, which may move the open elements.
+  TItem* const parent = Open.back().Kind == TKind::Item ? Open.back().Item : nullptr;
+  TOpen& element = Open.emplace_back();
+  if (parent == nullptr || name.empty())
+    return;
+  const auto letter = static_cast<char16_t>(UnitValue(name[0]));
+  element.Item = parent;
+  if (letter == u'I') {
+    element.Item = NewChildItem(*parent, attributes);
+    element.Kind = element.Item != nullptr ? TKind::Item : TKind::Ignored;
+  } else if (letter == u'Z') {
+    element.Kind = TKind::ZVals;
+    element.Text = &ZValsText;
+  } else if ((element.Text = itemfields::FieldByLetter(*parent, letter)) != nullptr) {
+    element.Kind = TKind::Field;
   }
-  Open.push_back(std::move(element));
+  // The value is decoded straight into its field; an element without text leaves the field empty.
+  if (element.Text != nullptr)
+    element.Text->clear();
 }
 
 template <class TChar>
 TItem* TItemXmlBuilder::NewChildItem(TItem& parent,
                                      std::span<const TBasicXmlAttributeView<TChar>> attributes) {
-  std::u16string values[2];
+  std::basic_string_view<TChar> values[2];
   const std::size_t count = std::min<std::size_t>(attributes.size(), 2);
   for (std::size_t i = 0; i < count; ++i)
-    values[i] = ToUtf16(attributes[i].Value);
-  auto child = std::make_unique<TItem>(&parent);
+    values[i] = attributes[i].Value;
+  std::unique_ptr<TItem> child(new (Slabs) TItem(&parent));
   std::u16string error;
-  if (!itemfields::ReadItemAttributes(std::span(values, count), *child, error)) {
+  if (!itemfields::ReadItemAttributes(std::span<const std::basic_string_view<TChar>>(values, count), *child,
+                                      error)) {
     if (FirstError.empty())
       FirstError = std::move(error);
     return nullptr;
@@ -60,22 +65,23 @@ TItem* TItemXmlBuilder::NewChildItem(TItem& parent,
 template <class TChar>
 void TItemXmlBuilder::Run(std::basic_string_view<TChar> run, bool cdata, bool continuesCData) {
   TOpen& element = Open.back();
-  if (element.Kind != TKind::Field && element.Kind != TKind::ZVals)
+  if (element.Text == nullptr)
     return;
+  std::u16string& text = *element.Text;
   if (continuesCData) {
     if (element.LastRunIsText)
-      AppendUtf16(element.Text, run);
+      AppendUtf16(text, run);
     return;
   }
   // The element's value is its first run: CDATA as it is, plain text decoded as GetValue would. Plain runs
   // arrive trimmed, and decoding adds no blanks, so nothing is left to trim.
-  element.LastRunIsText = element.Text.empty();
+  element.LastRunIsText = text.empty();
   if (!element.LastRunIsText)
     return;
   if (cdata)
-    AppendUtf16(element.Text, run);
+    AppendUtf16(text, run);
   else
-    AppendDecodedUtf16(element.Text, run);
+    AppendDecodedUtf16(text, run);
 }
 
 void TItemXmlBuilder::StartElement(std::u16string_view name, std::span<const TXmlAttributeView> attributes) {
@@ -98,17 +104,19 @@ void TItemXmlBuilder::TextRun(std::string_view run, bool cdata, bool continuesCD
 void TItemXmlBuilder::EndElement() {
   TOpen& element = Open.back();
   switch (element.Kind) {
-    case TKind::Field:
-      *element.Field = std::move(element.Text);
+    case TKind::ZVals: {
+      TZVals& zvals = Open[Open.size() - 2].ZVals;
+      zvals.Size = static_cast<std::uint8_t>(std::min(ZValsText.size(), std::size(zvals.Units)));
+      std::copy_n(ZValsText.begin(), zvals.Size, zvals.Units);
+      zvals.Read = true;
       break;
-    case TKind::ZVals:
-      Open[Open.size() - 2].ZVals = std::move(element.Text);
-      break;
+    }
     case TKind::Item:
-      if (element.ZVals)
-        itemfields::UnpackZVals(*element.ZVals, *element.Item);
+      if (element.ZVals.Read)
+        itemfields::UnpackZVals(element.ZVals.View(), *element.Item);
       itemfields::FinishReadItem(*element.Item);
       break;
+    case TKind::Field:
     case TKind::Ignored:
       break;
   }

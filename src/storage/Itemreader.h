@@ -1,10 +1,11 @@
 #pragma once
 
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "storage/Item.h"
+#include "storage/Itemslabs.h"
 #include "storage/Xmlbuilder.h"
 
 namespace tolvane::storage {
@@ -36,13 +37,20 @@ class TItemXmlBuilder final : public IXmlBuilder, public IUtf8XmlBuilder {
 
  private:
   enum class TKind { Item, Field, ZVals, Ignored };
+  // A "ZVals" value as far as it counts: its first four characters.
+  struct TZVals {
+    char16_t Units[4] = {};
+    std::uint8_t Size = 0;
+    bool Read = false;
+
+    std::u16string_view View() const { return {Units, Size}; }
+  };
   struct TOpen {
     TKind Kind = TKind::Ignored;
-    TItem* Item = nullptr;            // Item: the item read; Field: the item the field belongs to
-    std::u16string* Field = nullptr;  // Field: where the text goes
-    std::u16string Text;              // Field, ZVals: the element's value, its first run of text
+    TItem* Item = nullptr;           // Item: the item read; Field: the item the field belongs to
+    std::u16string* Text = nullptr;  // Field, ZVals: where the element's value (its first run) goes
     bool LastRunIsText = false;
-    std::optional<std::u16string> ZVals;  // Item: the ZVals text read
+    TZVals ZVals;  // Item: the last ZVals read
   };
 
   template <class TChar>
@@ -53,10 +61,12 @@ class TItemXmlBuilder final : public IXmlBuilder, public IUtf8XmlBuilder {
   void Run(std::basic_string_view<TChar> run, bool cdata, bool continuesCData);
 
   TItem& Root;
+  TItemSlabs Slabs;  // the items read
   std::vector<TOpen> Open;
   std::u16string Name;
   std::u16string Version;
   std::u16string FirstError;
+  std::u16string ZValsText;  // the open ZVals element's value
 };
 
 }  // namespace tolvane::storage

@@ -19,11 +19,11 @@ bool TItem::ReadFromXml(const TQxXmlTag& tag, std::u16string& error) {
       continue;
     const char16_t letter = node.Name[0];
     if (letter == u'I') {
-      std::vector<std::u16string> values;
+      std::vector<std::u16string_view> values;
       for (int i = 0; i < std::min(node.Attributes.Count(), 2); ++i)
         values.push_back(node.Attributes[i]->Value);
       auto child = std::make_unique<TItem>(this);
-      if (!ReadItemAttributes(values, *child, error) ||
+      if (!ReadItemAttributes(std::span<const std::u16string_view>(values), *child, error) ||
           !AppendChild(std::move(child))->ReadFromXml(node, error))
         return false;
     } else if (letter == u'Z') {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -253,6 +254,34 @@ TEST_F(MenuFileTest, AppendingAddsTheItemsAndKeepsTheRootsFields) {
   EXPECT_EQ(Menu.RootItem->Children[3]->Level, 1);
   EXPECT_EQ(Menu.MenuFileVersion, u"7.0.0.0");
   EXPECT_TRUE(Menu.MenuModified);
+}
+
+// Items read from a file lie side by side in blocks; each must stay valid on its own once taken out of
+// its tree, after that tree is gone, and be freed whenever it goes (run under the sanitizers).
+TEST_F(MenuFileTest, ItemsTakenFromALoadedMenuOutliveIt) {
+  std::string items;
+  for (int i = 0; i < 300; ++i)
+    items += "<Item Type='0' Img='1'><Name>Item " + std::to_string(i) + "</Name><Code>" + Repeated("x", i) +
+             "</Code></Item>";
+  Doubles.Files.AddFile(u"C:\\many.TvXml", "<TolvaneDataFile>" + items + "</TolvaneDataFile>");
+  ASSERT_EQ(Menu.LoadMenuFile(u"C:\\many.TvXml", false), u"");
+  ASSERT_EQ(Menu.RootItem->Children.Count(), 301);
+  std::vector<std::unique_ptr<TItem>> kept;
+  for (int i = 290; i > 0; i -= 70)
+    kept.push_back(Menu.RootItem->RemoveChild(Menu.RootItem->Children[i + 1]));
+
+  Doubles.Files.AddFile(Path, WorkFile);
+  ASSERT_EQ(Menu.LoadMenuFile(Path, false), u"");
+  for (std::size_t k = 0; k < kept.size(); ++k) {
+    const int i = 290 - 70 * static_cast<int>(k);
+    EXPECT_EQ(kept[k]->Name, u"Item " + Utf8ToUtf16(std::to_string(i)));
+    EXPECT_EQ(kept[k]->Code.size(), static_cast<std::size_t>(i));
+    EXPECT_EQ(kept[k]->Parent, nullptr);
+  }
+  kept.erase(kept.begin() + 1);
+  kept.front()->NewChild()->Name = u"new";
+  EXPECT_EQ(kept.front()->Children[0]->Name, u"new");
+  kept.clear();
 }
 
 TEST_F(MenuFileTest, ABranchFileHoldsTheItemAndCanBeGraftedElsewhere) {
