@@ -112,11 +112,6 @@ void TEditorPanes::SetActionEnabled(uimodel::TMainAction action, bool enabled) {
   }
 }
 
-void TEditorPanes::RepaintToolButtons() {
-  for (const auto& button : ToolButtons)
-    ::InvalidateRect(button->Handle(), nullptr, FALSE);
-}
-
 void TEditorPanes::setColors(graphics::TColor window, graphics::TColor toolColumn,
                              graphics::TColor splitter) {
   Tools.setColor(toolColumn);

@@ -47,11 +47,9 @@ class TEditorPanes {
   static constexpr int ToolButtonGap = 18;
 
   void CreateIn(HWND parent);
-  // The tool buttons, top to bottom, each running its action; glyphs is the program's glyph list (filled
-  // later is fine: the buttons repaint when asked).
+  // The tool buttons, top to bottom, each running its action; glyphs is the program's glyph list.
   void CreateToolButtons(platform::ISystemColors& systemColors, const graphics::TGlyphList* glyphs,
                          const std::function<void(uimodel::TMainAction)>& run);
-  void RepaintToolButtons();
   // Enables or disables every tool button that runs the action.
   void SetActionEnabled(uimodel::TMainAction action, bool enabled);
   void setColors(graphics::TColor window, graphics::TColor toolColumn, graphics::TColor splitter);

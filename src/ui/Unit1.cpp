@@ -89,18 +89,9 @@ TForm1::TForm1(TAppContext& context, HWND owner, std::vector<std::u16string> arg
   LeftSizer.OnDrag = [this](int distance) { SizerMoved(true, distance); };
   RightSizer.OnDrag = [this](int distance) { SizerMoved(false, distance); };
   LeftSizer.OnRelease = RightSizer.OnRelease = [this] { SizerReleased(); };
-  EditorPanes.CreateIn(Hwnd);
-  EditorPanes.CreateToolButtons(Context.Services.SystemColors, &Glyphs.BuiltIn,
-                                [this](uimodel::TMainAction action) { RunAction(action); });
-  EditorPanes.OnTreeWidth = [this](int treeWidth) {
-    Context.Settings.PnlLeft = treeWidth;
-    ArrangeChildren();
-  };
-  CreateTreeEditor();
 
   // The program item is the bar's first entry whatever file is loaded.
   Context.Menu.SetProgramItem(uimodel::NewProgramItem());
-  CreateEditPanel();
 
   Dialogs.MenuSettings = [this](HWND dialogOwner) {
     TFrmMenuSettings form(MenuEnvironment, dialogOwner);
@@ -318,8 +309,9 @@ void TForm1::ScaleChanged() {
   ArrangeChildren();
 }
 
+// Only the switch to the editor makes the window that tall; until the editor exists it is in menu mode.
 bool TForm1::IsEditorMode() const {
-  return uimodel::IsEditorHeight(WindowBounds(Hwnd).Height());
+  return TreeEditor && uimodel::IsEditorHeight(WindowBounds(Hwnd).Height());
 }
 
 int TForm1::BarHeight() const {

@@ -80,6 +80,7 @@ class TForm1 final : public TWindow {
   void LoadTimerSecondTick();
   void ApplyMenuAppearance();
   void ApplyColors();
+  void ApplyEditorColors();
   void UpdateMenuEnvironment();
   void UpdatePopupGradients();
   void ItemsRemoving(const storage::TItem& item);
@@ -99,6 +100,7 @@ class TForm1 final : public TWindow {
   void FormPaint();
 
   // Modes (Unit1modes.cpp).
+  void CreateEditor();
   void SwitchMode();
   void SwitchToEditor();
   void SwitchToMenu();
@@ -207,8 +209,8 @@ class TForm1 final : public TWindow {
   TSizerStrip LeftSizer;
   TSizerStrip RightSizer;
   std::unique_ptr<TGlyBut> CloseButton;
-  TEditorPanes EditorPanes;
-  std::unique_ptr<TTreeEditor> TreeEditor;  // in the tree side of EditorPanes
+  TEditorPanes EditorPanes;                 // its windows are made by CreateEditor
+  std::unique_ptr<TTreeEditor> TreeEditor;  // in the tree side of EditorPanes; null until CreateEditor
   // Puts the keyboard focus into the edit side's caption field with its text selected; set by the edit side.
   std::function<void()> OnFocusCaption;
   int NewItemIcon = uimodel::StartNewItemIcon;  // the icon of new items

@@ -60,7 +60,26 @@ bool TForm1::RefusedAsReadOnly() {
   return true;
 }
 
+// The editor's windows, fonts and rich edit are made on the first switch to the editor rather than with the
+// window: most runs never open it, and they cost a good part of the start-up. They take the settings as
+// they are now.
+void TForm1::CreateEditor() {
+  if (TreeEditor)
+    return;
+  EditorPanes.CreateIn(Hwnd);
+  EditorPanes.CreateToolButtons(Context.Services.SystemColors, &Glyphs.BuiltIn,
+                                [this](uimodel::TMainAction action) { RunAction(action); });
+  EditorPanes.OnTreeWidth = [this](int treeWidth) {
+    Context.Settings.PnlLeft = treeWidth;
+    ArrangeChildren();
+  };
+  ApplyEditorColors();
+  CreateTreeEditor();
+  CreateEditPanel();
+}
+
 void TForm1::SwitchToEditor() {
+  CreateEditor();
   if (!Context.Settings.ShowOnTaskbar)
     ApplyTaskbarButton(true);
   CloseAllMenus();

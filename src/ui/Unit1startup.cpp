@@ -171,7 +171,6 @@ void TForm1::LoadTimerFirstTick() {
         Context.Services.MessageBox, u"Tolvane",
         u"The menu images could not be read from the program file; menus show no icons.",
         reinterpret_cast<platform::TWindowHandle>(Hwnd));
-  EditorPanes.RepaintToolButtons();
   ::SetTimer(Hwnd, LoadTimer, kLoadTickMs, nullptr);
   ::SetFocus(PnlMainMenu.Handle());
   ::SetTimer(Hwnd, TimerTrayIcon, kTrayRetryMs, nullptr);
@@ -266,9 +265,14 @@ void TForm1::ApplyColors() {
   RightSizer.setColor(frame);
   if (CloseButton)
     CloseButton->SetGradient(settings.MenuTopColor, settings.MainMenuBottom);
-  EditorPanes.setColors(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_BTNFACE), settings.SplitterColor);
+  ApplyEditorColors();
   if (PnlEdits)
     PnlEdits->ApplySettings();
+}
+
+void TForm1::ApplyEditorColors() {
+  EditorPanes.setColors(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_BTNFACE),
+                        Context.Settings.SplitterColor);
 }
 
 void TForm1::ArrangeBar() {
