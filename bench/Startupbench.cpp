@@ -5,6 +5,7 @@
 // tolvane_bench_startup --menu FILE [--runs N] [--expect-items N] [--deadline SECONDS]
 //                       [--tolvane EXE] [--bare EXE]
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <filesystem>
@@ -99,9 +100,10 @@ void Run(const TOptions& options) {
   const double bareMedian = tolvane::bench::Median(bareTimes);
   std::printf("  median   tolvane %8.1f ms  bare window %8.1f ms\n", tolvaneMedian, bareMedian);
   std::printf("  tolvane / bare window  x%.2f\n", tolvaneMedian / bareMedian);
-  // The program waits on purpose before it is ready: two start-up timer ticks, and with auto-hide (on in a
-  // new settings file) a pause for the shown bar to settle before it takes the foreground.
-  const double waits = 2 * kLoadTickMs + kAutoHideSettleMs;
+  // The program waits on purpose before it is ready: the first start-up timer tick, then, with auto-hide (on
+  // in a new settings file), a pause for the shown bar to settle before it takes the foreground. The second
+  // tick's timer is armed before that pause and runs out during it, so it adds no wait of its own.
+  const double waits = kLoadTickMs + std::max(kLoadTickMs, kAutoHideSettleMs);
   std::printf("  of which fixed waits %.0f ms; without them tolvane / bare window  x%.2f\n", waits,
               (tolvaneMedian - waits) / bareMedian);
 }
