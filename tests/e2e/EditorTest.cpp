@@ -182,6 +182,8 @@ class TEditorTest : public TTolvaneTest {
     ASSERT_NE(Window, nullptr) << "MenuReady never came";
     ::SetForegroundWindow(Window);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == Window; }));
+    // The editor's windows cost start-up time; they are made on the first switch.
+    EXPECT_EQ(FindDescendant(Window, L"TPnlEdits"), nullptr) << "the editor was made before it was opened";
     PressKey(Window, VK_F12);
     ASSERT_TRUE(WaitUntil([&] { return Probe(Window, TProbe::EditorMode) == 1; })) << "no editor";
     Tree = FindDescendant(Window, L"SysTreeView32");
