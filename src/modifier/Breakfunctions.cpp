@@ -51,6 +51,20 @@ void SplitLine(TClipLine&& line, TClipLines& broken, const TBreakShape& shape, T
   *broken[firstIndex] = std::move(line);
 }
 
+// How many lines SplitLine makes of the text, found without making them.
+template <class TSplit>
+std::size_t PieceCount(std::u16string_view text, const TBreakShape& shape, TSplit split) {
+  TPendingText pending(text);
+  std::optional<TSplitPoint> point = split(pending, shape.Width);
+  std::size_t count = 1;
+  while (point && point->RestStart < pending.size()) {
+    pending.Advance(point->RestStart, shape.AutoIndent ? Indentation(pending, point->KeptEnd) : u"");
+    point = split(pending, shape.ContinuationWidth);
+    ++count;
+  }
+  return count;
+}
+
 template <class TSplit>
 void BreakAll(TQxClipTxt& clip, int width, bool autoIndent, std::u16string_view fixedIndent, TSplit split) {
   if (clip.Lines.Empty())
@@ -61,8 +75,13 @@ void BreakAll(TQxClipTxt& clip, int width, bool autoIndent, std::u16string_view 
   const auto indentWidth = static_cast<std::int64_t>(fixedIndent.size());
   const TBreakShape shape{width, static_cast<int>(std::max<std::int64_t>(width - indentWidth, 1)), autoIndent,
                           fixedIndent};
+  // Counted first: a list grown step by step would hold up to twice the room it needs, and move every line
+  // each time it grows.
+  std::size_t pieces = 0;
+  for (const TClipLine& line : clip.Lines)
+    pieces += PieceCount(line.Text, shape, split);
   TClipLines broken;
-  broken.Reserve(static_cast<std::size_t>(clip.Lines.Count()));
+  broken.Reserve(pieces);
   for (TClipLine& line : clip.Lines.ReleaseAll())
     SplitLine(std::move(line), broken, shape, split);
   for (TClipLine& line : broken)
