@@ -320,7 +320,8 @@ class TEditorTest : public TTolvaneTest {
       return ::testing::AssertionFailure() << "the box stayed open";
     // The pointer and the keys that follow are meant for the window the box gave back the front to.
     if (!WaitUntil([&] { return ::GetForegroundWindow() == Window; }))
-      return ::testing::AssertionFailure() << "the window is not in front again after the box";
+      return ::testing::AssertionFailure()
+             << "the window is not in front again after the box: " << ForegroundOf(Tolvane->Id());
     return ::testing::AssertionSuccess();
   }
 

@@ -433,7 +433,9 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
     ASSERT_TRUE(RightClick());
     HWND picker = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (picker = ShownWindow(Tolvane->Id(), L"TFormImgSel")) != nullptr; }))
-        << "no icon picker for row " << row << " " << MenusOf(Window);
+        << "no icon picker for row " << row << " " << MenusOf(Window)
+        << ", pickers made and not yet destroyed " << ProcessWindows(Tolvane->Id(), L"TFormImgSel").size()
+        << ", in front " << ForegroundOf(Tolvane->Id());
     ASSERT_TRUE(MoveMouse(CellCentre(picker, cell)));
     std::optional<THeldKey> held;
     if (ctrl)

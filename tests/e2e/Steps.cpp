@@ -207,6 +207,16 @@ std::string Narrow(const std::wstring& text) {
   return std::string(text.begin(), text.end());
 }
 
+std::string ForegroundOf(DWORD processId) {
+  const HWND front = ::GetForegroundWindow();
+  wchar_t name[64]{};
+  ::GetClassNameW(front, name, 63);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(front, &owner);
+  return "\"" + Narrow(name) + "\"" + (front == ::GetDesktopWindow() ? " (the desktop)" : "") +
+         (owner == processId ? " of the program" : " of another process");
+}
+
 namespace {
 
 bool OpenClipboardSoon() {

@@ -103,6 +103,10 @@ void ClickBoxButton(HWND box, const std::wstring& caption);
 
 // Test output for a wide text (the tests' texts are ASCII).
 std::string Narrow(const std::wstring& text);
+// The foreground window's class and whose it is, for failure messages: without a window manager Wine now and
+// then hands the foreground to the desktop, or back to a window activated before, when it learns of an X
+// focus change late.
+std::string ForegroundOf(DWORD processId);
 
 // The clipboard as another program uses it, waiting while the program under test holds it open.
 bool SetClipboard(const std::wstring& text);
