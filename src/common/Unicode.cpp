@@ -76,20 +76,21 @@ std::size_t WriteUtf16(char16_t* target, char32_t codePoint) {
 
 constexpr std::size_t Invalid = static_cast<std::size_t>(-1);
 
-// Stops at the first invalid sequence when strict; the units written, or Invalid then. A plain number, not an
-// optional: this runs once per field of a menu file, and the optional's return costs more than short texts.
-std::size_t Decode(char16_t* target, std::string_view bytes, bool strict) {
+// Decodes the sequences that start in [pos, stop), the last of them free to run on past stop, and moves pos
+// past them. Stops at the first invalid sequence when strict; the units written, or Invalid then. A plain
+// number, not an optional: this runs once per field of a menu file, and the optional's return costs more than
+// short texts.
+std::size_t DecodeUntil(char16_t* target, std::string_view bytes, std::size_t& pos, std::size_t stop,
+                        bool strict) {
   std::size_t written = 0;
-  const std::size_t size = bytes.size();
-  std::size_t pos = 0;
-  while (pos < size) {
-    // Whole blocks of ASCII, then single ASCII bytes up to the next multi-byte sequence or the end.
-    const std::size_t ascii = WidenAscii(target + written, bytes.data() + pos, size - pos);
+  while (pos < stop) {
+    // Whole blocks of ASCII, then single ASCII bytes up to the next multi-byte sequence or the stop.
+    const std::size_t ascii = WidenAscii(target + written, bytes.data() + pos, stop - pos);
     written += ascii;
     pos += ascii;
-    while (pos < size && static_cast<unsigned char>(bytes[pos]) < 0x80)
+    while (pos < stop && static_cast<unsigned char>(bytes[pos]) < 0x80)
       target[written++] = static_cast<char16_t>(bytes[pos++]);
-    if (pos == size)
+    if (pos == stop)
       break;
     const TUtf8Sequence sequence = DecodeUtf8Sequence(bytes, pos);
     if (strict && !sequence.Valid)
@@ -98,6 +99,11 @@ std::size_t Decode(char16_t* target, std::string_view bytes, bool strict) {
     pos += sequence.Length;
   }
   return written;
+}
+
+std::size_t Decode(char16_t* target, std::string_view bytes, bool strict) {
+  std::size_t pos = 0;
+  return DecodeUntil(target, bytes, pos, bytes.size(), strict);
 }
 
 // Writes the UTF-8 form of a code point from U+0080 on (at most 4 bytes) and returns its length.
@@ -179,8 +185,17 @@ std::size_t DecodeUtf8Into(char16_t* target, std::string_view bytes) {
 }
 
 std::u16string Utf8ToUtf16(std::string_view bytes) {
-  std::u16string out(bytes.size(), u'\0');
-  out.resize(DecodeUtf8Into(out.data(), bytes));
+  // Decoded a piece at a time into a buffer that stays in the cache, then appended: a string sized up front
+  // is zeroed first, one more pass over fresh memory as long as the text.
+  constexpr std::size_t PieceBytes = 8192;
+  std::u16string out;
+  out.reserve(bytes.size());
+  char16_t piece[PieceBytes + 4];  // a sequence begun in the piece may add up to 2 units past its end
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t stop = std::min(bytes.size(), pos + PieceBytes);
+    out.append(piece, DecodeUntil(piece, bytes, pos, stop, false));
+  }
   return out;
 }
 

@@ -23,6 +23,18 @@ std::u16string Indentation(const TPendingText& text, std::size_t end) {
   return text.Substr(0, length);
 }
 
+// A piece of a line that views its text views the same text when nothing goes in front of it.
+TLineText Piece(const TLineText& line, const TPendingText& pending, std::size_t end,
+                std::u16string_view indent) {
+  if (line.IsView() && indent.empty()) {
+    if (const std::optional<std::u16string_view> slice = pending.Slice(0, end))
+      return TLineText::Viewing(*slice);
+  }
+  std::u16string text(indent);
+  pending.AppendTo(text, 0, end);
+  return text;
+}
+
 // Splits one line until every piece fits. What is still to split is never copied whole: each split only makes
 // the piece that stays, so a long line costs time in proportion to its length. The line keeps the first piece
 // in its own text, cut short once the pieces after it, read from that text, have been made.
@@ -41,13 +53,12 @@ void SplitLine(TClipLine&& line, TClipLines& broken, const TBreakShape& shape, T
   while (point->RestStart < pending.size()) {
     pending.Advance(point->RestStart, shape.AutoIndent ? Indentation(pending, point->KeptEnd) : u"");
     point = split(pending, shape.ContinuationWidth);
-    std::u16string text(shape.FixedIndent);
-    pending.AppendTo(text, 0, point ? point->KeptEnd : pending.size());
-    broken.Add(TClipLine(std::move(text), true));
+    broken.Add(
+        TClipLine(Piece(line.Text, pending, point ? point->KeptEnd : pending.size(), shape.FixedIndent)));
     if (!point)
       break;
   }
-  line.Text.resize(firstEnd);
+  line.Text.Truncate(firstEnd);
   *broken[firstIndex] = std::move(line);
 }
 
@@ -80,6 +91,7 @@ void BreakAll(TQxClipTxt& clip, int width, bool autoIndent, std::u16string_view 
   std::size_t pieces = 0;
   for (const TClipLine& line : clip.Lines)
     pieces += PieceCount(line.Text, shape, split);
+  // The pieces may view the text the old lines viewed, which the list keeps.
   TClipLines broken;
   broken.Reserve(pieces);
   for (TClipLine& line : clip.Lines.ReleaseAll())
@@ -87,7 +99,7 @@ void BreakAll(TQxClipTxt& clip, int width, bool autoIndent, std::u16string_view 
   for (TClipLine& line : broken)
     line.HasLineBreak = true;
   broken.Last()->HasLineBreak = lastHadBreak;
-  clip.Lines = std::move(broken);
+  clip.Lines.Assign(broken.ReleaseAll());
 }
 
 void BreakAtWidth(TQxClipTxt& clip, std::int32_t lineLength, bool autoIndent,
@@ -127,7 +139,7 @@ void Break_NG_ReplyLines(TQxClipTxt& clip, const TArgs& args) {
   // The quote sign and its blank take two columns of the line length.
   const auto width = std::clamp<std::int64_t>(std::int64_t{args[0].Number} - 2, INT32_MIN, INT32_MAX);
   BreakAtWidth(clip, static_cast<std::int32_t>(width), false, u"");
-  ForEachLine(clip, [](TClipLine& line) { line.Text.insert(0, u"> "); });
+  ForEachLine(clip, [](TClipLine& line) { line.Text.Edit().insert(0, u"> "); });
 }
 
 }  // namespace tolvane::modifier::functions

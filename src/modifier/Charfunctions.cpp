@@ -8,7 +8,10 @@ namespace tolvane::modifier::functions {
 namespace {
 
 void ReplaceCharacter(TQxClipTxt& clip, char16_t from, char16_t to) {
-  ForEachLine(clip, [&](TClipLine& line) { std::replace(line.Text.begin(), line.Text.end(), from, to); });
+  ForEachLine(clip, [&](TClipLine& line) {
+    if (line.Text.find(from) != std::u16string_view::npos)
+      std::replace(line.Text.Edit().begin(), line.Text.Edit().end(), from, to);
+  });
 }
 
 void ReplaceEverywhere(TQxClipTxt& clip, std::u16string_view from, std::u16string_view to) {
@@ -28,7 +31,7 @@ void LowerCaseAll(TQxClipTxt& clip, const TArgs&) {
 void UpperCaseFirstCharacterInWords(TQxClipTxt& clip, const TArgs&) {
   ForEachLine(clip, [&](TClipLine& line) {
     bool wordStart = true;
-    for (char16_t& c : line.Text) {
+    for (char16_t& c : line.Text.Edit()) {
       const bool separator = clip.Separators.IsSeparator(c);
       if (wordStart && !separator)
         c = clip.Services.Locale.UpperChar(c);

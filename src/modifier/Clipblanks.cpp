@@ -9,7 +9,7 @@ bool IsTrimBlank(char16_t c) {
 }
 
 template <class TIsBlank>
-void TrimWhere(std::u16string& text, TTrimSide side, TIsBlank isBlank) {
+void TrimWhere(TLineText& text, TTrimSide side, TIsBlank isBlank) {
   std::size_t end = text.size();
   if (side != TTrimSide::Left) {
     while (end > 0 && isBlank(text[end - 1]))
@@ -20,7 +20,9 @@ void TrimWhere(std::u16string& text, TTrimSide side, TIsBlank isBlank) {
     while (start < end && isBlank(text[start]))
       ++start;
   }
-  text = text.substr(start, end - start);
+  // Cut at both ends without a copy: a line that views its text keeps viewing it.
+  text.Truncate(end);
+  text.DropFront(start);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ void ReloadClipboardData(TQxClipTxt& clip, const TArgs&) {
   if (clip.ClipText().empty())
     clip.LoadFromClipboard();
   else
-    clip.SetLinesFromText(clip.ClipText());
+    clip.SetLinesFromClipText();
 }
 
 void SaveToClipboard(TQxClipTxt& clip, const TArgs&) {

@@ -32,7 +32,7 @@ void TQxClipTxt::LoadFromClipboard() {
                    u"The system say:  \r\n" + Services.Clipboard.LastError().Message + u"\r\n");
   }
   if (!ClipText().empty())
-    SetLinesFromText(ClipText());
+    SetLinesFromClipText();
 }
 
 }  // namespace tolvane::modifier

@@ -6,11 +6,11 @@ namespace {
 
 // Keeps the split's first part and returns the next line's text; autoIndent starts a non-empty next line
 // with the kept part's leading indentation.
-std::u16string ApplySplit(std::u16string& line, const std::optional<TSplitPoint>& split, bool autoIndent) {
+std::u16string ApplySplit(TLineText& line, const std::optional<TSplitPoint>& split, bool autoIndent) {
   if (!split)
     return {};
-  std::u16string remainder = line.substr(split->RestStart);
-  line.resize(split->KeptEnd);
+  std::u16string remainder(line.View().substr(split->RestStart));
+  line.Truncate(split->KeptEnd);
   // Indenting an empty remainder would turn nothing into a line of blanks.
   if (autoIndent && !remainder.empty())
     remainder.insert(0, LeadingIndentation(line));

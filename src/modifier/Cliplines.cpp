@@ -3,27 +3,35 @@
 #include "modifier/Unitsearch.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace tolvane::modifier {
 
-TClipLines LinesFromText(std::u16string_view text) {
+TClipLines LinesFromText(platform::TSharedText source) {
+  if (!source)
+    return {};
+  const std::u16string_view text = *source;
   TClipLines::TStorage lines;
   lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\r')) + 1);
   std::size_t position = 0;
   while (position < text.size()) {
     const std::size_t cr = FindUnit(text, u'\r', position);
     if (cr == std::u16string_view::npos) {
-      lines.emplace_back(std::u16string(text.substr(position)), false);
+      lines.emplace_back(TLineText::Viewing(text.substr(position)), false);
       break;
     }
-    lines.emplace_back(std::u16string(text.substr(position, cr - position)), true);
+    lines.emplace_back(TLineText::Viewing(text.substr(position, cr - position)), true);
     // Only the LF of a CR LF pair goes with the CR; any other character starts the next line.
     position = cr + 1;
     if (position < text.size() && text[position] == u'\n')
       ++position;
   }
-  return TClipLines(std::move(lines));
+  return TClipLines(std::move(lines), std::move(source));
+}
+
+TClipLines LinesFromText(std::u16string_view text) {
+  return LinesFromText(std::make_shared<const std::u16string>(text));
 }
 
 std::u16string JoinedText(const TClipLines& lines) {
@@ -34,7 +42,7 @@ std::u16string JoinedText(const TClipLines& lines) {
   std::u16string text;
   text.reserve(length);
   for (const TClipLine& line : lines) {
-    text += line.Text;
+    text += line.Text.View();
     if (line.HasLineBreak)
       text += u"\r\n";
   }

@@ -18,7 +18,8 @@ std::size_t SkipWhile(std::u16string_view text, std::size_t i, bool separators, 
   return i;
 }
 
-// Calls take(word) for every word of every line that the function keeps.
+// Calls take(word, viewed) for every word of every line that the function keeps; viewed says that the word
+// lies in the text the lines were read from, not in a line's own copy.
 template <class TTake>
 void ForEachKeptWord(const TQxClipTxt& clip, bool removeNumbers, TTake take) {
   for (const TClipLine& line : clip.Lines) {
@@ -28,7 +29,7 @@ void ForEachKeptWord(const TQxClipTxt& clip, bool removeNumbers, TTake take) {
       i = SkipWhile(text, start, false, clip.Separators);
       const std::u16string_view word = text.substr(start, i - start);
       if (!word.empty() && !(removeNumbers && IsDigitsOnly(word)))
-        take(word);
+        take(word, line.Text.IsView());
     }
   }
 }
@@ -38,15 +39,15 @@ void ForEachKeptWord(const TQxClipTxt& clip, bool removeNumbers, TTake take) {
 void RemoveEmptyLines(TQxClipTxt& clip, const TArgs&) {
   TClipLines::TStorage lines = clip.Lines.ReleaseAll();
   std::erase_if(lines, [](const TClipLine& line) { return line.Text.empty(); });
-  clip.Lines = TClipLines(std::move(lines));
+  clip.Lines.Assign(std::move(lines));
 }
 
 void RemoveLineBreaks(TQxClipTxt& clip, const TArgs&) {
   if (clip.Lines.Empty())
     return;
-  std::u16string joined = clip.Lines[0]->Text;
+  std::u16string joined(clip.Lines[0]->Text.View());
   for (int i = 1; i < clip.Lines.Count(); ++i) {
-    const std::u16string& text = clip.Lines[i]->Text;
+    const std::u16string_view text = clip.Lines[i]->Text;
     if (!text.empty()) {
       joined += u' ';
       joined += text;
@@ -60,15 +61,17 @@ void RemoveLineBreaks(TQxClipTxt& clip, const TArgs&) {
 void WordsToLines(TQxClipTxt& clip, const TArgs& args) {
   const bool removeNumbers = args[0].YesNo;
   // The words are found in one pass and their new lines made afterwards, straight into a list of the right
-  // size; the views stay valid because the old lines go only at the end.
-  std::vector<std::u16string_view> found;
-  ForEachKeptWord(clip, removeNumbers, [&found](std::u16string_view word) { found.push_back(word); });
+  // size; the views stay valid because the old lines go only at the end. A word of a viewed line views the
+  // same text, which the list keeps; one of an edited line is copied.
+  std::vector<std::pair<std::u16string_view, bool>> found;
+  ForEachKeptWord(clip, removeNumbers,
+                  [&found](std::u16string_view word, bool viewed) { found.emplace_back(word, viewed); });
   TClipLines::TStorage words;
   words.reserve(found.size());
-  for (const std::u16string_view word : found)
-    words.emplace_back(std::u16string(word), true);
+  for (const auto& [word, viewed] : found)
+    words.emplace_back(viewed ? TLineText::Viewing(word) : TLineText(std::u16string(word)), true);
   clip.Vars.clear();
-  clip.Lines = TClipLines(std::move(words));
+  clip.Lines.Assign(std::move(words));
 }
 
 void WordSeparators(TQxClipTxt& clip, const TArgs& args) {

@@ -18,6 +18,12 @@ class TPendingText {
   char16_t operator[](std::size_t i) const { return i < Head.size() ? Head[i] : Tail[i - Head.size()]; }
   // The characters [first, last) as one string.
   std::u16string Substr(std::size_t first, std::size_t last) const;
+  // The characters [first, last) as a view of the tail, or nullopt when some of them are in the head.
+  std::optional<std::u16string_view> Slice(std::size_t first, std::size_t last) const {
+    if (first < Head.size())
+      return std::nullopt;
+    return Tail.substr(first - Head.size(), last - first);
+  }
   // The characters [first, last) added to the end of `text`.
   void AppendTo(std::u16string& text, std::size_t first, std::size_t last) const;
   // The first occurrence of a non-empty needle at or after `from`, or npos.

@@ -42,12 +42,13 @@ void PutNumbers(TQxClipTxt& clip, const TArgs& args, TPlace place) {
 }  // namespace
 
 void NumbersLeft(TQxClipTxt& clip, const TArgs& args) {
-  PutNumbers(clip, args,
-             [](TClipLine& line, const std::u16string& number) { line.Text.insert(0, number + u" "); });
+  PutNumbers(clip, args, [](TClipLine& line, const std::u16string& number) {
+    line.Text.Edit().insert(0, number + u" ");
+  });
 }
 
 void NumbersRight(TQxClipTxt& clip, const TArgs& args) {
-  PutNumbers(clip, args, [](TClipLine& line, const std::u16string& number) { line.Text += number; });
+  PutNumbers(clip, args, [](TClipLine& line, const std::u16string& number) { line.Text.Edit() += number; });
 }
 
 }  // namespace tolvane::modifier::functions

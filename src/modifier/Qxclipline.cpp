@@ -90,7 +90,8 @@ bool TClipLine::LocateSign(char16_t sign) {
 void TClipLine::InsertAtColumn(int column, char16_t padding) {
   if (KeyOffset < 0 || KeyOffset > column || static_cast<std::size_t>(KeyOffset) > Text.size())
     return;
-  Text.insert(static_cast<std::size_t>(KeyOffset), static_cast<std::size_t>(column - KeyOffset), padding);
+  Text.Edit().insert(static_cast<std::size_t>(KeyOffset), static_cast<std::size_t>(column - KeyOffset),
+                     padding);
   if (KeyStart == KeyOffset)
     KeyStart = column;
   KeyOffset = column;
@@ -109,14 +110,17 @@ void TClipLines::Delete(int index) {
 void TClipLine::PadLeft(int length, char16_t padding) {
   const std::size_t target = static_cast<std::size_t>(std::max(length, 0));
   if (Text.size() < target)
-    Text.insert(0, target - Text.size(), padding);
+    Text.Edit().insert(0, target - Text.size(), padding);
   else
-    Text.resize(target);
+    Text.Truncate(target);
 }
 
 void TClipLine::PadRight(int length, char16_t padding) {
   const std::size_t target = static_cast<std::size_t>(std::max(length, 0));
-  Text.resize(target, padding);
+  if (Text.size() < target)
+    Text.Edit().resize(target, padding);
+  else
+    Text.Truncate(target);
 }
 
 }  // namespace tolvane::modifier

@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "modifier/Linetext.h"
 #include "modifier/Separators.h"
+#include "platform/Clipboard.h"
 #include "platform/Locale.h"
 
 namespace tolvane::modifier {
@@ -18,11 +20,13 @@ enum class TTrimSide { Left, Right, Both };
 // a word or sign just before they use it.
 struct TClipLine {
   TClipLine() = default;
-  explicit TClipLine(std::u16string text, bool hasLineBreak = true)
+  explicit TClipLine(TLineText text, bool hasLineBreak = true)
       : Text(std::move(text)), HasLineBreak(hasLineBreak) {}
+  explicit TClipLine(std::u16string text, bool hasLineBreak = true)
+      : TClipLine(TLineText(std::move(text)), hasLineBreak) {}
 
   std::vector<std::u16string> Words;  // as last split by a template
-  std::u16string Text;                // never holds the line's own break; a template may put CR LF inside
+  TLineText Text;                     // never holds the line's own break; a template may put CR LF inside
   bool HasLineBreak = true;           // followed by CR LF when the lines are joined
   int KeyStart = -1;                  // index into Text, -1 when there is no key
   std::int32_t KeyLength = -1;
@@ -64,15 +68,19 @@ struct TClipLine {
   void SetKey(std::size_t start, std::size_t length);
 };
 
-// The lines of the working text, stored by value: a text of many short lines is then one block for the
-// lines and one per line text, not two per line. Adding or inserting a line may move the others, so a
-// pointer or reference to a line holds only until the next change to the list.
+// The lines of the working text, stored by value, their texts viewing the text they were read from until
+// edited: a text of many short lines is then one block for the lines and the text it already was. Adding or
+// inserting a line may move the others, so a pointer or reference to a line holds only until the next change
+// to the list.
 class TClipLines {
  public:
   using TStorage = std::vector<TClipLine>;
 
   TClipLines() = default;
   explicit TClipLines(TStorage lines) : Items(std::move(lines)) {}
+  // Lines viewing `source`, which the list keeps for as long as it has lines.
+  TClipLines(TStorage lines, platform::TSharedText source)
+      : Items(std::move(lines)), Source(std::move(source)) {}
 
   int Count() const { return static_cast<int>(Items.size()); }
   bool Empty() const { return Items.empty(); }
@@ -92,21 +100,29 @@ class TClipLines {
   TClipLine& Insert(int index, TClipLine line);
   // Nothing happens for an index out of range.
   void Delete(int index);
-  void Clear() { Items.clear(); }
+  void Clear() {
+    Items.clear();
+    Source.reset();
+  }
   // Stable sort of the lines [first, last) by a "less" predicate on lines.
   template <class TLess>
   void Sort(int first, int last, TLess less) {
     std::stable_sort(Items.begin() + first, Items.begin() + last, less);
   }
-  // Empties the list and hands its lines to the caller.
+  // Empties the list and hands its lines to the caller. Their texts may view the list's source, which the
+  // list keeps: they go back with Assign.
   TStorage ReleaseAll() { return std::exchange(Items, TStorage{}); }
+  // Replaces the lines, keeping the source that released lines may still view.
+  void Assign(TStorage lines) { Items = std::move(lines); }
 
  private:
   TStorage Items;
+  platform::TSharedText Source;
 };
 
 // A CR ends a line and takes a directly following LF with it; a lone LF is an ordinary character. A text
-// ending in a break has no empty last line.
+// ending in a break has no empty last line. The lines view the text, which the list keeps.
+TClipLines LinesFromText(platform::TSharedText text);
 TClipLines LinesFromText(std::u16string_view text);
 // Each line's text followed by CR LF where it has a line break.
 std::u16string JoinedText(const TClipLines& lines);

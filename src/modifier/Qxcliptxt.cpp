@@ -29,6 +29,12 @@ void TQxClipTxt::SetLinesFromText(std::u16string_view text) {
   Lines = LinesFromText(text);
 }
 
+void TQxClipTxt::SetLinesFromClipText() {
+  Vars.clear();
+  Lines.Clear();
+  Lines = LinesFromText(LastRead);
+}
+
 std::u16string TQxClipTxt::JoinedText() const {
   return modifier::JoinedText(Lines);
 }

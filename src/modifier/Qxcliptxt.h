@@ -43,6 +43,8 @@ class TQxClipTxt {
 
   // Rebuilding the lines invalidates the VARs taken from the old first line, so both go.
   void SetLinesFromText(std::u16string_view text);
+  // The lines from ClipText, viewing it where it lies.
+  void SetLinesFromClipText();
   std::u16string JoinedText() const;
   // Up to five reads 50 ms apart; a failure is shown and the lines come from the previous ClipText.
   void LoadFromClipboard();

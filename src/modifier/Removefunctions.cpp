@@ -8,7 +8,11 @@ namespace {
 
 template <class TPredicate>
 void RemoveCharacters(TQxClipTxt& clip, TPredicate remove) {
-  ForEachLine(clip, [&](TClipLine& line) { std::erase_if(line.Text, remove); });
+  ForEachLine(clip, [&](TClipLine& line) {
+    const std::u16string_view text = line.Text;
+    if (std::any_of(text.begin(), text.end(), remove))
+      std::erase_if(line.Text.Edit(), remove);
+  });
 }
 
 // Where the first occurrence of the text starts; npos for an empty text, which is never found.
@@ -20,9 +24,12 @@ std::size_t FindText(std::u16string_view line, std::u16string_view text) {
 
 void RemoveDublicateSpaces(TQxClipTxt& clip, const TArgs&) {
   ForEachLine(clip, [](TClipLine& line) {
-    const auto end = std::unique(line.Text.begin(), line.Text.end(),
-                                 [](char16_t a, char16_t b) { return a == u' ' && b == u' '; });
-    line.Text.erase(end, line.Text.end());
+    if (line.Text.View().find(u"  ") == std::u16string_view::npos)
+      return;
+    std::u16string& text = line.Text.Edit();
+    const auto end =
+        std::unique(text.begin(), text.end(), [](char16_t a, char16_t b) { return a == u' ' && b == u' '; });
+    text.erase(end, text.end());
   });
 }
 
@@ -40,7 +47,7 @@ void RemoveThisFromFront(TQxClipTxt& clip, const TArgs& args) {
   const std::u16string_view text = args[0].TextValue;
   ForEachLine(clip, [text](TClipLine& line) {
     if (line.Text.starts_with(text))
-      line.Text.erase(0, text.size());
+      line.Text.DropFront(text.size());
   });
 }
 
@@ -50,7 +57,7 @@ void RemoveFromToEnd(TQxClipTxt& clip, const TArgs& args) {
   ForEachLine(clip, [&](TClipLine& line) {
     const std::size_t at = FindText(line.Text, text);
     if (at != std::u16string_view::npos)
-      line.Text.resize(include ? at : at + text.size());
+      line.Text.Truncate(include ? at : at + text.size());
   });
 }
 
@@ -60,7 +67,7 @@ void RemoveUpTo(TQxClipTxt& clip, const TArgs& args) {
   ForEachLine(clip, [&](TClipLine& line) {
     const std::size_t at = FindText(line.Text, text);
     if (at != std::u16string_view::npos)
-      line.Text.erase(0, include ? at + text.size() : at);
+      line.Text.DropFront(include ? at + text.size() : at);
   });
 }
 

@@ -34,12 +34,12 @@ void ReplaceInPlace(std::u16string& text, std::u16string_view from, std::u16stri
   text.resize(written + text.size() - done);
 }
 
-// A longer one needs a new block, made once at its final size.
-void ReplaceGrowing(std::u16string& text, std::u16string_view from, std::u16string_view to,
-                    std::size_t found) {
-  const std::u16string_view source(text);
+// A longer one needs a new block, made once at its final size; so does a text that is only viewed.
+std::u16string Replaced(std::u16string_view source, std::u16string_view from, std::u16string_view to,
+                        std::size_t found) {
+  const std::size_t count = CountFrom(source, from, found);
   std::u16string result;
-  result.reserve(source.size() + CountFrom(source, from, found) * (to.size() - from.size()));
+  result.reserve(source.size() - count * from.size() + count * to.size());
   std::size_t done = 0;
   while (found != std::u16string_view::npos) {
     result.append(source.substr(done, found - done));
@@ -48,7 +48,7 @@ void ReplaceGrowing(std::u16string& text, std::u16string_view from, std::u16stri
     found = FindText(source, from, done);
   }
   result.append(source.substr(done));
-  text = std::move(result);
+  return result;
 }
 
 }  // namespace
@@ -62,7 +62,19 @@ void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_v
   if (to.size() <= from.size())
     ReplaceInPlace(text, from, to, found);
   else
-    ReplaceGrowing(text, from, to, found);
+    text = Replaced(text, from, to, found);
+}
+
+void ReplaceAll(TLineText& text, std::u16string_view from, std::u16string_view to) {
+  if (from.empty())
+    return;
+  const std::size_t found = FindText(text.View(), from);
+  if (found == std::u16string_view::npos)
+    return;
+  if (!text.IsView() && to.size() <= from.size())
+    ReplaceInPlace(text.Edit(), from, to, found);
+  else
+    text = Replaced(text.View(), from, to, found);
 }
 
 }  // namespace tolvane::modifier

@@ -48,7 +48,7 @@ void Trim_NG_ReplySigns(TQxClipTxt& clip, const TArgs& args) {
         break;
       ++start;
     }
-    line.Text.erase(0, start);
+    line.Text.DropFront(start);
   });
 }
 

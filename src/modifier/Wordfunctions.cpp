@@ -13,7 +13,7 @@ void InsertAtWord(TQxClipTxt& clip, int wordNumber, std::u16string_view text, bo
     if (!line.LocateWord(wordNumber, clip.Separators))
       return;
     const auto at = static_cast<std::size_t>(line.KeyStart + (after ? line.KeyLength : 0));
-    line.Text.insert(at, text);
+    line.Text.Edit().insert(at, text);
     line.ClearKey();
   });
 }

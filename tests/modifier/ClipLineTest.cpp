@@ -38,6 +38,40 @@ TEST(ClipLinesTest, JoiningGivesBackTextsWithCrLfBreaks) {
   EXPECT_EQ(JoinedText(LinesFromText(u"a\rb\r")), u"a\r\nb\r\n");
 }
 
+TEST(LineTextTest, CutsKeepAViewAndEditsWorkOnAnOwnCopy) {
+  const std::u16string shared = u"  one two  ";
+  TLineText text = TLineText::Viewing(shared);
+  text.DropFront(2);
+  text.Truncate(7);
+  EXPECT_TRUE(text.IsView());
+  EXPECT_EQ(text, u"one two");
+  TLineText copy = text;
+  copy.Edit().insert(0, u"[");
+  copy.Edit() += u']';
+  EXPECT_FALSE(copy.IsView());
+  EXPECT_EQ(copy, u"[one two]");
+  EXPECT_EQ(text, u"one two");
+  EXPECT_EQ(shared, u"  one two  ");
+  // Cutting past either end leaves an empty text, never a view outside the shared one.
+  text.Truncate(50);
+  EXPECT_EQ(text, u"one two");
+  text.DropFront(50);
+  EXPECT_TRUE(text.empty());
+  copy.DropFront(1);
+  copy.Truncate(3);
+  EXPECT_EQ(copy, u"one");
+}
+
+TEST(ClipLinesTest, LinesReadFromATextOutliveTheCallersCopyOfIt) {
+  auto text = std::make_unique<std::u16string>(u"first line\r\nsecond");
+  TClipLines lines = LinesFromText(*text);
+  text.reset();
+  EXPECT_EQ(LineTexts(lines), (TTexts{"first line\r\n", "second"}));
+  TClipLines::TStorage released = lines.ReleaseAll();
+  lines.Assign(std::move(released));
+  EXPECT_EQ(JoinedText(lines), u"first line\r\nsecond");
+}
+
 TEST(WordsTest, SplitAtTheSeparatorSetAndAtControlCharacters) {
   TSeparatorSet separators;
   EXPECT_EQ(Utf8Texts(SplitWords(u"foo(bar) baz", separators)), (TTexts{"foo", "bar", "baz"}));

@@ -85,6 +85,27 @@ TEST_F(ClipboardFunctionsTest, ReloadRebuildsFromTheTextLastRead) {
   EXPECT_EQ(LineTexts(unread->Lines), TTexts{"fresh"});
 }
 
+TEST_F(ClipboardFunctionsTest, EditingTheLinesNeverChangesTheTextTheyWereReadFrom) {
+  // The lines view the text last read until edited; every kind of edit must work on a line's own copy, and
+  // lines moved between lists must keep that text alive.
+  const std::u16string text = u"  alpha beta,gamma\r\ndelta  epsilon\r\n\r\nzeta \u00e4rger";
+  auto clip = Make(text);
+  // Lines read from a text of their own, which only their list keeps.
+  clip->SetLinesFromText(std::u16string(text));
+  const std::u16string script =
+      u"BreakLines('8','n','')\r\nTrim()\r\nRemoveEmptyLines()\r\nReplace('a','AA')\r\n"
+      u"UpperCaseFirstCharacterInWords()\r\nAddFront('>')\r\nDeleteLastChar()\r\nSort('n','n')\r\n"
+      u"WordsToLines('n')\r\nRemoveDublicateSpaces()\r\nRemoveThisFromFront('A')\r\n"
+      u"RemoveSpaceAndTabs()\r\nBackSlashToForwardSlash()\r\nLowerCaseAll()\r\nDeleteFirstWord()";
+  EXPECT_EQ(Traced(*clip, script), "");
+  EXPECT_NE(LineTexts(clip->Lines), LineTexts(LinesFromText(text)));
+  EXPECT_EQ(clip->ClipText(), text);
+  EXPECT_EQ(Traced(*clip, u"ReloadClipboardData()\r\nWordsToLines('n')\r\nDeleteLastChar()"), "");
+  EXPECT_EQ(LineTexts(clip->Lines), (TTexts{"alph\r\n", "bet\r\n", "gamm\r\n", "delt\r\n", "epsilo\r\n",
+                                            "zet\r\n", "\xC3\xA4rge\r\n"}));
+  EXPECT_EQ(clip->ClipText(), text);
+}
+
 TEST_F(ClipboardFunctionsTest, RemoveFormattingPutsTheTextBackAndReadsIt) {
   auto clip = Make(u"x");
   Doubles.Clipboard.ChangeExternally(u"other\r\n");

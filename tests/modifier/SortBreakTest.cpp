@@ -110,7 +110,7 @@ TTexts BrokenOneByOne(std::u16string_view text, int width, std::u16string_view f
     while (!remainder.empty()) {
       TClipLine next(std::move(remainder), true);
       remainder = split(next, continuation);
-      next.Text.insert(0, fixedIndent);
+      next.Text.Edit().insert(0, fixedIndent);
       broken.Add(std::move(next));
     }
   }
