@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -98,7 +99,8 @@ void RunTool(benchmark::State& state, const std::string& command) {
   }
 }
 
-// The whole job the way a script does it: the text into lines, the function, the lines back into text.
+// The whole job the way a script does it: the text read (a copy, as the clipboard hands over a fresh one on
+// every run; the tools read theirs from a file), into lines, the function, the lines back into text.
 void RunFunction(benchmark::State& state, std::int32_t id, std::u16string_view parameters) {
   native::TNativeLocale locale("en_US");
   native::TNativeCodePages codePages;
@@ -106,7 +108,8 @@ void RunFunction(benchmark::State& state, std::int32_t id, std::u16string_view p
   modifier::TQxClipTxt clip(doubles.Services());
   const std::u16string& text = Input().Text;
   for (auto _ : state) {
-    clip.SetLinesFromText(text);
+    clip.Lines.Clear();  // as a run does before it reads the clipboard
+    clip.SetLinesFromText(std::make_shared<const std::u16string>(text));
     if (!clip.ExecuteFunction(id, parameters))
       state.SkipWithError("the function did not run");
     benchmark::DoNotOptimize(clip.JoinedText());

@@ -18,8 +18,7 @@ std::size_t SkipWhile(std::u16string_view text, std::size_t i, bool separators, 
   return i;
 }
 
-// Calls take(word, viewed) for every word of every line that the function keeps; viewed says that the word
-// lies in the text the lines were read from, not in a line's own copy.
+// Calls take(word) for every word of every line that the function keeps.
 template <class TTake>
 void ForEachKeptWord(const TQxClipTxt& clip, bool removeNumbers, TTake take) {
   for (const TClipLine& line : clip.Lines) {
@@ -29,7 +28,7 @@ void ForEachKeptWord(const TQxClipTxt& clip, bool removeNumbers, TTake take) {
       i = SkipWhile(text, start, false, clip.Separators);
       const std::u16string_view word = text.substr(start, i - start);
       if (!word.empty() && !(removeNumbers && IsDigitsOnly(word)))
-        take(word, line.Text.IsView());
+        take(word);
     }
   }
 }
@@ -61,15 +60,15 @@ void RemoveLineBreaks(TQxClipTxt& clip, const TArgs&) {
 void WordsToLines(TQxClipTxt& clip, const TArgs& args) {
   const bool removeNumbers = args[0].YesNo;
   // The words are found in one pass and their new lines made afterwards, straight into a list of the right
-  // size; the views stay valid because the old lines go only at the end. A word of a viewed line views the
-  // same text, which the list keeps; one of an edited line is copied.
-  std::vector<std::pair<std::u16string_view, bool>> found;
-  ForEachKeptWord(clip, removeNumbers,
-                  [&found](std::u16string_view word, bool viewed) { found.emplace_back(word, viewed); });
+  // size; the views stay valid because the old lines go only at the end. A word in the text the lines view
+  // views it too, which the list keeps; one of an edited line is copied.
+  std::vector<std::u16string_view> found;
+  ForEachKeptWord(clip, removeNumbers, [&found](std::u16string_view word) { found.push_back(word); });
   TClipLines::TStorage words;
   words.reserve(found.size());
-  for (const auto& [word, viewed] : found)
-    words.emplace_back(viewed ? TLineText::Viewing(word) : TLineText(std::u16string(word)), true);
+  for (const std::u16string_view word : found)
+    words.emplace_back(clip.Lines.InSource(word) ? TLineText::Viewing(word) : TLineText(std::u16string(word)),
+                       true);
   clip.Vars.clear();
   clip.Lines.Assign(std::move(words));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -112,6 +113,14 @@ class TClipLines {
   // Empties the list and hands its lines to the caller. Their texts may view the list's source, which the
   // list keeps: they go back with Assign.
   TStorage ReleaseAll() { return std::exchange(Items, TStorage{}); }
+  // Whether the text lies in the text the lines view, not in a line's own copy.
+  bool InSource(std::u16string_view text) const {
+    if (!Source || text.empty())
+      return false;
+    const std::less_equal<const char16_t*> notAfter;
+    return notAfter(Source->data(), text.data()) &&
+           notAfter(text.data() + text.size(), Source->data() + Source->size());
+  }
   // Replaces the lines, keeping the source that released lines may still view.
   void Assign(TStorage lines) { Items = std::move(lines); }
 

@@ -30,9 +30,13 @@ void TQxClipTxt::SetLinesFromText(std::u16string_view text) {
 }
 
 void TQxClipTxt::SetLinesFromClipText() {
+  SetLinesFromText(LastRead);
+}
+
+void TQxClipTxt::SetLinesFromText(platform::TSharedText text) {
   Vars.clear();
   Lines.Clear();
-  Lines = LinesFromText(LastRead);
+  Lines = LinesFromText(std::move(text));
 }
 
 std::u16string TQxClipTxt::JoinedText() const {

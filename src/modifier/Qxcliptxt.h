@@ -43,8 +43,9 @@ class TQxClipTxt {
 
   // Rebuilding the lines invalidates the VARs taken from the old first line, so both go.
   void SetLinesFromText(std::u16string_view text);
-  // The lines from ClipText, viewing it where it lies.
+  // The lines from ClipText, or from a text read elsewhere, viewing it where it lies.
   void SetLinesFromClipText();
+  void SetLinesFromText(platform::TSharedText text);
   std::u16string JoinedText() const;
   // Up to five reads 50 ms apart; a failure is shown and the lines come from the previous ClipText.
   void LoadFromClipboard();

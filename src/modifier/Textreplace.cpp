@@ -34,7 +34,7 @@ void ReplaceInPlace(std::u16string& text, std::u16string_view from, std::u16stri
   text.resize(written + text.size() - done);
 }
 
-// A longer one needs a new block, made once at its final size; so does a text that is only viewed.
+// A longer one needs a new block, made once at its final size.
 std::u16string Replaced(std::u16string_view source, std::u16string_view from, std::u16string_view to,
                         std::size_t found) {
   const std::size_t count = CountFrom(source, from, found);
@@ -71,7 +71,8 @@ void ReplaceAll(TLineText& text, std::u16string_view from, std::u16string_view t
   const std::size_t found = FindText(text.View(), from);
   if (found == std::u16string_view::npos)
     return;
-  if (!text.IsView() && to.size() <= from.size())
+  // A copy written over in place costs less than a second search to size a new block.
+  if (to.size() <= from.size())
     ReplaceInPlace(text.Edit(), from, to, found);
   else
     text = Replaced(text.View(), from, to, found);

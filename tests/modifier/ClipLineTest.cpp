@@ -46,10 +46,10 @@ TEST(LineTextTest, CutsKeepAViewAndEditsWorkOnAnOwnCopy) {
   EXPECT_TRUE(text.IsView());
   EXPECT_EQ(text, u"one two");
   TLineText copy = text;
-  copy.Edit().insert(0, u"[");
-  copy.Edit() += u']';
+  copy.Edit()[0] = u'O';
+  copy.Edit() += u'!';
   EXPECT_FALSE(copy.IsView());
-  EXPECT_EQ(copy, u"[one two]");
+  EXPECT_EQ(copy, u"One two!");
   EXPECT_EQ(text, u"one two");
   EXPECT_EQ(shared, u"  one two  ");
   // Cutting past either end leaves an empty text, never a view outside the shared one.
@@ -57,9 +57,13 @@ TEST(LineTextTest, CutsKeepAViewAndEditsWorkOnAnOwnCopy) {
   EXPECT_EQ(text, u"one two");
   text.DropFront(50);
   EXPECT_TRUE(text.empty());
-  copy.DropFront(1);
+  copy.DropFront(4);
   copy.Truncate(3);
-  EXPECT_EQ(copy, u"one");
+  EXPECT_EQ(copy, u"two");
+  text = copy;
+  copy = TLineText::Viewing(shared);
+  EXPECT_EQ(text, u"two");
+  EXPECT_EQ(copy, shared);
 }
 
 TEST(ClipLinesTest, LinesReadFromATextOutliveTheCallersCopyOfIt) {
