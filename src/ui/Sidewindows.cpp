@@ -27,6 +27,7 @@ void TSideWindows::OpenIconPicker(HWND owner, storage::TItem& /*item*/, POINT co
   HidePreview();
   Picker.reset();
   Picker = std::make_unique<TFormImgSel>(Environment, owner, corner, false, IconMemory);
+  ++PickerCount;
 }
 
 void TSideWindows::ClosePicker() {

@@ -32,6 +32,8 @@ class TSideWindows final : public IMenuSideWindows {
   std::u16string PreviewText() const;
   HWND ContextWindow() const;
   HWND IconPicker() const;
+  // Icon pickers opened over menu rows so far; a test tells a picker that closed at once from one never made.
+  int PickersOpened() const { return PickerCount; }
 
  private:
   TMenuEnvironment& Environment;
@@ -39,6 +41,7 @@ class TSideWindows final : public IMenuSideWindows {
   std::unique_ptr<TFormImgSel> Picker;
   std::unique_ptr<TFrmShow> Preview;
   uimodel::TIconMemory IconMemory;
+  int PickerCount = 0;
 };
 
 }  // namespace tolvane::ui

@@ -295,6 +295,8 @@ LRESULT TForm1::AnswerProbe(WPARAM query, LPARAM argument) const {
       return TreeEditor && IsEditorMode() ? NodeCentre(TreeEditor->View(), argument) : -1;
     case TProbe::TreeNodeCount:
       return TreeEditor ? TreeEditor->NodeCount() : 0;
+    case TProbe::PickersOpened:
+      return SideWindows.PickersOpened();
   }
   return 0;
 }

@@ -56,6 +56,7 @@ enum class TProbe : std::uint32_t {
   NodeCentre = 15,       // lParam: editor tree node in tree order, 0 the root; its caption's middle on the
                          // screen, x | y << 16, or −1 while it is not shown
   TreeNodeCount = 16,    // nodes in the editor's tree, the root included; 0 in menu mode, which empties it
+  PickersOpened = 17,    // icon pickers opened over menu rows since start, closed ones included
 };
 
 }  // namespace tolvane::uimodel
