@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,6 +18,36 @@ namespace tolvane::modifier {
 
 enum class TTrimSide { Left, Right, Both };
 
+// A line's words as last split by a template. Most lines never have any, so the list takes a block of its
+// own only once made: a line is then 16 bytes shorter, which counts over hundreds of thousands of lines.
+class TLineWords {
+ public:
+  TLineWords() = default;
+  TLineWords(const TLineWords& other) : List(other.List ? std::make_unique<TList>(*other.List) : nullptr) {}
+  TLineWords(TLineWords&&) noexcept = default;
+  TLineWords& operator=(const TLineWords& other) {
+    if (this != &other)
+      List = other.List ? std::make_unique<TList>(*other.List) : nullptr;
+    return *this;
+  }
+  TLineWords& operator=(TLineWords&&) noexcept = default;
+  TLineWords& operator=(std::vector<std::u16string> words) {
+    List = std::make_unique<TList>(std::move(words));
+    return *this;
+  }
+
+  const std::vector<std::u16string>& Get() const { return List ? *List : Empty(); }
+  bool empty() const { return !List || List->empty(); }
+
+ private:
+  using TList = std::vector<std::u16string>;
+  static const TList& Empty() {
+    static const TList none;
+    return none;
+  }
+  std::unique_ptr<TList> List;
+};
+
 // One line of the working text. The key fields are scratch values: the sort and alignment functions locate
 // a word or sign just before they use it.
 struct TClipLine {
@@ -26,10 +57,10 @@ struct TClipLine {
   explicit TClipLine(std::u16string text, bool hasLineBreak = true)
       : TClipLine(TLineText(std::move(text)), hasLineBreak) {}
 
-  std::vector<std::u16string> Words;  // as last split by a template
-  TLineText Text;                     // never holds the line's own break; a template may put CR LF inside
-  bool HasLineBreak = true;           // followed by CR LF when the lines are joined
-  int KeyStart = -1;                  // index into Text, -1 when there is no key
+  TLineWords Words;          // as last split by a template
+  TLineText Text;            // never holds the line's own break; a template may put CR LF inside
+  bool HasLineBreak = true;  // followed by CR LF when the lines are joined
+  int KeyStart = -1;         // index into Text, -1 when there is no key
   std::int32_t KeyLength = -1;
   std::int32_t KeyOffset = -1;  // the located word or sign, -1 when none
 

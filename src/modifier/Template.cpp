@@ -92,7 +92,7 @@ void TQxClipTxt::ApplyTemplate(std::u16string_view templateText, bool skipNoWord
     line.Words = SplitWords(line.Text, Separators);
     if (line.Words.empty() && skipNoWordLines)
       continue;
-    line.Text = FillTemplate(templateText, Vars, line.Words, line.Text);
+    line.Text = FillTemplate(templateText, Vars, line.Words.Get(), line.Text);
   }
 }
 

@@ -140,7 +140,7 @@ TEST_F(InterpreterTest, TemplatesApplyToEveryLineAndMaySkipLinesWithoutWords) {
                   u"ApplyToThisTemplateEnd()"));
   EXPECT_EQ(LineTexts(filling->Lines),
             (TTexts{"q-x-x y\r\n", "q-[WORD1]-\r\n", "q-[WORD1]-...\r\n", "q-z-z"}));
-  EXPECT_EQ(Utf8Texts(filling->Lines[3]->Words), TTexts{"z"});
+  EXPECT_EQ(Utf8Texts(filling->Lines[3]->Words.Get()), TTexts{"z"});
   EXPECT_EQ(Trace(), "");
 }
 
