@@ -9,8 +9,10 @@ namespace {
 
 void ReplaceCharacter(TQxClipTxt& clip, char16_t from, char16_t to) {
   ForEachLine(clip, [&](TClipLine& line) {
-    if (line.Text.find(from) != std::u16string_view::npos)
-      std::replace(line.Text.Edit().begin(), line.Text.Edit().end(), from, to);
+    if (line.Text.find(from) == std::u16string_view::npos)
+      return;
+    std::u16string& text = line.Text.Edit();
+    std::replace(text.begin(), text.end(), from, to);
   });
 }
 

@@ -1,5 +1,6 @@
 #include "modifier/Qxcliptxt.h"
 
+#include <memory>
 #include <utility>
 
 namespace tolvane::modifier {
@@ -23,10 +24,7 @@ TLookUp TQxClipTxt::LookUpFunction(std::u16string_view line) const {
 }
 
 void TQxClipTxt::SetLinesFromText(std::u16string_view text) {
-  Vars.clear();
-  // The old lines go first, so the text is never held twice over.
-  Lines.Clear();
-  Lines = LinesFromText(text);
+  SetLinesFromText(std::make_shared<const std::u16string>(text));
 }
 
 void TQxClipTxt::SetLinesFromClipText() {
@@ -35,6 +33,7 @@ void TQxClipTxt::SetLinesFromClipText() {
 
 void TQxClipTxt::SetLinesFromText(platform::TSharedText text) {
   Vars.clear();
+  // The old lines go before the new ones are made, so two lists are never held at once.
   Lines.Clear();
   Lines = LinesFromText(std::move(text));
 }
