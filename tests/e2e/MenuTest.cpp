@@ -361,14 +361,6 @@ TEST_F(TMenuTest, BarInTheLowerHalfOpensUpwardsAndShiftSortKeepsTheProgramItemFi
   EXPECT_LT(solo, actions) << saved;
 }
 
-// The shown window of the class that the process owns, or null.
-HWND ShownWindow(DWORD processId, const wchar_t* className) {
-  for (HWND window : ProcessWindows(processId, className))
-    if (::IsWindowVisible(window) != FALSE)
-      return window;
-  return nullptr;
-}
-
 constexpr int kShadow = 4;       // the context window's shadow margin
 constexpr int kPickerCell = 26;  // an icon picker cell
 
@@ -413,8 +405,9 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
   HWND preview = nullptr;
   {
     THeldKey ctrl(VK_CONTROL);
-    ASSERT_TRUE(WaitUntil([&] { return (preview = ShownWindow(Tolvane->Id(), L"TFrmShow")) != nullptr; }))
-        << "no preview while Ctrl is held";
+    ASSERT_TRUE(WaitUntil([&] {
+      return (preview = FindProcessWindow(Tolvane->Id(), L"TFrmShow")) != nullptr;
+    })) << "no preview while Ctrl is held";
     const std::wstring shown = ControlText(::GetWindow(preview, GW_CHILD));
     EXPECT_NE(shown.find(L"Clip: "), std::wstring::npos) << Narrow(shown);
     EXPECT_NE(shown.find(L"Hello from the menu"), std::wstring::npos) << Narrow(shown);
@@ -438,7 +431,7 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
       if (!MoveMouse(iconOf(row)) || !RightClick())
         return picker;
       const bool shown =
-          WaitUntil([&] { return (picker = ShownWindow(Tolvane->Id(), L"TFormImgSel")) != nullptr; });
+          WaitUntil([&] { return (picker = FindProcessWindow(Tolvane->Id(), L"TFormImgSel")) != nullptr; });
       if (!shown && Probe(Window, TProbe::PickersOpened) == opened)
         break;
     }
@@ -454,7 +447,7 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
     if (ctrl)
       held.emplace(VK_CONTROL);
     ASSERT_TRUE(Click());
-    ASSERT_TRUE(WaitUntil([&] { return ShownWindow(Tolvane->Id(), L"TFormImgSel") == nullptr; }))
+    ASSERT_TRUE(WaitUntil([&] { return FindProcessWindow(Tolvane->Id(), L"TFormImgSel") == nullptr; }))
         << "the picker stayed open";
   };
   ASSERT_NO_FATAL_FAILURE(pickCell(0, 3, false));
@@ -467,8 +460,9 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
   ASSERT_TRUE(MoveMouse(RowCentre(popup, 1)));
   ASSERT_TRUE(RightClick());
   HWND context = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (context = ShownWindow(Tolvane->Id(), L"TFormPopUp")) != nullptr; }))
-      << "no context window";
+  ASSERT_TRUE(WaitUntil([&] {
+    return (context = FindProcessWindow(Tolvane->Id(), L"TFormPopUp")) != nullptr;
+  })) << "no context window";
   EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == context; })) << "it did not take the focus";
   ASSERT_EQ(LastEntry(context), 8) << "the entries of a folder with children in a popup";
   ASSERT_TRUE(MoveMouse(EntryCentre(context, LastEntry(context))));
@@ -482,7 +476,8 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
   // Esc closes the context window without a command.
   ASSERT_TRUE(MoveMouse(RowCentre(popup, 0)));
   ASSERT_TRUE(RightClick());
-  ASSERT_TRUE(WaitUntil([&] { return (context = ShownWindow(Tolvane->Id(), L"TFormPopUp")) != nullptr; }));
+  ASSERT_TRUE(
+      WaitUntil([&] { return (context = FindProcessWindow(Tolvane->Id(), L"TFormPopUp")) != nullptr; }));
   ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == context; }));
   ASSERT_TRUE(SendKey(VK_ESCAPE, 0));
   ASSERT_TRUE(SendKey(VK_ESCAPE, KEYEVENTF_KEYUP));
