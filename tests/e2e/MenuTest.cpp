@@ -423,12 +423,19 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
   };
   // Wine, learning of an earlier focus change late, may hand the front back to the window the last picker
   // gave it to just after a new picker took it; the picker then closes at once, as it does on losing the
-  // front. A picker that was made but is gone is asked for once more; one never made is a failure.
+  // front. A picker that was made but is gone is asked for again; one never made is a failure. Before
+  // asking again the front has to be the program's once more, and the pointer has to come to the row
+  // afresh: a pointer that does not move makes no move message, so a row that lost its hot mark on the way
+  // would stay unmarked and the right click would find no item.
   const auto openPicker = [&](int row) {
     HWND picker = nullptr;
-    for (int attempt = 0; attempt < 2 && picker == nullptr; ++attempt) {
+    for (int attempt = 0; attempt < 3 && picker == nullptr; ++attempt) {
+      if (attempt > 0 && (!WaitUntil([&] { return ::GetForegroundWindow() == Window; }) ||
+                          !MoveMouse(RowCentre(popup, row == 0 ? 1 : 0))))
+        return picker;
       const LRESULT opened = Probe(Window, TProbe::PickersOpened);
-      if (!MoveMouse(iconOf(row)) || !RightClick())
+      if (!MoveMouse(iconOf(row)) || !WaitUntil([&] { return Probe(Window, TProbe::HotRow, 1) == row; }) ||
+          !RightClick())
         return picker;
       const bool shown =
           WaitUntil([&] { return (picker = FindProcessWindow(Tolvane->Id(), L"TFormImgSel")) != nullptr; });
