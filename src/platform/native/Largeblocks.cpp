@@ -48,19 +48,7 @@ void* operator new(std::size_t size) {
   return AllocateOrThrow(size);
 }
 
-void* operator new[](std::size_t size) {
-  return AllocateOrThrow(size);
-}
-
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  try {
-    return AllocateOrThrow(size);
-  } catch (...) {
-    return nullptr;
-  }
-}
-
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
   try {
     return AllocateOrThrow(size);
   } catch (...) {
@@ -72,14 +60,23 @@ void operator delete(void* block) noexcept {
   std::free(block);
 }
 
-void operator delete[](void* block) noexcept {
-  std::free(block);
-}
-
 void operator delete(void* block, std::size_t) noexcept {
   std::free(block);
 }
 
+// The array forms are the single ones.
+void* operator new[](std::size_t size) {
+  return ::operator new(size);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return ::operator new(size, tag);
+}
+
+void operator delete[](void* block) noexcept {
+  ::operator delete(block);
+}
+
 void operator delete[](void* block, std::size_t) noexcept {
-  std::free(block);
+  ::operator delete(block);
 }
