@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Platformtypes.h"
@@ -23,6 +24,23 @@ class IFileWriter {
   // Pushes everything written so far to the disk (FlushFileBuffers / fsync).
   [[nodiscard]] virtual bool Flush() = 0;
   [[nodiscard]] virtual bool Close() = 0;
+};
+
+// A file's whole content, readable in place for as long as the object lives.
+class IFileContent {
+ public:
+  virtual ~IFileContent() = default;
+  virtual std::string_view Bytes() const = 0;
+};
+
+// Content held as a copy in memory.
+class TCopiedContent final : public IFileContent {
+ public:
+  explicit TCopiedContent(std::string bytes) : Copy(std::move(bytes)) {}
+  std::string_view Bytes() const override { return Copy; }
+
+ private:
+  std::string Copy;
 };
 
 // A file made under a name of its own; Writer is never null.
@@ -65,6 +83,16 @@ class IFiles {
   virtual std::optional<TFileInfo> Info(std::u16string_view path) = 0;
   // The whole file's bytes; nullopt when it cannot be opened or read.
   virtual std::optional<std::string> ReadAll(std::u16string_view path) = 0;
+  // The whole file for reading in place; null when it cannot be opened or read. Where the system allows, a
+  // file on a local disk is mapped into memory instead of copied, which spares a large file's worth of
+  // fresh memory. The bytes are then no snapshot: another program may write the file while they are read,
+  // so whoever needs the content fixed (a stamp of it) takes that from the bytes before anything else.
+  virtual std::unique_ptr<IFileContent> ReadContent(std::u16string_view path) {
+    std::optional<std::string> bytes = ReadAll(path);
+    if (!bytes)
+      return nullptr;
+    return std::make_unique<TCopiedContent>(std::move(*bytes));
+  }
   // Creates or truncates the file; null on failure.
   virtual std::unique_ptr<IFileWriter> Create(std::u16string_view path) = 0;
   // Opens an existing file for writing from its start, keeping its content until it is overwritten, and

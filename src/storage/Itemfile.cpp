@@ -119,12 +119,16 @@ std::u16string TMenuFile::ReadMenuDocument(std::u16string_view fileName, TItem& 
                                            TDiskStamp& stamp) const {
   // Asked before reading: a write that lands in between then shows as a change, never hides one.
   const std::optional<platform::TFileInfo> info = Services.Files.Info(fileName);
-  const std::optional<std::string> bytes = Services.Files.ReadAll(fileName);
-  if (!bytes)
+  const std::unique_ptr<platform::IFileContent> content = Services.Files.ReadContent(fileName);
+  if (!content)
     return std::u16string(XmlLoadResultText(XmlReadError));
+  // The content may be the file itself, mapped, which another program can write while it is parsed: the
+  // stamp is taken first, so such a write leaves a stamp that differs from the disk and shows as a change.
+  const std::string_view bytes = content->Bytes();
+  const TDiskStamp read = StampOf(info, bytes);
   TQxXmlFile document;
   TItemXmlBuilder builder(root);
-  const int result = document.LoadFromStream(Services.CodePages, *bytes, 0, builder.Builders());
+  const int result = document.LoadFromStream(Services.CodePages, bytes, 0, builder.Builders());
   if (result != XmlLoaded)
     return std::u16string(XmlLoadResultText(result));
   if (builder.RootName() != MenuFileRootName)
@@ -132,7 +136,7 @@ std::u16string TMenuFile::ReadMenuDocument(std::u16string_view fileName, TItem& 
   if (!builder.Error().empty())
     return builder.Error();
   version = builder.RootVersion();
-  stamp = StampOf(info, *bytes);
+  stamp = read;
   return {};
 }
 

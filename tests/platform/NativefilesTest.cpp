@@ -118,6 +118,9 @@ TEST_F(NativeFilesTest, ReadsWholeFilesOfAnySizeAndPipes) {
   EXPECT_EQ(Files.ReadAll(Path("large")), large);
   ASSERT_TRUE(WriteFile(Path("empty"), ""));
   EXPECT_EQ(Files.ReadAll(Path("empty")), "");
+  const std::unique_ptr<platform::IFileContent> content = Files.ReadContent(Path("large"));
+  ASSERT_NE(content, nullptr);
+  EXPECT_EQ(content->Bytes(), large);
 
   const fs::path pipe = Root / "pipe";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
@@ -175,6 +178,8 @@ TEST_F(NativeFilesTest, DeleteAndReadReportMissingFiles) {
   EXPECT_FALSE(Files.Delete(Path("a")));
   EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ENOENT));
   EXPECT_EQ(Files.ReadAll(Path("a")), std::nullopt);
+  EXPECT_EQ(Files.ReadContent(Path("a")), nullptr);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ENOENT));
   EXPECT_EQ(Files.Create(Path("no\\such\\folder\\a")), nullptr);
   ASSERT_TRUE(WriteFile(Path("blocker"), ""));
   EXPECT_FALSE(Files.CreateFolder(Path("blocker\\sub")));

@@ -82,6 +82,38 @@ TEST_F(FilesTest, ReadingAMissingFileReportsFileNotFound) {
   EXPECT_NE(Files.LastError().Message.back(), u'\n');
 }
 
+// A menu file is read through a mapping: the bytes must be the file's, an empty file must read as empty
+// rather than fail (it cannot be mapped), a missing one must fail with the system's reason, and the mapping
+// must not outlive the content object, or the file could not be replaced or deleted afterwards.
+TEST_F(FilesTest, ReadsWholeContentInPlaceAndLetsTheFileGoAfterwards) {
+  std::string bytes(70000, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<char>(i * 13 % 256);
+  const std::u16string path = Temp / u"content.bin";
+  WriteFile(path, bytes);
+  WriteFile(Temp / u"empty.bin", "");
+  {
+    // Held open for writing by someone else, as an editor may: reading goes on regardless.
+    const unique_file writer(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                           nullptr));
+    ASSERT_TRUE(writer);
+    const std::unique_ptr<platform::IFileContent> content = Files.ReadContent(path);
+    ASSERT_NE(content, nullptr) << Files.LastError().Code;
+    EXPECT_EQ(content->Bytes(), bytes);
+    const std::unique_ptr<platform::IFileContent> empty = Files.ReadContent(Temp / u"empty.bin");
+    ASSERT_NE(empty, nullptr) << Files.LastError().Code;
+    EXPECT_TRUE(empty->Bytes().empty());
+  }
+  EXPECT_EQ(Files.ReadContent(Temp / u"missing.bin"), nullptr);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+
+  WriteFile(Temp / u"content.tmp", "replaced");
+  ASSERT_TRUE(Files.Replace(path, Temp / u"content.tmp")) << Files.LastError().Code;
+  EXPECT_EQ(Files.ReadAll(path), "replaced");
+  EXPECT_TRUE(Files.Delete(path)) << Files.LastError().Code;
+}
+
 TEST_F(FilesTest, RefusesToReadAFileTooLargeToHold) {
   const std::u16string path = Temp / u"huge.bin";
   {
@@ -95,6 +127,8 @@ TEST_F(FilesTest, RefusesToReadAFileTooLargeToHold) {
     ASSERT_TRUE(::SetEndOfFile(file.get()));
   }
   EXPECT_EQ(Files.ReadAll(path), std::nullopt);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ERROR_FILE_TOO_LARGE));
+  EXPECT_EQ(Files.ReadContent(path), nullptr);
   EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ERROR_FILE_TOO_LARGE));
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/win32/Filewriter.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Mappedfile.h"
 #include "platform/win32/Recyclebin.h"
 #include "platform/win32/Systemerror.h"
 #include "platform/win32/Windowspath.h"
@@ -174,6 +175,22 @@ std::optional<std::string> TFiles::ReadAll(std::u16string_view path) {
     Fail(ERROR_NOT_ENOUGH_MEMORY);
   }
   return std::nullopt;
+}
+
+std::unique_ptr<platform::IFileContent> TFiles::ReadContent(std::u16string_view path) {
+  const std::wstring windowsPath = ToWindowsPath(path);
+  if (OnFixedDisk(windowsPath)) {
+    const unique_file file(::CreateFileW(windowsPath.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (file && ::GetFileSizeEx(file.get(), &size) && static_cast<ULONGLONG>(size.QuadPart) <= MaxReadSize) {
+      if (auto content = MapFileContent(file.get(), static_cast<std::size_t>(size.QuadPart)))
+        return content;
+    }
+  }
+  // Whatever kept the file from being mapped, the plain read reports it, or reads what mapping could not.
+  return IFiles::ReadContent(path);
 }
 
 std::unique_ptr<platform::IFileWriter> TFiles::OpenWriter(std::u16string_view path, DWORD disposition) {
