@@ -34,7 +34,7 @@ function(tolvane_delay_import name)
 endfunction()
 
 if(WIN32)
-  foreach(name comctl32 comdlg32 oleacc oleaut32 winmm)
+  foreach(name comdlg32 oleacc oleaut32 winmm)
     tolvane_delay_import(${name})
   endforeach()
 endif()

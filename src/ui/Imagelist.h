@@ -27,7 +27,7 @@ class TImageList {
   [[nodiscard]] bool AddGlyphs(const graphics::TGlyphList& glyphs);
 
  private:
-  HIMAGELIST List = nullptr;
+  HIMAGELIST List;
   int Width;
   int Height;
 };

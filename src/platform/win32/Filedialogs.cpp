@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "common/Filedialogtext.h"
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win.h"
 
 // After Win.h, so the dialog header sees the same Windows configuration.
@@ -15,13 +14,6 @@
 
 namespace tolvane::win32 {
 namespace {
-
-// The dialogs are made of common controls, which the program loads only when first needed. Left to the
-// dialog, the library is loaded in the middle of its creation, and under Wine the dialog then sometimes
-// never appears; loaded beforehand, it always does.
-void LoadCommonControls() {
-  static const unique_hmodule library(::LoadLibraryW(L"comctl32.dll"));
-}
 
 // Room for the longest path Windows takes (\\?\ form), so a chosen path is never cut at MAX_PATH.
 constexpr std::size_t PathBufferSize = 32768;
@@ -118,7 +110,6 @@ platform::TFileDialogResult RunDialog(TDialogKind kind, const platform::TFileDia
   dialog.Flags = DialogFlags(kind, request);
 
   const TKeepWorkingFolder workingFolder;
-  LoadCommonControls();
   const BOOL chosen = kind == TDialogKind::Open ? ::GetOpenFileNameW(&dialog) : ::GetSaveFileNameW(&dialog);
   if (chosen)
     return platform::TFileDialogResult::ChosenFile(Narrow16(file.data()));
