@@ -1,6 +1,5 @@
 #include "app/Application.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <optional>
@@ -37,13 +36,6 @@ win32::unique_hwnd CreateAppWindow(HINSTANCE instance) {
                                               nullptr, nullptr, instance, nullptr));
 }
 
-void InitCommonControls() {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-  ::InitCommonControlsEx(&controls);
-}
-
 // The program's arguments without its own path, as the system splits them.
 std::vector<std::u16string> CommandLineArguments() {
   int count = 0;
@@ -77,7 +69,6 @@ int MessageLoop(ui::TForm1& mainForm) {
 int RunApplication(HINSTANCE instance) {
   // The menus hand their accessibility objects to other processes, which needs COM on this thread.
   const win32::TComApartment apartment;
-  InitCommonControls();
   win32::TWin32Services services;
   // Every message of the program, the core's included, goes through the program's own box.
   ui::TQxMsgBoxService messageBox(services.Services().Locale, services.Services().SystemColors);

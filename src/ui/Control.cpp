@@ -5,6 +5,7 @@
 #include <memory>
 #include <system_error>
 
+#include "ui/Commoncontrols.h"
 #include "ui/Controlfont.h"
 #include "ui/Errordisplay.h"
 #include "ui/Geometrywin.h"
@@ -34,6 +35,7 @@ wchar_t CharacterOfKey(WORD key) {
 }  // namespace
 
 TControl::TControl(TWindow& parent, int id, const TControlClass& controlClass) : ParentWindow(parent) {
+  EnsureCommonControls();
   const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
   Hwnd = ::CreateWindowExW(controlClass.ExStyle, controlClass.Name, L"",
                            WS_CHILD | WS_VISIBLE | controlClass.Style, 0, 0, 0, 0, parent.Handle(), menu,

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/Commoncontrols.h"
 #include "ui/Geometrywin.h"
 
 namespace tolvane::ui {
 
 bool THints::Create(HWND owner, int maxWidth) {
   Owner = owner;
+  EnsureCommonControls();
   Window.reset(::CreateWindowExW(
       WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr));

@@ -9,6 +9,7 @@
 #include "common/Unicode.h"
 #include "graphics/Qxcolor.h"
 #include "modifier/Scripttrial.h"
+#include "ui/Commoncontrols.h"
 #include "ui/Controlfont.h"
 #include "ui/Ctlcheckbox.h"
 #include "ui/Ctlrichedit.h"
@@ -48,6 +49,7 @@ bool SameFont(const storage::TFontFacts& a, const storage::TFontFacts& b) {
 }
 
 HWND CreateLabel(HWND parent, int controlId, const wchar_t* text, DWORD style) {
+  EnsureCommonControls();
   return ::CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_NOPREFIX | style,
                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                            ::GetModuleHandleW(nullptr), nullptr);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/win32/Handles.h"
+#include "ui/Commoncontrols.h"
 
 namespace tolvane::ui {
 
@@ -30,8 +31,9 @@ win32::unique_hbitmap ToBitmap(const graphics::TQxBitmap& image) {
 
 }  // namespace
 
-TImageList::TImageList(int width, int height)
-    : List(::ImageList_Create(width, height, ILC_COLOR32, 16, 16)), Width(width), Height(height) {
+TImageList::TImageList(int width, int height) : Width(width), Height(height) {
+  EnsureCommonControls();
+  List = ::ImageList_Create(width, height, ILC_COLOR32, 16, 16);
   if (List == nullptr)
     throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
                             "Creating an image list failed");

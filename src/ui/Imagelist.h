@@ -27,7 +27,7 @@ class TImageList {
   [[nodiscard]] bool AddGlyphs(const graphics::TGlyphList& glyphs);
 
  private:
-  HIMAGELIST List;
+  HIMAGELIST List = nullptr;
   int Width;
   int Height;
 };

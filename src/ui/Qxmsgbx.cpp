@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+#include "ui/Commoncontrols.h"
+
 namespace tolvane::ui {
 
 namespace {
@@ -58,6 +60,7 @@ void TQxMsgBox::CreateControls(platform::ISystemColors& systemColors) {
   const std::wstring caption =
       win32::Wide(Danish ? uimodel::kDanishCheckBoxCaption : uimodel::kCheckBoxCaption);
   // A check box's own label toggles it when clicked.
+  EnsureCommonControls();
   CheckBox = ::CreateWindowExW(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0,
                                0, 0, Hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCheckBoxId)),
                                ::GetModuleHandleW(nullptr), nullptr);

@@ -11,6 +11,7 @@
 #include "Testsupport.h"
 #include "common/Unicode.h"
 #include "platform/win32/Filedialogs.h"
+#include "platform/win32/Handles.h"
 
 // After Win.h, so the dialog headers see the same Windows configuration.
 #include <dlgs.h>
@@ -72,7 +73,9 @@ HWND FileNameEdit(HWND dialog) {
 class TDialogUser {
  public:
   TDialogUser(std::wstring title, std::wstring typedName, bool cancel = false)
-      : Worker([this, title = std::move(title), typedName = std::move(typedName), cancel] {
+      : DisplayOpener(
+            ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr)),
+        Worker([this, title = std::move(title), typedName = std::move(typedName), cancel] {
           Act(title, typedName, cancel);
         }) {}
   ~TDialogUser() {
@@ -106,6 +109,10 @@ class TDialogUser {
   }
 
   std::atomic<bool> Done = false;
+  // Made before the worker starts, as the program makes its window before any dialog: the dialog's library
+  // loads the common controls, and under Wine their initialisation would otherwise open the display driver
+  // under the loader lock while the worker calls into user32: a deadlock, seen beside another test process.
+  unique_hwnd DisplayOpener;
   std::thread Worker;
 };
 
