@@ -313,9 +313,9 @@ TEST_F(FilesTest, ARefusalIsAccessDeniedButAMissingFolderIsNot) {
   EXPECT_FALSE(Files.IsAccessDenied(Files.LastError())) << Files.LastError().Code;
 }
 
-// One case, so the bin's count cannot be moved meanwhile by the other recycling test in another process. The
-// shell deletes a file named by a relative path for good, ignoring the request to keep it recoverable, so the
-// relative path is tried as well as the full one.
+// One case for both paths: two recycling tests run side by side (ctest -j) would each count the other's item
+// in the bin. The shell deletes a file named by a relative path for good, ignoring the request to keep it
+// recoverable, so the relative path is tried as well as the full one.
 TEST_F(FilesTest, RecycleMovesAFileNamedByAFullOrARelativePathIntoTheRecycleBin) {
   const std::u16string path = Temp / u"recycled menu.TvXml";
   WriteFile(path, "menu");
