@@ -55,10 +55,10 @@ struct TFixture {
   // and grep's line count is the engine's item count.
   static void WriteItems(std::ofstream& out, const TItem& parent) {
     for (const TItem& item : parent.Children) {
-      for (const std::u16string* value :
-           {&item.Name, &item.Tip, &item.Code, &item.KeyMacro, &item.XClip, &item.Subject, &item.Email,
-            &item.Bcc, &item.Cc, &item.File, &item.Program, &item.Url}) {
-        std::string text = tolvane::Utf16ToUtf8(*value);
+      for (const std::u16string_view value : std::initializer_list<std::u16string_view>{
+               item.Name, item.Tip, item.Code, item.KeyMacro, item.XClip, item.Subject, item.Email, item.Bcc,
+               item.Cc, item.File, item.Program, item.Url}) {
+        std::string text = tolvane::Utf16ToUtf8(value);
         for (char& c : text) {
           if (c == '\r' || c == '\n')
             c = '\t';

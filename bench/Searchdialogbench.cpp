@@ -16,6 +16,7 @@
 #include "Benchprocess.h"
 #include "Benchstats.h"
 #include "platform/win32/Win32services.h"
+#include "storage/Itemfields.h"
 #include "storage/Itemfile.h"
 #include "storage/Searchfrm.h"
 
@@ -148,15 +149,18 @@ void AddSearched(const tolvane::storage::TItem& item, std::vector<const tolvane:
 // The values the engine lower-cases, copied into one text: the least any load of them costs.
 double CopyMilliseconds(const std::vector<const tolvane::storage::TItem*>& items) {
   using tolvane::storage::TItem;
-  static constexpr std::u16string TItem::*Values[] = {
-      &TItem::Name,  &TItem::Tip, &TItem::Code, &TItem::KeyMacro, &TItem::XClip,   &TItem::Subject,
-      &TItem::Email, &TItem::Bcc, &TItem::Cc,   &TItem::File,     &TItem::Program, &TItem::Url,
+  using tolvane::storage::itemfields::FieldText;
+  static constexpr std::u16string_view (*Values[])(const TItem&) = {
+      &FieldText<&TItem::Name>,     &FieldText<&TItem::Tip>,     &FieldText<&TItem::Code>,
+      &FieldText<&TItem::KeyMacro>, &FieldText<&TItem::XClip>,   &FieldText<&TItem::Subject>,
+      &FieldText<&TItem::Email>,    &FieldText<&TItem::Bcc>,     &FieldText<&TItem::Cc>,
+      &FieldText<&TItem::File>,     &FieldText<&TItem::Program>, &FieldText<&TItem::Url>,
   };
   const auto start = TClock::now();
   std::u16string copy;
   for (const TItem* item : items) {
     for (const auto value : Values) {
-      copy += item->*value;
+      copy += value(*item);
       copy += u'\0';
     }
   }

@@ -13,12 +13,12 @@ namespace {
 // Ctrl alone picks the hint, Shift alone all three texts; any other mask the first text that is not empty.
 std::u16string ClipText(const storage::TItem& item, int modifierMask) {
   if (modifierMask == ModifierCtrl)
-    return item.Tip;
+    return item.Tip.Str();
   if (modifierMask == ModifierShift)
     return item.Name + u"\r\n" + item.Tip + u"\r\n" + item.Code;
   if (!item.Code.empty())
-    return item.Code;
-  return !item.Tip.empty() ? item.Tip : item.Name;
+    return item.Code.Str();
+  return !item.Tip.empty() ? item.Tip.Str() : item.Name.Str();
 }
 
 // The text an item stands for, pasted instead of performing it while Ctrl is held.
@@ -27,13 +27,13 @@ std::u16string CtrlPasteText(const storage::TItem& item) {
     case storage::ItemTypeProgram:
       return item.Program + u" " + item.QParams;
     case storage::ItemTypeWebSite:
-      return item.Url;
+      return item.Url.Str();
     case storage::ItemTypeMail:
-      return item.Email;
+      return item.Email.Str();
     case storage::ItemTypeKeyMacro:
-      return item.KeyMacro;
+      return item.KeyMacro.Str();
     case storage::ItemTypeClipModifier:
-      return item.XClip;
+      return item.XClip.Str();
     default:
       return {};
   }

@@ -31,7 +31,7 @@ void PerformMacro(const storage::TItem& item, const TActionHost& host) {
   const platform::TWindowHandle target = RestoreTarget(host);
   if (!TargetTakesInput(target, host, u"The macro was not played."))
     return;
-  execution::TQxInputList list(item.KeyMacro);
+  execution::TQxInputList list(item.KeyMacro.Str());
   bool played = false;
   {
     const execution::THeldModifiers held(host.Services.Keyboard, host.Services.Time);

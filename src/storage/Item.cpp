@@ -114,14 +114,14 @@ int TItem::SavedHeight() const {
 }
 
 std::u16string TItem::ItemPath() const {
-  std::vector<const std::u16string*> names;
+  std::vector<std::u16string_view> names;
   for (const TItem* item = this; item->Parent != nullptr; item = item->Parent)
-    names.push_back(&item->Name);
+    names.push_back(item->Name);
   std::u16string path;
   for (auto name = names.rbegin(); name != names.rend(); ++name) {
     if (name != names.rbegin())
       path += u'\\';
-    path += **name;
+    path += *name;
   }
   return path;
 }

@@ -10,6 +10,7 @@
 #include "common/Geometry.h"
 #include "common/Qxptrvector.h"
 #include "platform/Locale.h"
+#include "storage/Itemtext.h"
 #include "storage/Xmltag.h"
 
 namespace tolvane::storage {
@@ -102,21 +103,21 @@ class TItem {
   bool NewLineHome = false;
   int ImageIndex = -1;
   int RepeatCount = 1;
-  std::u16string Bcc;
-  std::u16string Cc;
-  std::u16string XClip;
-  std::u16string Code;
-  std::u16string Email;
-  std::u16string File;
-  std::u16string KeyMacro;
-  std::u16string Name;
-  std::u16string QParams;
-  std::u16string Program;
-  std::u16string ShortCutText;  // never stored
-  std::u16string Subject;
-  std::u16string Tip;
-  std::u16string Url;
-  std::u16string WebBrowser;
+  TItemText Bcc;
+  TItemText Cc;
+  TItemText XClip;
+  TItemText Code;
+  TItemText Email;
+  TItemText File;
+  TItemText KeyMacro;
+  TItemText Name;
+  TItemText QParams;
+  TItemText Program;
+  TItemText ShortCutText;  // never stored
+  TItemText Subject;
+  TItemText Tip;
+  TItemText Url;
+  TItemText WebBrowser;
   int ItemType = ItemTypeClip;
   int Level = 0;
   TItem* Parent = nullptr;

@@ -44,23 +44,28 @@ std::optional<int> ParseInteger(std::basic_string_view<TChar> text) {
   return value;
 }
 
+template <auto Member>
+void SetField(TItem& item, std::u16string_view text) {
+  item.*Member = text;
+}
+
 }  // namespace
 
 const std::array<TStoredField, 14> StoredFields{{
-    {u"Name", &TItem::Name, TFieldForm::Plain},
-    {u"Code", &TItem::Code, TFieldForm::Framed},
-    {u"Tip", &TItem::Tip, TFieldForm::Framed},
-    {u"Email", &TItem::Email, TFieldForm::Plain},
-    {u"ACc", &TItem::Cc, TFieldForm::Plain},
-    {u"Bcc", &TItem::Bcc, TFieldForm::Plain},
-    {u"XClip", &TItem::XClip, TFieldForm::Plain},
-    {u"File", &TItem::File, TFieldForm::Plain},
-    {u"Subject", &TItem::Subject, TFieldForm::Plain},
-    {u"Program", &TItem::Program, TFieldForm::Plain},
-    {u"Url", &TItem::Url, TFieldForm::Plain},
-    {u"WebBrowser", &TItem::WebBrowser, TFieldForm::Plain},
-    {u"KeyMacro", &TItem::KeyMacro, TFieldForm::CData},
-    {u"QParams", &TItem::QParams, TFieldForm::Plain},
+    {u"Name", &FieldText<&TItem::Name>, &SetField<&TItem::Name>, TFieldForm::Plain},
+    {u"Code", &FieldText<&TItem::Code>, &SetField<&TItem::Code>, TFieldForm::Framed},
+    {u"Tip", &FieldText<&TItem::Tip>, &SetField<&TItem::Tip>, TFieldForm::Framed},
+    {u"Email", &FieldText<&TItem::Email>, &SetField<&TItem::Email>, TFieldForm::Plain},
+    {u"ACc", &FieldText<&TItem::Cc>, &SetField<&TItem::Cc>, TFieldForm::Plain},
+    {u"Bcc", &FieldText<&TItem::Bcc>, &SetField<&TItem::Bcc>, TFieldForm::Plain},
+    {u"XClip", &FieldText<&TItem::XClip>, &SetField<&TItem::XClip>, TFieldForm::Plain},
+    {u"File", &FieldText<&TItem::File>, &SetField<&TItem::File>, TFieldForm::Plain},
+    {u"Subject", &FieldText<&TItem::Subject>, &SetField<&TItem::Subject>, TFieldForm::Plain},
+    {u"Program", &FieldText<&TItem::Program>, &SetField<&TItem::Program>, TFieldForm::Plain},
+    {u"Url", &FieldText<&TItem::Url>, &SetField<&TItem::Url>, TFieldForm::Plain},
+    {u"WebBrowser", &FieldText<&TItem::WebBrowser>, &SetField<&TItem::WebBrowser>, TFieldForm::Plain},
+    {u"KeyMacro", &FieldText<&TItem::KeyMacro>, &SetField<&TItem::KeyMacro>, TFieldForm::CData},
+    {u"QParams", &FieldText<&TItem::QParams>, &SetField<&TItem::QParams>, TFieldForm::Plain},
 }};
 
 TStoredValue StoredValue(TFieldForm form, std::u16string_view value) {
@@ -78,7 +83,7 @@ TStoredValue StoredValue(TFieldForm form, std::u16string_view value) {
   return {value, true};
 }
 
-std::u16string* FieldByLetter(TItem& item, char16_t letter) {
+TItemText* FieldByLetter(TItem& item, char16_t letter) {
   switch (letter) {
     case u'A':
       return &item.Cc;

@@ -17,10 +17,19 @@ enum class TFieldForm {
   CData,   // always CDATA
 };
 
+// A field's text as a plain function.
+template <auto Member>
+std::u16string_view FieldText(const TItem& item) {
+  return item.*Member;
+}
+
 struct TStoredField {
   std::u16string_view Element;
-  std::u16string TItem::*Member;
+  // The field's text, and storing a new one.
+  std::u16string_view (*Get)(const TItem& item);
+  void (*Set)(TItem& item, std::u16string_view text);
   TFieldForm Form;
+  bool IsName() const { return Element == u"Name"; }
 };
 
 // In file order; "Name" is written even when empty, the others only when not empty.
@@ -34,7 +43,7 @@ struct TStoredValue {
 TStoredValue StoredValue(TFieldForm form, std::u16string_view value);
 
 // The field an element's first letter stands for; null for "I", "Z" and unknown letters.
-std::u16string* FieldByLetter(TItem& item, char16_t letter);
+TItemText* FieldByLetter(TItem& item, char16_t letter);
 
 bool NeedsZVals(const TItem& item);
 std::u16string PackZVals(const TItem& item);

@@ -19,14 +19,15 @@ std::u16string_view LineBreakCodeOf(const TItem& item) {
 
 std::u16string TItem::GetMacroLines() const {
   const std::u16string_view code = LineBreakCodeOf(*this);
+  const std::u16string_view macro = KeyMacro;
   std::u16string lines;
   std::size_t done = 0;
-  for (std::size_t at = KeyMacro.find(code); at != std::u16string::npos; at = KeyMacro.find(code, done)) {
-    lines.append(KeyMacro, done, at - done);
+  for (std::size_t at = macro.find(code); at != std::u16string::npos; at = macro.find(code, done)) {
+    lines.append(macro, done, at - done);
     lines += u"\r\n";
     done = at + code.size();
   }
-  lines.append(KeyMacro, done);
+  lines.append(macro, done);
   return lines;
 }
 

@@ -36,10 +36,11 @@ void TItemXmlBuilder::Start(std::basic_string_view<TChar> name,
   } else if (letter == u'Z') {
     element.Kind = TKind::ZVals;
     element.Text = &ZValsText;
-  } else if ((element.Text = itemfields::FieldByLetter(*parent, letter)) != nullptr) {
+  } else if ((element.Field = itemfields::FieldByLetter(*parent, letter)) != nullptr) {
     element.Kind = TKind::Field;
+    element.Text = &FieldText;
   }
-  // The value is decoded straight into its field; an element without text leaves the field empty.
+  // The value is decoded into a buffer and stored at the end; an element without text leaves the field empty.
   if (element.Text != nullptr)
     element.Text->clear();
 }
@@ -117,6 +118,12 @@ void TItemXmlBuilder::EndElement() {
       itemfields::FinishReadItem(*element.Item);
       break;
     case TKind::Field:
+      // The root is the caller's; the items read are made in the slabs, which keep their texts too.
+      if (element.Item == &Root)
+        *element.Field = FieldText;
+      else
+        TItemSlabs::PlaceText(element.Item, *element.Field, FieldText);
+      break;
     case TKind::Ignored:
       break;
   }

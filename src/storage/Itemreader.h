@@ -49,6 +49,7 @@ class TItemXmlBuilder final : public IXmlBuilder, public IUtf8XmlBuilder {
     TKind Kind = TKind::Ignored;
     TItem* Item = nullptr;           // Item: the item read; Field: the item the field belongs to
     std::u16string* Text = nullptr;  // Field, ZVals: where the element's value (its first run) goes
+    TItemText* Field = nullptr;      // Field: the field that takes FieldText at the end
     bool LastRunIsText = false;
     TZVals ZVals;  // Item: the last ZVals read
   };
@@ -67,6 +68,7 @@ class TItemXmlBuilder final : public IXmlBuilder, public IUtf8XmlBuilder {
   std::u16string Version;
   std::u16string FirstError;
   std::u16string ZValsText;  // the open ZVals element's value
+  std::u16string FieldText;  // the open field's value while it is decoded
 };
 
 }  // namespace tolvane::storage

@@ -1,9 +1,13 @@
 #include "storage/Itemslabs.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstddef>
 #include <new>
+#include <utility>
 
 #include "storage/Item.h"
+#include "storage/Itemtext.h"
 
 namespace tolvane::storage {
 namespace {
@@ -28,9 +32,39 @@ THeader* HeaderOf(void* object) {
 
 }  // namespace
 
+// Texts of the slab's items, packed one after another.
+struct TTextChunk {
+  static constexpr std::size_t DefaultBytes = 16384 - 64;
+
+  TTextChunk* Next = nullptr;
+  std::size_t Used = 0;
+  std::size_t Capacity = 0;
+  alignas(8) unsigned char Bytes[8];  // Capacity bytes from here
+
+  static TTextChunk* Make(std::size_t capacity, TTextChunk* next) {
+    auto* chunk = new (::operator new(offsetof(TTextChunk, Bytes) + capacity)) TTextChunk;
+    chunk->Next = next;
+    chunk->Capacity = capacity;
+    return chunk;
+  }
+};
+
 struct TItemSlabs::TSlab {
+  ~TSlab() {
+    while (Texts != nullptr)
+      ::operator delete(std::exchange(Texts, Texts->Next));
+  }
+  void* AllocateText(std::size_t bytes) {
+    if (Texts == nullptr || Texts->Capacity - Texts->Used < bytes)
+      Texts = TTextChunk::Make(std::max(bytes, TTextChunk::DefaultBytes), Texts);
+    void* memory = Texts->Bytes + Texts->Used;
+    Texts->Used += bytes;
+    return memory;
+  }
+
   // Items alive in the slab, and one more while a reader still fills it.
   std::atomic<std::size_t> Uses{1};
+  TTextChunk* Texts = nullptr;
   alignas(alignof(std::max_align_t)) unsigned char Slots[SlotsPerSlab * SlotBytes];
 };
 
@@ -59,6 +93,15 @@ void* TItemSlabs::Allocate(std::size_t size) {
 void* TItemSlabs::AllocateSingle(std::size_t size) {
   auto* header = new (::operator new(sizeof(THeader) + size)) THeader{};
   return header + 1;
+}
+
+void TItemSlabs::PlaceText(const void* object, TItemText& field, std::u16string_view text) {
+  auto* slab = static_cast<TSlab*>(HeaderOf(const_cast<void*>(object))->Slab);
+  if (slab == nullptr || text.empty()) {
+    field = text;
+    return;
+  }
+  field.AssignPlaced(slab->AllocateText(TItemText::BlockBytes(text.size())), text);
 }
 
 void TItemSlabs::Free(void* object) noexcept {

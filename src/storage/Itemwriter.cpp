@@ -21,8 +21,8 @@ void WriteField(std::u16string_view element, TStoredValue stored, int level, TXm
 // The elements inside an item's element, which stands at level - 1.
 void WriteContent(const TItem& item, int level, TXmlTextSink& sink) {
   for (const TStoredField& field : StoredFields) {
-    const std::u16string& value = item.*field.Member;
-    if (!value.empty() || field.Member == &TItem::Name)
+    const std::u16string_view value = field.Get(item);
+    if (!value.empty() || field.IsName())
       WriteField(field.Element, StoredValue(field.Form, value), level, sink);
   }
   if (NeedsZVals(item))

@@ -28,7 +28,7 @@ bool TItem::ReadFromXml(const TQxXmlTag& tag, std::u16string& error) {
         return false;
     } else if (letter == u'Z') {
       zvals = node.GetValue();
-    } else if (std::u16string* field = FieldByLetter(*this, letter)) {
+    } else if (TItemText* field = FieldByLetter(*this, letter)) {
       *field = node.GetValue();
     }
   }
@@ -54,8 +54,8 @@ void TItem::WriteToXmlAsItem(TQxXmlTag& tag) const {
 
 void TItem::WriteFields(TQxXmlTag& tag) const {
   for (const TStoredField& field : StoredFields) {
-    const std::u16string& value = this->*field.Member;
-    if (value.empty() && field.Member != &TItem::Name)
+    const std::u16string_view value = field.Get(*this);
+    if (value.empty() && !field.IsName())
       continue;
     const TStoredValue stored = StoredValue(field.Form, value);
     tag.AddChild(field.Element, stored.Text, stored.CData ? xtElementCData : xtElement);

@@ -9,14 +9,18 @@
 #include <utility>
 
 #include "common/Decimaltext.h"
+#include "storage/Itemfields.h"
 
 namespace tolvane::storage {
 namespace {
 
 // The item's values in the order a term is tried against them.
-constexpr std::array<std::u16string TItem::*, SearchedValueCount> SearchedValues{
-    &TItem::Name,  &TItem::Tip, &TItem::Code, &TItem::KeyMacro, &TItem::XClip,   &TItem::Subject,
-    &TItem::Email, &TItem::Bcc, &TItem::Cc,   &TItem::File,     &TItem::Program, &TItem::Url,
+using itemfields::FieldText;
+constexpr std::array<std::u16string_view (*)(const TItem&), SearchedValueCount> SearchedValues{
+    &FieldText<&TItem::Name>,     &FieldText<&TItem::Tip>,     &FieldText<&TItem::Code>,
+    &FieldText<&TItem::KeyMacro>, &FieldText<&TItem::XClip>,   &FieldText<&TItem::Subject>,
+    &FieldText<&TItem::Email>,    &FieldText<&TItem::Bcc>,     &FieldText<&TItem::Cc>,
+    &FieldText<&TItem::File>,     &FieldText<&TItem::Program>, &FieldText<&TItem::Url>,
 };
 
 constexpr std::array<std::u16string_view, 7> TypeNames{
@@ -120,7 +124,7 @@ std::u16string SearchPath(const TItem& item) {
   if (item.Parent == nullptr)
     return {};
   if (item.Parent->Parent == nullptr)
-    return item.Parent->Name;
+    return item.Parent->Name.Str();
   return item.Parent->ItemPath();
 }
 
@@ -186,12 +190,12 @@ std::u16string TSearchEngine::LowerValues(const TItem& item,
   // neighbours (a final sigma), so each value maps as it would alone, provided every value kept its length:
   // then the nulls are where they were. Else each value is mapped on its own.
   std::size_t size = 0;
-  for (std::u16string TItem::*const value : SearchedValues)
-    size += (item.*value).size() + 1;
+  for (const auto value : SearchedValues)
+    size += value(item).size() + 1;
   std::u16string joined;
   joined.reserve(size);
   for (std::size_t i = 0; i < SearchedValues.size(); ++i) {
-    joined += item.*SearchedValues[i];
+    joined += SearchedValues[i](item);
     ends[i] = static_cast<std::uint32_t>(joined.size());
     joined += u'\0';
   }
@@ -205,7 +209,7 @@ std::u16string TSearchEngine::LowerValues(const TItem& item,
   }
   lower.clear();
   for (std::size_t i = 0; i < SearchedValues.size(); ++i) {
-    lower += Locale.LowerCase(item.*SearchedValues[i], platform::TLocaleScope::User);
+    lower += Locale.LowerCase(SearchedValues[i](item), platform::TLocaleScope::User);
     ends[i] = static_cast<std::uint32_t>(lower.size());
     lower += u'\0';
   }
@@ -277,7 +281,7 @@ void TSearchEngine::Load(TItem& root) {
   std::vector<TEntry> entries;
   Paths.clear();
   // The top-level items' search path is the root's name.
-  Paths.push_back(root.Name);
+  Paths.push_back(root.Name.Str());
   std::u16string itemPath;
   for (TItem& child : root.Children) {
     if (child.ItemType >= ItemTypeClip && child.ItemType <= ItemTypeClipModifier) {
@@ -291,8 +295,8 @@ void TSearchEngine::Load(TItem& root) {
   // Room for every record as one-byte text, which most are.
   std::size_t size = 0;
   for (const TEntry& entry : entries) {
-    for (std::u16string TItem::*const value : SearchedValues)
-      size += (entry.Item->*value).size() + 1;
+    for (const auto value : SearchedValues)
+      size += value(*entry.Item).size() + 1;
   }
   SearchedNarrowText.reserve(size);
   Records.clear();

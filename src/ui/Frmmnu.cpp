@@ -502,7 +502,7 @@ void TFormMenu::DeleteRecentFile(storage::TItem& item) {
       !execution::AskYesNo(services.MessageBox, uimodel::RecentFileQuestionCaption,
                            uimodel::RecentFileDeleteQuestion(item), Environment.MainWindowHandle()))
     return;
-  if (!Environment.RecycleFile(item.File))
+  if (!Environment.RecycleFile(item.File.Str()))
     return;
   CloseChild();
   storage::TItem* menuFiles = Parent;

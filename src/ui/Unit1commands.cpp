@@ -330,7 +330,7 @@ void TForm1::ReloadMenu() {
 
 // A recent file replaces the menu only after the pending changes are safe; with Ctrl its folder opens.
 void TForm1::OpenRecentFile(storage::TItem& item, int modifierMask) {
-  const std::u16string path = item.File;
+  const std::u16string path = item.File.Str();
   if ((modifierMask & actions::ModifierCtrl) != 0) {
     OpenInShell(std::u16string(storage::ExtractFilePath(path)));
     return;

@@ -66,8 +66,8 @@ int TMenuMetrics::IconZone() const {
 
 std::u16string MeasuredCaption(const storage::TItem& item) {
   if (item.ShortCutText.empty())
-    return item.Name;
-  std::u16string text = item.Name;
+    return item.Name.Str();
+  std::u16string text = item.Name.Str();
   text += ShortcutGap;
   text += item.ShortCutText;
   return text;

@@ -17,9 +17,9 @@ inline constexpr int AboveGap = 50;
 std::vector<TPreviewLine> PreviewLines(const storage::TItem& item) {
   using namespace previewcolor;
   std::vector<TPreviewLine> lines;
-  auto add = [&lines](std::u16string_view label, const std::u16string& value, graphics::TColor color) {
+  auto add = [&lines](std::u16string_view label, std::u16string_view value, graphics::TColor color) {
     if (!value.empty()) {
-      lines.push_back({std::u16string(label), value, color});
+      lines.push_back({std::u16string(label), std::u16string(value), color});
     }
   };
   switch (item.ItemType) {

@@ -238,7 +238,7 @@ TEST_F(TAccessibilityTest, BarAndPopupsNameTheirItemsAndAnnounceTheHotOne) {
   const TAccessible bar = AccessibleOf(Panel);
   ASSERT_TRUE(bar) << "no accessible object for the bar";
   EXPECT_EQ(Role(bar, kSelf), ROLE_SYSTEM_MENUBAR);
-  const std::u16string programCaption = uimodel::NewProgramItem()->Name;
+  const std::u16string programCaption = uimodel::NewProgramItem()->Name.Str();
   const std::wstring program(programCaption.begin(), programCaption.end());
   EXPECT_EQ(ChildNames(bar), (std::vector<std::wstring>{program, L"Texts", L"Solo"}));
   for (long id = 1; id <= 3; ++id) {

@@ -64,7 +64,7 @@ TEST_F(MacroPlayerTest, PlaysTheStoredFormOfEditedLines) {
   item.NewLineHome = true;
   item.SetMacroLines(u"ab\r\nc\r\n");
   EXPECT_EQ(
-      Played(item.KeyMacro),
+      Played(item.KeyMacro.Str()),
       "keys +U+0061 -U+0061 +U+0062 -U+0062\nsleep 10\nkeys +0D -0D\nsleep 10\nkeys +24e -24e\nsleep 10\n"
       "keys +U+0063 -U+0063\nsleep 10\nkeys +0D -0D\nsleep 10\nkeys +24e -24e\nsleep 10\n");
 }

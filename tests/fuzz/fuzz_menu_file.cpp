@@ -6,6 +6,7 @@
 
 #include "Fuzzsupport.h"
 #include "platform/recording/Recordingservices.h"
+#include "storage/Itemfields.h"
 #include "storage/Itemfile.h"
 #include "storage/Xmlchars.h"
 
@@ -20,25 +21,25 @@ constexpr const char16_t* AgainFile = u"C:\\again.TvXml";
 
 struct TField {
   const char* Name;
-  std::u16string TItem::*Member;
+  std::u16string_view (*Text)(const TItem& item);
   bool KeepsTrailingBlanks;  // written as CDATA when it has them
 };
 
 constexpr std::array<TField, 14> Fields = {{
-    {"Name", &TItem::Name, false},
-    {"Code", &TItem::Code, true},
-    {"Tip", &TItem::Tip, true},
-    {"Email", &TItem::Email, false},
-    {"Cc", &TItem::Cc, false},
-    {"Bcc", &TItem::Bcc, false},
-    {"XClip", &TItem::XClip, false},
-    {"File", &TItem::File, false},
-    {"Subject", &TItem::Subject, false},
-    {"Program", &TItem::Program, false},
-    {"Url", &TItem::Url, false},
-    {"WebBrowser", &TItem::WebBrowser, false},
-    {"KeyMacro", &TItem::KeyMacro, true},
-    {"QParams", &TItem::QParams, false},
+    {"Name", &storage::itemfields::FieldText<&TItem::Name>, false},
+    {"Code", &storage::itemfields::FieldText<&TItem::Code>, true},
+    {"Tip", &storage::itemfields::FieldText<&TItem::Tip>, true},
+    {"Email", &storage::itemfields::FieldText<&TItem::Email>, false},
+    {"Cc", &storage::itemfields::FieldText<&TItem::Cc>, false},
+    {"Bcc", &storage::itemfields::FieldText<&TItem::Bcc>, false},
+    {"XClip", &storage::itemfields::FieldText<&TItem::XClip>, false},
+    {"File", &storage::itemfields::FieldText<&TItem::File>, false},
+    {"Subject", &storage::itemfields::FieldText<&TItem::Subject>, false},
+    {"Program", &storage::itemfields::FieldText<&TItem::Program>, false},
+    {"Url", &storage::itemfields::FieldText<&TItem::Url>, false},
+    {"WebBrowser", &storage::itemfields::FieldText<&TItem::WebBrowser>, false},
+    {"KeyMacro", &storage::itemfields::FieldText<&TItem::KeyMacro>, true},
+    {"QParams", &storage::itemfields::FieldText<&TItem::QParams>, false},
 }};
 
 // Compares what a save stores: plain-text fields lose their trailing codes of 32 or less, unpaired surrogates
@@ -46,11 +47,11 @@ constexpr std::array<TField, 14> Fields = {{
 // never written.
 void CheckSaved(const TItem& loaded, const TItem& reloaded, const std::string& path) {
   for (const TField& field : Fields) {
-    std::u16string want = Utf8ToUtf16(Utf16ToUtf8(loaded.*field.Member));
+    std::u16string want = Utf8ToUtf16(Utf16ToUtf8(field.Text(loaded)));
     if (!field.KeepsTrailingBlanks)
       want = std::u16string(storage::TrimXmlRight(want));
-    fuzz::Check(want == reloaded.*field.Member, path + " " + field.Name + ": " + fuzz::Quoted(want) +
-                                                    " came back as " + fuzz::Quoted(reloaded.*field.Member));
+    fuzz::Check(want == refield.Text(loaded), path + " " + field.Name + ": " + fuzz::Quoted(want) +
+                                                  " came back as " + fuzz::Quoted(refield.Text(loaded)));
   }
   fuzz::Check(loaded.MonoSpace == reloaded.MonoSpace, path + " MonoSpace");
   fuzz::Check(loaded.NewLineHome == reloaded.NewLineHome, path + " NewLineHome");

@@ -14,7 +14,7 @@ namespace {
 std::vector<std::u16string> ChildNames(const TItem& item) {
   std::vector<std::u16string> names;
   for (const TItem& child : item.Children)
-    names.push_back(child.Name);
+    names.push_back(child.Name.Str());
   return names;
 }
 

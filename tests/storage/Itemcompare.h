@@ -13,7 +13,7 @@ namespace tolvane::storage::testing {
 // Compares every stored field and the subtree; the root's type and image are not stored, so not compared.
 inline void ExpectSameTree(const TItem& expected, const TItem& actual, const std::string& path = "root") {
   SCOPED_TRACE(path);
-  const auto field = [&](const char* name, const std::u16string& want, const std::u16string& got) {
+  const auto field = [&](const char* name, std::u16string_view want, std::u16string_view got) {
     EXPECT_EQ(Utf16ToUtf8(got), Utf16ToUtf8(want)) << name;
   };
   field("Name", expected.Name, actual.Name);

@@ -71,7 +71,7 @@ class MenuFileTest : public ::testing::Test {
   std::vector<std::u16string> TopNames() const {
     std::vector<std::u16string> names;
     for (const TItem& item : Menu.RootItem->Children)
-      names.push_back(item.Name);
+      names.push_back(item.Name.Str());
     return names;
   }
 

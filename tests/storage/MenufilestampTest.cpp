@@ -36,7 +36,7 @@ class MenuFileStampTest : public ::testing::Test {
   std::vector<std::u16string> TopNames() const {
     std::vector<std::u16string> names;
     for (const TItem& item : Menu.RootItem->Children)
-      names.push_back(item.Name);
+      names.push_back(item.Name.Str());
     return names;
   }
 

@@ -11,6 +11,7 @@
 #include "platform/native/Nativecodepages.h"
 #include "platform/native/Nativelocale.h"
 #include "platform/recording/Recordingservices.h"
+#include "storage/Itemfields.h"
 #include "storage/Itemfile.h"
 #include "storage/Xmlchars.h"
 #include "storage/Xmlfile.h"
@@ -26,8 +27,8 @@ class TRandomMenu {
   explicit TRandomMenu(std::uint32_t seed) : Engine(seed) {}
 
   void Fill(TItem& item, int depth) {
-    for (std::u16string* field : TextFields(item))
-      *field = Chance(3) ? Text() : std::u16string();
+    for (const itemfields::TStoredField& field : itemfields::StoredFields)
+      field.Set(item, Chance(3) ? Text() : std::u16string());
     item.Name = Text();
     item.MonoSpace = Chance(2);
     item.NewLineHome = Chance(3);
@@ -39,12 +40,6 @@ class TRandomMenu {
     const int children = depth >= 6 ? 0 : Number(0, 4 - depth / 2);
     for (int i = 0; i < children; ++i)
       Fill(*item.NewChild(), depth + 1);
-  }
-
-  static std::array<std::u16string*, 14> TextFields(TItem& item) {
-    return {&item.Code, &item.Tip,   &item.KeyMacro,   &item.Email,   &item.Cc,
-            &item.Bcc,  &item.XClip, &item.File,       &item.Subject, &item.Program,
-            &item.Url,  &item.Name,  &item.WebBrowser, &item.QParams};
   }
 
  private:
@@ -74,9 +69,9 @@ class TRandomMenu {
 
 // What a save keeps: every field but Code, Tip and KeyMacro loses its trailing codes of 32 or less.
 void ExpectAfterSave(TItem& item) {
-  for (std::u16string* field : TRandomMenu::TextFields(item)) {
-    if (field != &item.Code && field != &item.Tip && field != &item.KeyMacro)
-      field->resize(TrimXmlRight(*field).size());
+  for (const itemfields::TStoredField& field : itemfields::StoredFields) {
+    if (field.Element != u"Code" && field.Element != u"Tip" && field.Element != u"KeyMacro")
+      field.Set(item, TrimXmlRight(field.Get(item)));
   }
   for (TItem& child : item.Children)
     ExpectAfterSave(child);

@@ -12,6 +12,7 @@
 #include "common/Unicode.h"
 #include "platform/native/Nativelocale.h"
 #include "platform/recording/Recordingtime.h"
+#include "storage/Itemfields.h"
 
 namespace tolvane::storage {
 namespace {
@@ -67,6 +68,19 @@ std::vector<TItem*> Items(const TSearchEngine& engine) {
   for (const TSearchRow& row : engine.Rows())
     items.push_back(row.Item);
   return items;
+}
+
+// A text field of an item, whichever form it has.
+struct TField {
+  void (*Append)(TItem& item, std::u16string_view text);
+  std::u16string_view (*Get)(const TItem& item);
+  bool Searched;
+};
+
+template <auto Member>
+constexpr TField Field(bool searched) {
+  return {[](TItem& item, std::u16string_view text) { item.*Member += text; }, &itemfields::FieldText<Member>,
+          searched};
 }
 
 class SearchEngineTest : public ::testing::Test {
@@ -140,26 +154,22 @@ TEST(SearchTypeNameTest, NamesTheUserTypesOnly) {
 }
 
 TEST_F(SearchEngineTest, ATermIsLookedForInEverySearchedValueAndNowhereElse) {
-  struct TField {
-    std::u16string TItem::*Value;
-    bool Searched;
-  };
   const TField fields[] = {
-      {&TItem::Name, true},     {&TItem::Tip, true},         {&TItem::Code, true},
-      {&TItem::KeyMacro, true}, {&TItem::XClip, true},       {&TItem::Subject, true},
-      {&TItem::Email, true},    {&TItem::Bcc, true},         {&TItem::Cc, true},
-      {&TItem::File, true},     {&TItem::Program, true},     {&TItem::Url, true},
-      {&TItem::QParams, false}, {&TItem::WebBrowser, false}, {&TItem::ShortCutText, false},
+      Field<&TItem::Name>(true),     Field<&TItem::Tip>(true),         Field<&TItem::Code>(true),
+      Field<&TItem::KeyMacro>(true), Field<&TItem::XClip>(true),       Field<&TItem::Subject>(true),
+      Field<&TItem::Email>(true),    Field<&TItem::Bcc>(true),         Field<&TItem::Cc>(true),
+      Field<&TItem::File>(true),     Field<&TItem::Program>(true),     Field<&TItem::Url>(true),
+      Field<&TItem::QParams>(false), Field<&TItem::WebBrowser>(false), Field<&TItem::ShortCutText>(false),
   };
   for (const TField& field : fields) {
     TItem root;
     Add(root, ItemTypeClip, u"Other")->Code = u"nothing here";
     TItem* holder = Add(root, ItemTypeWebSite, u"Holder");
-    holder->*field.Value += u"see https://Example.ORG/needle";
+    field.Append(*holder, u"see https://Example.ORG/needle");
     Engine.Load(root);
     Engine.SetTerm1(u"example.org/NEEDLE");
     const bool found = Engine.Rows().size() == 1 && Engine.Rows()[0].Item == holder;
-    EXPECT_EQ(found, field.Searched) << Utf16ToUtf8(holder->*field.Value);
+    EXPECT_EQ(found, field.Searched) << Utf16ToUtf8(field.Get(*holder));
   }
 }
 
@@ -434,9 +444,10 @@ void FillWords(TItem& root, std::uint32_t seed) {
     TItem& parent = *folders[random() % folders.size()];
     const int type = static_cast<int>(random() % 8);
     TItem* item = Add(parent, type, text(1 + static_cast<int>(random() % 3)));
-    std::u16string TItem::*const fields[] = {&TItem::Code,  &TItem::Tip,  &TItem::Url,
-                                             &TItem::Email, &TItem::File, &TItem::KeyMacro};
-    item->*fields[random() % std::size(fields)] = text(static_cast<int>(random() % 12));
+    const TField fields[] = {Field<&TItem::Code>(true), Field<&TItem::Tip>(true),
+                             Field<&TItem::Url>(true),  Field<&TItem::Email>(true),
+                             Field<&TItem::File>(true), Field<&TItem::KeyMacro>(true)};
+    fields[random() % std::size(fields)].Append(*item, text(static_cast<int>(random() % 12)));
     if (type == ItemTypeFolder)
       folders.push_back(item);
   }

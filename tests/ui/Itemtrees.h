@@ -21,7 +21,7 @@ inline storage::TItem* Add(storage::TItem& parent, std::u16string_view name, int
 inline std::vector<std::u16string> Names(const storage::TItem& parent) {
   std::vector<std::u16string> names;
   for (const storage::TItem& item : parent.Children)
-    names.push_back(item.Name);
+    names.push_back(item.Name.Str());
   return names;
 }
 

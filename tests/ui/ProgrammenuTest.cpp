@@ -72,7 +72,7 @@ TEST(ProgramMenuTest, MenuFilesListsTheRecentFilesAndRefreshesFromTheWorkingFold
   for (const storage::TItem& item : menuFiles.Children) {
     EXPECT_EQ(item.ItemType, command::RecentFile);
     EXPECT_EQ(item.ImageIndex, -1);
-    files.push_back(item.File);
+    files.push_back(item.File.Str());
   }
   EXPECT_EQ(files, (std::vector<std::u16string>{u"C:\\m\\Work.TvXml", u"C:\\m\\Home.TvXml"}));
   EXPECT_EQ(menuFiles.Children[1]->Name, u"Home");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Testsupport.h"
+#include "common/Unicode.h"
 #include "ui/Geometrywin.h"
 #include "ui/Treeeditor.h"
 
@@ -83,7 +84,7 @@ std::vector<std::u16string> ChildTexts(const TTreeView& tree, TTreeItem parent) 
 void ExpectLinked(TTreeEditor& editor, const TItem& item) {
   const TTreeItem node = editor.NodeOf(item);
   if (item.ItemType >= storage::ItemTypeProgramOwn) {
-    EXPECT_FALSE(node) << "program item " << std::string(item.Name.begin(), item.Name.end());
+    EXPECT_FALSE(node) << "program item " << Utf16ToUtf8(item.Name);
     return;
   }
   ASSERT_TRUE(node);

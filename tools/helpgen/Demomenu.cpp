@@ -13,7 +13,7 @@ void Collect(const storage::TItem& item, std::vector<TDemoScript>& scripts) {
   for (int i = 0; i < item.Children.Count(); ++i) {
     const storage::TItem& child = *item.Children[i];
     if (child.ItemType == storage::ItemTypeClipModifier)
-      scripts.push_back({child.Name, child.Tip, child.XClip});
+      scripts.push_back({child.Name.Str(), child.Tip.Str(), child.XClip.Str()});
     Collect(child, scripts);
   }
 }
