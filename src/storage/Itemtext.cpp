@@ -73,10 +73,8 @@ void TItemText::Assign(std::u16string_view text) {
   Bits = bits;
 }
 
-void TItemText::Release() noexcept {
-  if (Bits != 0 && (Bits & Placed) == 0)
-    ::operator delete(Head());
-  Bits = 0;
+void TItemText::FreeBlock() noexcept {
+  ::operator delete(Head());
 }
 
 }  // namespace tolvane::storage
