@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -154,6 +156,34 @@ TEST(ItemTest, MacroLinesUseTheLineBreakCodeOfTheItem) {
   EXPECT_EQ(item.GetMacroLines(), u"a\r\n\\24\\2fb");
   item.NewLineHome = true;
   EXPECT_EQ(item.GetMacroLines(), u"a\r\nb");
+}
+
+// Stored texts are copies: a piece of the field's own text, a text placed in memory the field does not own,
+// appending; and what an empty field reads as.
+TEST(ItemTextTest, AssignmentsCopyAndAnEmptyTextReadsAsEmpty) {
+  TItemText text;
+  EXPECT_TRUE(text.empty());
+  EXPECT_EQ(text.c_str()[0], u'\0');
+  text = u"https://example.org";
+  text = text.View().substr(8);
+  EXPECT_EQ(text, u"example.org");
+  EXPECT_EQ(text.c_str()[text.size()], u'\0');
+  text += u"/a";
+  EXPECT_EQ(text.Str() + u"b", u"example.org/ab");
+  text = std::u16string();
+  EXPECT_TRUE(text.empty());
+
+  // Placed memory stays the caller's: the field neither frees it nor hands it on when moved.
+  alignas(8) unsigned char memory[64];
+  TItemText placed;
+  placed.AssignPlaced(memory, u"placed");
+  ASSERT_LE(TItemText::BlockBytes(6), sizeof memory);
+  TItemText moved = std::move(placed);
+  std::fill(std::begin(memory), std::end(memory), 0);
+  EXPECT_EQ(moved, u"placed");
+  TItemText heap = std::move(moved);
+  EXPECT_TRUE(moved.empty());
+  EXPECT_EQ(heap, u"placed");
 }
 
 }  // namespace

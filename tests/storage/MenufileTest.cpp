@@ -256,8 +256,8 @@ TEST_F(MenuFileTest, AppendingAddsTheItemsAndKeepsTheRootsFields) {
   EXPECT_TRUE(Menu.MenuModified);
 }
 
-// Items read from a file lie side by side in blocks; each must stay valid on its own once taken out of
-// its tree, after that tree is gone, and be freed whenever it goes (run under the sanitizers).
+// Items read from a file lie side by side in blocks, their texts too; each must stay valid on its own once
+// taken out of its tree, after that tree is gone, and be freed whenever it goes (run under the sanitizers).
 TEST_F(MenuFileTest, ItemsTakenFromALoadedMenuOutliveIt) {
   std::string items;
   for (int i = 0; i < 300; ++i)
@@ -269,15 +269,20 @@ TEST_F(MenuFileTest, ItemsTakenFromALoadedMenuOutliveIt) {
   std::vector<std::unique_ptr<TItem>> kept;
   for (int i = 290; i > 0; i -= 70)
     kept.push_back(Menu.RootItem->RemoveChild(Menu.RootItem->Children[i + 1]));
+  // A text moved out of a read item, and one stored over a read text.
+  TItemText taken = std::move(Menu.RootItem->Children[41]->Code);
+  kept.front()->Code += u"!";
 
   Doubles.Files.AddFile(Path, WorkFile);
   ASSERT_EQ(Menu.LoadMenuFile(Path, false), u"");
   for (std::size_t k = 0; k < kept.size(); ++k) {
     const int i = 290 - 70 * static_cast<int>(k);
     EXPECT_EQ(kept[k]->Name, u"Item " + Utf8ToUtf16(std::to_string(i)));
-    EXPECT_EQ(kept[k]->Code.size(), static_cast<std::size_t>(i));
+    EXPECT_EQ(kept[k]->Code.size(), static_cast<std::size_t>(i + (k == 0 ? 1 : 0)));
     EXPECT_EQ(kept[k]->Parent, nullptr);
   }
+  EXPECT_EQ(taken.Str(), Utf8ToUtf16(Repeated("x", 41)));
+  EXPECT_EQ(kept.front()->Code.View().back(), u'!');
   kept.erase(kept.begin() + 1);
   kept.front()->NewChild()->Name = u"new";
   EXPECT_EQ(kept.front()->Children[0]->Name, u"new");
