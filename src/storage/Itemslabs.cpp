@@ -32,17 +32,17 @@ THeader* HeaderOf(void* object) {
 
 }  // namespace
 
-// Texts of the slab's items, packed one after another.
-struct TTextChunk {
+// Texts of the slab's items, packed one after another in the Capacity bytes that follow this header.
+struct alignas(8) TTextChunk {
   static constexpr std::size_t DefaultBytes = 16384 - 64;
 
   TTextChunk* Next = nullptr;
   std::size_t Used = 0;
   std::size_t Capacity = 0;
-  alignas(8) unsigned char Bytes[8];  // Capacity bytes from here
 
+  unsigned char* Bytes() { return reinterpret_cast<unsigned char*>(this + 1); }
   static TTextChunk* Make(std::size_t capacity, TTextChunk* next) {
-    auto* chunk = new (::operator new(offsetof(TTextChunk, Bytes) + capacity)) TTextChunk;
+    auto* chunk = new (::operator new(sizeof(TTextChunk) + capacity)) TTextChunk;
     chunk->Next = next;
     chunk->Capacity = capacity;
     return chunk;
@@ -57,7 +57,7 @@ struct TItemSlabs::TSlab {
   void* AllocateText(std::size_t bytes) {
     if (Texts == nullptr || Texts->Capacity - Texts->Used < bytes)
       Texts = TTextChunk::Make(std::max(bytes, TTextChunk::DefaultBytes), Texts);
-    void* memory = Texts->Bytes + Texts->Used;
+    void* memory = Texts->Bytes() + Texts->Used;
     Texts->Used += bytes;
     return memory;
   }

@@ -50,8 +50,8 @@ void CheckSaved(const TItem& loaded, const TItem& reloaded, const std::string& p
     std::u16string want = Utf8ToUtf16(Utf16ToUtf8(field.Text(loaded)));
     if (!field.KeepsTrailingBlanks)
       want = std::u16string(storage::TrimXmlRight(want));
-    fuzz::Check(want == refield.Text(loaded), path + " " + field.Name + ": " + fuzz::Quoted(want) +
-                                                  " came back as " + fuzz::Quoted(refield.Text(loaded)));
+    fuzz::Check(want == field.Text(reloaded), path + " " + field.Name + ": " + fuzz::Quoted(want) +
+                                                  " came back as " + fuzz::Quoted(field.Text(reloaded)));
   }
   fuzz::Check(loaded.MonoSpace == reloaded.MonoSpace, path + " MonoSpace");
   fuzz::Check(loaded.NewLineHome == reloaded.NewLineHome, path + " NewLineHome");
