@@ -33,14 +33,18 @@ TItemText& TItemText::operator=(TItemText&& other) {
   return *this;
 }
 
-void TItemText::AssignPlaced(void* memory, std::u16string_view text) noexcept {
-  Release();
-  if (text.empty())
-    return;
+// Writes the block into memory of BlockBytes(text.size()) bytes and returns its address.
+std::uintptr_t TItemText::Write(void* memory, std::u16string_view text) noexcept {
   THead* head = new (memory) THead{text.size()};
   std::copy(text.begin(), text.end(), head->Units());
   head->Units()[text.size()] = u'\0';
-  Bits = reinterpret_cast<std::uintptr_t>(head) | Placed;
+  return reinterpret_cast<std::uintptr_t>(head);
+}
+
+void TItemText::AssignPlaced(void* memory, std::u16string_view text) noexcept {
+  const std::uintptr_t bits = text.empty() ? 0 : Write(memory, text) | Placed;
+  Release();
+  Bits = bits;
 }
 
 std::u16string_view TItemText::View() const noexcept {
@@ -62,13 +66,7 @@ TItemText& TItemText::operator+=(std::u16string_view more) {
 }
 
 void TItemText::Assign(std::u16string_view text) {
-  std::uintptr_t bits = 0;
-  if (!text.empty()) {
-    THead* head = new (::operator new(BlockBytes(text.size()))) THead{text.size()};
-    std::copy(text.begin(), text.end(), head->Units());
-    head->Units()[text.size()] = u'\0';
-    bits = reinterpret_cast<std::uintptr_t>(head);
-  }
+  const std::uintptr_t bits = text.empty() ? 0 : Write(::operator new(BlockBytes(text.size())), text);
   Release();
   Bits = bits;
 }

@@ -57,7 +57,8 @@ class TItemText {
   static constexpr std::uintptr_t Placed = 1;  // the low bit: the block is not the text's to free
 
   THead* Head() const noexcept { return reinterpret_cast<THead*>(Bits & ~Placed); }
-  // Copies before it frees, so a text may be assigned a piece of itself.
+  // Both assignments copy before they free, so a text may be assigned a piece of itself.
+  static std::uintptr_t Write(void* memory, std::u16string_view text) noexcept;
   void Assign(std::u16string_view text);
   // Inline: an item's destruction releases fifteen fields, nearly all empty or placed.
   void Release() noexcept {

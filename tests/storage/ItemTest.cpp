@@ -184,6 +184,9 @@ TEST(ItemTextTest, AssignmentsCopyAndAnEmptyTextReadsAsEmpty) {
   TItemText heap = std::move(moved);
   EXPECT_TRUE(moved.empty());
   EXPECT_EQ(heap, u"placed");
+  alignas(8) unsigned char other[64];
+  heap.AssignPlaced(other, heap.View().substr(3));
+  EXPECT_EQ(heap.Str(), u"ced");
 }
 
 }  // namespace
