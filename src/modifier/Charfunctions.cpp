@@ -17,7 +17,7 @@ void ReplaceCharacter(TQxClipTxt& clip, char16_t from, char16_t to) {
 }
 
 void ReplaceEverywhere(TQxClipTxt& clip, std::u16string_view from, std::u16string_view to) {
-  ForEachLine(clip, [&](TClipLine& line) { ReplaceAll(line.Text, from, to); });
+  ReplaceInLines(clip.Lines, from, to);
 }
 
 }  // namespace

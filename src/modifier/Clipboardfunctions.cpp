@@ -37,21 +37,20 @@ bool WriteClipboard(TQxClipTxt& clip, TWrite write) {
   return true;
 }
 
-// Nothing to save leaves the clipboard as it is and counts as success. The joined text is handed over, not
+// Nothing to save leaves the clipboard as it is and counts as success. The joined text is shared, not
 // copied: it can be as large as the whole clipboard.
 bool SaveLines(TQxClipTxt& clip) {
-  std::u16string text = clip.JoinedText();
-  if (text.empty())
+  const platform::TSharedText text = clip.SharedJoinedText();
+  if (text->empty())
     return true;
-  // A failed attempt leaves the text with us, so the next one can still hand it over.
-  return WriteClipboard(clip, [&] { return clip.Services.Clipboard.TakeText(std::move(text)); });
+  return WriteClipboard(clip, [&] { return clip.Services.Clipboard.SetSharedText(text); });
 }
 
 bool SaveLinesForPaste(TQxClipTxt& clip) {
   if (clip.PasteClipboard == nullptr)
     return SaveLines(clip);
-  const std::u16string text = clip.JoinedText();
-  return text.empty() || WithRetries(clip, [&] { return clip.PasteClipboard->Put(text); });
+  const platform::TSharedText text = clip.SharedJoinedText();
+  return text->empty() || WithRetries(clip, [&] { return clip.PasteClipboard->Put(*text); });
 }
 
 // The clipboard listener sets ClipboardChanged from the message loop, so the wait keeps it running.

@@ -49,6 +49,56 @@ std::u16string JoinedText(const TClipLines& lines) {
   return text;
 }
 
+platform::TSharedText TClipLines::SpelledSource() const {
+  if (!Source)
+    return nullptr;
+  const std::u16string_view source = *Source;
+  std::size_t position = 0;
+  for (const TClipLine& line : Items) {
+    const std::u16string_view text = line.Text.View();
+    if (!text.empty()) {
+      if (text.size() > source.size() - position || text.data() != source.data() + position)
+        return nullptr;
+      position += text.size();
+    }
+    if (line.HasLineBreak) {
+      if (source.substr(position, 2) != u"\r\n")
+        return nullptr;
+      position += 2;
+    }
+  }
+  return position == source.size() ? Source : nullptr;
+}
+
+void TLineSink::Copy(std::u16string_view part) {
+  // Counted and copied by the same code, so nothing is ever cut here; were it, the text would come out
+  // short rather than overrun the block.
+  if (Used >= Capacity)
+    return;
+  std::char_traits<char16_t>::copy(Block + Used, part.data(), std::min(part.size(), Capacity - Used));
+}
+
+void TClipLines::Rewrite(const std::function<void(std::u16string_view, TLineSink&)>& rewrite) {
+  TLineSink counter;
+  for (const TClipLine& line : Items) {
+    rewrite(line.Text.View(), counter);
+    if (line.HasLineBreak)
+      counter.Append(u"\r\n");
+  }
+  auto block = std::make_shared<std::u16string>(counter.Size(), u'\0');
+  const std::u16string_view filled(*block);
+  TLineSink sink(block->data(), block->size());
+  // Each line reads its old text, which may view the old source, before it views the block instead.
+  for (TClipLine& line : Items) {
+    const std::size_t start = std::min(sink.Size(), filled.size());
+    rewrite(line.Text.View(), sink);
+    line.Text = TLineText::Viewing(filled.substr(start, std::min(sink.Size(), filled.size()) - start));
+    if (line.HasLineBreak)
+      sink.Append(u"\r\n");
+  }
+  Source = std::move(block);
+}
+
 std::u16string NumberText(std::int32_t number, int width, char16_t padding) {
   // Widened first: the magnitude of INT32_MIN does not fit 32 bits.
   std::int64_t magnitude = number;

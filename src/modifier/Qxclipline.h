@@ -100,6 +100,27 @@ struct TClipLine {
   void SetKey(std::size_t start, std::size_t length);
 };
 
+// Where a rewrite of the lines puts a line's new text: the first pass only counts, the second copies into a
+// block of the counted size. A copy never writes past the block.
+class TLineSink {
+ public:
+  TLineSink() = default;  // counts
+  TLineSink(char16_t* block, std::size_t size) : Block(block), Capacity(size) {}
+
+  void Append(std::u16string_view part) {
+    if (Block != nullptr)
+      Copy(part);
+    Used += part.size();
+  }
+  std::size_t Size() const { return Used; }
+
+ private:
+  void Copy(std::u16string_view part);
+  char16_t* Block = nullptr;
+  std::size_t Capacity = 0;
+  std::size_t Used = 0;
+};
+
 // The lines of the working text, stored by value, their texts viewing the text they were read from until
 // edited: a text of many short lines is then one block for the lines and the text it already was. Adding or
 // inserting a line may move the others, so a pointer or reference to a line holds only until the next change
@@ -154,6 +175,16 @@ class TClipLines {
   }
   // Replaces the lines, keeping the source that released lines may still view.
   void Assign(TStorage lines) { Items = std::move(lines); }
+
+  // The source when the lines, joined, are exactly it: each views its place there in order, with CR LF
+  // after each line that has a break. Null otherwise. Saving the lines then hands over the source itself.
+  platform::TSharedText SpelledSource() const;
+  // Rewrites every line into one new block laid out as the joined text, each line then viewing its place
+  // there, and drops the old source and the lines' own strings: an edit of many lines costs one block, not
+  // one per line, and the block is already the text a save hands over. `rewrite` appends a line's new text
+  // to the sink; it runs twice per line, to size the block and to fill it, and must append the same both
+  // times.
+  void Rewrite(const std::function<void(std::u16string_view text, TLineSink& sink)>& rewrite);
 
  private:
   TStorage Items;

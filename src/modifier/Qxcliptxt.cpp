@@ -42,6 +42,12 @@ std::u16string TQxClipTxt::JoinedText() const {
   return modifier::JoinedText(Lines);
 }
 
+platform::TSharedText TQxClipTxt::SharedJoinedText() const {
+  if (platform::TSharedText source = Lines.SpelledSource())
+    return source;
+  return std::make_shared<const std::u16string>(JoinedText());
+}
+
 void TQxClipTxt::FirstLineAreVars() {
   Vars.clear();
   if (Lines.Empty())

@@ -47,6 +47,8 @@ class TQxClipTxt {
   void SetLinesFromClipText();
   void SetLinesFromText(platform::TSharedText text);
   std::u16string JoinedText() const;
+  // The joined text without a copy where the lines still spell the text they were read from.
+  platform::TSharedText SharedJoinedText() const;
   // Up to five reads 50 ms apart; a failure is shown and the lines come from the previous ClipText.
   void LoadFromClipboard();
   // The first line's words become the VARs and the line goes.

@@ -1,5 +1,7 @@
 #include "modifier/Textreplace.h"
 
+#include <algorithm>
+
 #include "modifier/Unitsearch.h"
 
 namespace tolvane::modifier {
@@ -65,17 +67,21 @@ void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_v
     text = Replaced(text, from, to, found);
 }
 
-void ReplaceAll(TLineText& text, std::u16string_view from, std::u16string_view to) {
-  if (from.empty())
+void ReplaceInLines(TClipLines& lines, std::u16string_view from, std::u16string_view to) {
+  if (from.empty() || std::none_of(lines.begin(), lines.end(), [&](const TClipLine& line) {
+        return FindText(line.Text.View(), from) != std::u16string_view::npos;
+      }))
     return;
-  const std::size_t found = FindText(text.View(), from);
-  if (found == std::u16string_view::npos)
-    return;
-  // A copy written over in place costs less than a second search to size a new block.
-  if (to.size() <= from.size())
-    ReplaceInPlace(text.Edit(), from, to, found);
-  else
-    text = Replaced(text.View(), from, to, found);
+  lines.Rewrite([&](std::u16string_view text, TLineSink& sink) {
+    std::size_t done = 0;
+    for (std::size_t found = FindText(text, from); found != std::u16string_view::npos;
+         found = FindText(text, from, done)) {
+      sink.Append(text.substr(done, found - done));
+      sink.Append(to);
+      done = found + from.size();
+    }
+    sink.Append(text.substr(done));
+  });
 }
 
 }  // namespace tolvane::modifier

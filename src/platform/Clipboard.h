@@ -56,10 +56,9 @@ class IClipboard {
   }
   // Empties the clipboard and puts the text on it (an empty text is stored as an empty string).
   [[nodiscard]] virtual bool SetText(std::u16string_view text) = 0;
-  // SetText for a text the caller no longer needs, so a clipboard that keeps text in a string of its own can
-  // take it over instead of copying it. Only a call that succeeds takes it; after a failure the caller still
-  // holds the text and may try again.
-  [[nodiscard]] virtual bool TakeText(std::u16string&& text) { return SetText(text); }
+  // SetText for a text held shared, so a clipboard that keeps text in memory of its own can hold the same
+  // text instead of a copy. The caller keeps its share either way and may try again after a failure.
+  [[nodiscard]] virtual bool SetSharedText(TSharedText text) { return SetText(*text); }
   // Empties the clipboard of every format.
   [[nodiscard]] virtual bool Clear() = 0;
   virtual TSystemError LastError() const = 0;

@@ -98,6 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!clip.RunScript(Statement(clip, lines, first, next)))
       break;
   }
-  (void)clip.JoinedText();
+  // The text a save hands over, shared or joined, is always the lines joined.
+  fuzz::Check(*clip.SharedJoinedText() == clip.JoinedText(), "the saved text differs from the joined lines");
   return 0;
 }

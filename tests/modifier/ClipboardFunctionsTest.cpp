@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Functionfixture.h"
 
 namespace tolvane::modifier {
@@ -45,6 +47,32 @@ TEST_F(ClipboardFunctionsTest, SavingWritesTheJoinedLinesBack) {
   (void)Traced(*clip, u"ClearClipboard()");
   EXPECT_EQ(LineTexts(clip->Lines), TTexts{"kept"});
   EXPECT_FALSE(Doubles.Clipboard.Text().has_value());
+}
+
+TEST_F(ClipboardFunctionsTest, SavingHandsOverTheTextTheLinesStillSpellAndJoinsOtherwise) {
+  const auto saved = [&](TQxClipTxt& clip) {
+    EXPECT_TRUE(Run(clip, u"SaveToClipboard()"));
+    return Doubles.Clipboard.Text().value_or(u"(none)");
+  };
+  // Untouched lines are the text that was read: the clipboard gets that very memory back.
+  auto same = Make(u"one\r\ntwo\r\n");
+  EXPECT_EQ(saved(*same).data(), same->ClipText().data());
+  // A replacement rewrites the lines into one block, which is handed over as it is.
+  auto replaced = Make(u"foo\r\nbar\r\nboo");
+  EXPECT_TRUE(Run(*replaced, u"Replace( 'o', '00' )"));
+  EXPECT_EQ(saved(*replaced), u"f0000\r\nbar\r\nb0000");
+  EXPECT_EQ(Doubles.Clipboard.Text()->data(), (*replaced->Lines[0]).Text.View().data());
+  EXPECT_EQ(replaced->ClipText(), u"foo\r\nbar\r\nboo");
+  // Lines that no longer spell their source are joined: an edited line, a lone CR, a dropped line.
+  for (const auto& [text, script, joined] :
+       {std::tuple{u"a\r\nb", u"AddFront('>')", u">a\r\n>b"}, std::tuple{u"a\rb", u"", u"a\r\nb"},
+        std::tuple{u"a\r\nb\r\n", u"FirstLineAreVars()", u"b\r\n"},
+        std::tuple{u"a\r\n\r\n", u"RemoveEmptyLines()", u"a\r\n"}}) {
+    auto clip = Make(std::u16string(text));
+    EXPECT_TRUE(Run(*clip, script));
+    EXPECT_EQ(saved(*clip), joined) << Utf16ToUtf8(script);
+    EXPECT_NE(Doubles.Clipboard.Text()->data(), clip->ClipText().data());
+  }
 }
 
 TEST_F(ClipboardFunctionsTest, AHeldClipboardIsTriedFiveTimes) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/Unicode.h"
+#include "modifier/Qxclipline.h"
 #include "modifier/Textreplace.h"
 #include "modifier/Unitsearch.h"
 
@@ -51,6 +52,38 @@ TEST(TextSearchTest, ReplacingMatchesReplacingOneOccurrenceAtATime) {
     std::u16string text = original;
     ReplaceAll(text, from, to);
     EXPECT_EQ(text, ReplacedOneByOne(original, from, to));
+  }
+}
+
+TEST(TextSearchTest, ReplacingInLinesMatchesReplacingInEachLine) {
+  // Lines that view their source, lines with a copy of their own, a last line without a break and lines
+  // holding a CR LF of their own; the rewritten lines must each view the new block in order.
+  std::mt19937 random(13);
+  for (int round = 0; round < 3000; ++round) {
+    TClipLines lines = LinesFromText(RandomText(random, 60));
+    std::vector<std::u16string> expected;
+    bool occurs = false;
+    const std::u16string from = u'a' + RandomText(random, 2);
+    const std::u16string to = RandomText(random, 4);
+    for (TClipLine& line : lines) {
+      if (random() % 3 == 0)
+        line.Text.Edit() += u"a\r\nb";
+      expected.push_back(ReplacedOneByOne(std::u16string(line.Text.View()), from, to));
+      occurs = occurs || expected.back() != line.Text.View();
+    }
+    if (lines.Last() != nullptr && random() % 2 == 0)
+      lines.Last()->HasLineBreak = false;
+    SCOPED_TRACE(Utf16ToUtf8(JoinedText(lines)) + " / " + Utf16ToUtf8(from) + " / " + Utf16ToUtf8(to));
+    ReplaceInLines(lines, from, to);
+    ASSERT_EQ(lines.Count(), static_cast<int>(expected.size()));
+    for (int i = 0; i < lines.Count(); ++i)
+      EXPECT_EQ(lines[i]->Text.View(), expected[static_cast<std::size_t>(i)]);
+    // Lines that changed now spell one block, which a save hands over whole.
+    if (occurs) {
+      const platform::TSharedText spelled = lines.SpelledSource();
+      ASSERT_TRUE(spelled);
+      EXPECT_EQ(*spelled, JoinedText(lines));
+    }
   }
 }
 

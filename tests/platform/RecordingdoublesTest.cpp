@@ -47,15 +47,14 @@ TEST_F(RecordingDoublesTest, ClipboardOpensFailAsScriptedThenRecover) {
   EXPECT_EQ(Doubles.Recorder.TraceLines(), std::vector<std::string>{"clipboard \"\""});
 }
 
-TEST_F(RecordingDoublesTest, ClipboardTakesTextOnlyWhenTheWriteSucceeds) {
+TEST_F(RecordingDoublesTest, ClipboardHoldsASharedTextOnlyWhenTheWriteSucceeds) {
   Doubles.Clipboard.FailNextOpens(1, {5, u"Access is denied."});
-  std::u16string text(1000, u'x');
-  EXPECT_FALSE(Services.Clipboard.TakeText(std::move(text)));
-  ASSERT_EQ(text.size(), 1000u);  // still ours for the next attempt
-  const char16_t* const buffer = text.data();
-  EXPECT_TRUE(Services.Clipboard.TakeText(std::move(text)));
+  const platform::TSharedText text = std::make_shared<const std::u16string>(1000, u'x');
+  EXPECT_FALSE(Services.Clipboard.SetSharedText(text));
+  EXPECT_FALSE(Doubles.Clipboard.Text());
+  EXPECT_TRUE(Services.Clipboard.SetSharedText(text));
   ASSERT_TRUE(Doubles.Clipboard.Text());
-  EXPECT_EQ(Doubles.Clipboard.Text()->data(), buffer);
+  EXPECT_EQ(Doubles.Clipboard.Text()->data(), text->data());
   EXPECT_EQ(Doubles.Recorder.TraceLines().back(), "clipboard \"" + std::string(1000, 'x') + "\"");
 }
 

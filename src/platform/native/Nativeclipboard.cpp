@@ -13,7 +13,15 @@ bool TNativeClipboard::SetPasteText(std::u16string_view text) {
   return true;
 }
 
-bool TNativeClipboard::TakeText(std::u16string&& text) {
+std::optional<platform::TSharedText> TNativeClipboard::GetSharedText() {
+  return Content ? Content : std::make_shared<const std::u16string>();
+}
+
+bool TNativeClipboard::SetText(std::u16string_view text) {
+  return SetSharedText(std::make_shared<const std::u16string>(text));
+}
+
+bool TNativeClipboard::SetSharedText(platform::TSharedText text) {
   PasteHeld = false;
   Content = std::move(text);
   if (OnChange)
@@ -35,12 +43,13 @@ bool TNativeClipboard::SetChangeHandler(std::function<void()> onChange) {
 }
 
 std::optional<platform::TClipboardSnapshot> TNativeClipboard::Snapshot() {
-  return portable::TextSnapshot(Content);
+  return portable::TextSnapshot(Content ? std::optional<std::u16string_view>(*Content) : std::nullopt);
 }
 
 bool TNativeClipboard::Restore(const platform::TClipboardSnapshot& snapshot) {
   PasteHeld = false;
-  Content = portable::SnapshotText(snapshot);
+  std::optional<std::u16string> text = portable::SnapshotText(snapshot);
+  Content = text ? std::make_shared<const std::u16string>(std::move(*text)) : nullptr;
   if (OnChange)
     OnChange();
   return true;

@@ -12,10 +12,11 @@ namespace tolvane::native {
 // runs synchronously inside SetText and Clear.
 class TNativeClipboard final : public platform::IClipboard {
  public:
-  bool HasText() override { return Content.has_value(); }
-  std::optional<std::u16string> GetText() override { return Content.value_or(std::u16string()); }
-  [[nodiscard]] bool SetText(std::u16string_view text) override { return TakeText(std::u16string(text)); }
-  [[nodiscard]] bool TakeText(std::u16string&& text) override;
+  bool HasText() override { return Content != nullptr; }
+  std::optional<std::u16string> GetText() override { return Content ? *Content : std::u16string(); }
+  std::optional<platform::TSharedText> GetSharedText() override;
+  [[nodiscard]] bool SetText(std::u16string_view text) override;
+  [[nodiscard]] bool SetSharedText(platform::TSharedText text) override;
   [[nodiscard]] bool Clear() override;
   platform::TSystemError LastError() const override { return {}; }
   bool SetChangeHandler(std::function<void()> onChange) override;
@@ -27,7 +28,7 @@ class TNativeClipboard final : public platform::IClipboard {
   [[nodiscard]] bool Restore(const platform::TClipboardSnapshot& snapshot) override;
 
  private:
-  std::optional<std::u16string> Content;
+  platform::TSharedText Content;  // null: no text
   std::function<void()> OnChange;
   bool PasteHeld = false;
 };

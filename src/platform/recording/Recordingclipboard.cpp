@@ -47,13 +47,13 @@ std::optional<std::u16string_view> TRecordingClipboard::Text() const {
 }
 
 bool TRecordingClipboard::SetText(std::u16string_view text) {
-  return TakeText(std::u16string(text));
+  return SetSharedText(Shared(std::u16string(text)));
 }
 
-bool TRecordingClipboard::TakeText(std::u16string&& text) {
+bool TRecordingClipboard::SetSharedText(platform::TSharedText text) {
   if (!Open())
     return false;
-  Content = Shared(std::move(text));
+  Content = std::move(text);
   Marked = false;
   RestoredMarked = false;
   Recorder.RecordClipboardSet(*Content, false);

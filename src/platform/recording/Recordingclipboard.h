@@ -20,7 +20,7 @@ class TRecordingClipboard final : public platform::IClipboard {
   std::optional<std::u16string> GetText() override;
   std::optional<platform::TSharedText> GetSharedText() override;
   [[nodiscard]] bool SetText(std::u16string_view text) override;
-  [[nodiscard]] bool TakeText(std::u16string&& text) override;
+  [[nodiscard]] bool SetSharedText(platform::TSharedText text) override;
   [[nodiscard]] bool Clear() override;
   platform::TSystemError LastError() const override { return Error; }
   bool SetChangeHandler(std::function<void()> onChange) override;
