@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <limits>
-#include <stdexcept>
+#include <utility>
 
 #include "platform/native/Countrycodes.h"
 #include "platform/native/Icupattern.h"
@@ -27,8 +27,8 @@ std::unique_ptr<icu::Collator> MakeCollator(const icu::Locale& locale,
                                             icu::Collator::ECollationStrength strength) {
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
-  if (U_FAILURE(status))
-    throw std::runtime_error(std::string("ICU collator: ") + u_errorName(status));
+  if (U_FAILURE(status) || !collator)
+    return nullptr;
   collator->setStrength(strength);
   return collator;
 }
@@ -53,43 +53,58 @@ std::u16string TimePattern(icu::DateFormat::EStyle style, const icu::Locale& loc
 }  // namespace
 
 TNativeLocale::TNativeLocale(const std::string& localeId)
-    : IcuLocale(localeId.c_str()),
-      CaseSensitive(MakeCollator(IcuLocale, icu::Collator::TERTIARY)),
-      CaseInsensitive(MakeCollator(IcuLocale, icu::Collator::SECONDARY)),
-      Country(CountryCallingCode(IcuLocale.getCountry())) {
-  UErrorCode status = U_ZERO_ERROR;
-  Symbols = std::make_unique<icu::DateFormatSymbols>(IcuLocale, status);
-  if (U_FAILURE(status))
-    throw std::runtime_error(std::string("ICU date symbols: ") + u_errorName(status));
-  LoadFormats();
+    : IcuLocale(localeId.c_str()), Country(CountryCallingCode(IcuLocale.getCountry())) {}
+
+const icu::Collator* TNativeLocale::Collator(bool ignoreCase) {
+  std::unique_ptr<icu::Collator>& collator = ignoreCase ? CaseInsensitive : CaseSensitive;
+  if (!std::exchange(CollatorsTried[ignoreCase ? 1 : 0], true))
+    collator = MakeCollator(IcuLocale, ignoreCase ? icu::Collator::SECONDARY : icu::Collator::TERTIARY);
+  return collator.get();
 }
 
-void TNativeLocale::LoadFormats() {
+const icu::DateFormatSymbols* TNativeLocale::Symbols() {
+  if (!std::exchange(SymbolsTried, true)) {
+    UErrorCode status = U_ZERO_ERROR;
+    auto symbols = std::make_unique<icu::DateFormatSymbols>(IcuLocale, status);
+    if (U_SUCCESS(status))
+      SymbolTable = std::move(symbols);
+  }
+  return SymbolTable.get();
+}
+
+const TNativeLocale::TFormats& TNativeLocale::Formats() {
+  if (LoadedFormats)
+    return *LoadedFormats;
   using platform::TDateTimeFormat;
+  TFormats formats;
   const std::u16string shortDate = DatePattern(icu::DateFormat::kShort, IcuLocale);
   const std::u16string shortTime = TimePattern(icu::DateFormat::kShort, IcuLocale);
-  Pictures[static_cast<int>(TDateTimeFormat::ShortDate)] = IcuPatternToPicture(shortDate);
-  Pictures[static_cast<int>(TDateTimeFormat::LongDate)] =
+  formats.Pictures[static_cast<int>(TDateTimeFormat::ShortDate)] = IcuPatternToPicture(shortDate);
+  formats.Pictures[static_cast<int>(TDateTimeFormat::LongDate)] =
       IcuPatternToPicture(DatePattern(icu::DateFormat::kFull, IcuLocale));
-  Pictures[static_cast<int>(TDateTimeFormat::ShortTime)] = IcuPatternToPicture(shortTime);
+  formats.Pictures[static_cast<int>(TDateTimeFormat::ShortTime)] = IcuPatternToPicture(shortTime);
   // The medium style: the long one adds a time zone, which pictures cannot show.
-  Pictures[static_cast<int>(TDateTimeFormat::LongTime)] =
+  formats.Pictures[static_cast<int>(TDateTimeFormat::LongTime)] =
       IcuPatternToPicture(TimePattern(icu::DateFormat::kMedium, IcuLocale));
-  DateSep = SeparatorAfterFirstField(shortDate, u"yMLdu", u"/");
-  TimeSep = SeparatorAfterFirstField(shortTime, u"hHkKm", u":");
+  formats.DateSep = SeparatorAfterFirstField(shortDate, u"yMLdu", u"/");
+  formats.TimeSep = SeparatorAfterFirstField(shortTime, u"hHkKm", u":");
   int32_t count = 0;
-  const icu::UnicodeString* amPm = Symbols->getAmPmStrings(count);
-  Am = count > 0 ? FromIcu(amPm[0]) : u"AM";
-  Pm = count > 1 ? FromIcu(amPm[1]) : u"PM";
+  const icu::DateFormatSymbols* symbols = Symbols();
+  const icu::UnicodeString* amPm = symbols != nullptr ? symbols->getAmPmStrings(count) : nullptr;
+  formats.Am = count > 0 ? FromIcu(amPm[0]) : u"AM";
+  formats.Pm = count > 1 ? FromIcu(amPm[1]) : u"PM";
+  return LoadedFormats.emplace(std::move(formats));
 }
 
 int TNativeLocale::Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
                            platform::TLocaleScope) {
-  const icu::Collator& collator = ignoreCase ? *CaseInsensitive : *CaseSensitive;
+  const icu::Collator* collator = Collator(ignoreCase);
   UErrorCode status = U_ZERO_ERROR;
-  const UCollationResult result = collator.compare(a.data(), static_cast<int32_t>(a.size()), b.data(),
-                                                   static_cast<int32_t>(b.size()), status);
-  if (U_FAILURE(status))
+  const UCollationResult result = collator != nullptr
+                                      ? collator->compare(a.data(), static_cast<int32_t>(a.size()), b.data(),
+                                                          static_cast<int32_t>(b.size()), status)
+                                      : UCOL_EQUAL;
+  if (collator == nullptr || U_FAILURE(status))
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
   return result == UCOL_LESS ? -1 : (result == UCOL_EQUAL ? 0 : 1);
 }
@@ -98,16 +113,18 @@ std::optional<std::string> TNativeLocale::SortKey(std::u16string_view text, bool
                                                   platform::TLocaleScope) {
   if (text.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max() / 4 - 16))
     return std::nullopt;
-  const icu::Collator& collator = ignoreCase ? *CaseInsensitive : *CaseSensitive;
+  const icu::Collator* collator = Collator(ignoreCase);
+  if (collator == nullptr)
+    return std::nullopt;
   const auto length = static_cast<int32_t>(text.size());
   // Enough for most texts, so that usually one call makes the key.
   std::string key(text.size() * 4 + 16, '\0');
   auto* bytes = reinterpret_cast<uint8_t*>(key.data());
-  int32_t needed = collator.getSortKey(text.data(), length, bytes, static_cast<int32_t>(key.size()));
+  int32_t needed = collator->getSortKey(text.data(), length, bytes, static_cast<int32_t>(key.size()));
   if (needed > static_cast<int32_t>(key.size())) {
     key.resize(static_cast<std::size_t>(needed));
     bytes = reinterpret_cast<uint8_t*>(key.data());
-    needed = collator.getSortKey(text.data(), length, bytes, needed);
+    needed = collator->getSortKey(text.data(), length, bytes, needed);
   }
   if (needed <= 0)
     return std::nullopt;
@@ -132,9 +149,12 @@ char16_t TNativeLocale::UpperChar(char16_t c) {
 std::u16string TNativeLocale::DayName(int dayOfWeek, bool abbreviated) {
   if (dayOfWeek < 0 || dayOfWeek > 6)
     return std::u16string();
+  const icu::DateFormatSymbols* symbols = Symbols();
+  if (symbols == nullptr)
+    return std::u16string();
   int32_t count = 0;
   const icu::UnicodeString* names =
-      Symbols->getWeekdays(count, icu::DateFormatSymbols::FORMAT,
+      symbols->getWeekdays(count, icu::DateFormatSymbols::FORMAT,
                            abbreviated ? icu::DateFormatSymbols::ABBREVIATED : icu::DateFormatSymbols::WIDE);
   const int index = dayOfWeek + UCAL_SUNDAY;  // ICU's table starts with an unused entry
   return index < count ? FromIcu(names[index]) : std::u16string();
@@ -143,16 +163,20 @@ std::u16string TNativeLocale::DayName(int dayOfWeek, bool abbreviated) {
 std::u16string TNativeLocale::MonthName(int month, bool abbreviated) {
   if (month < 1 || month > 12)
     return std::u16string();
+  const icu::DateFormatSymbols* symbols = Symbols();
+  if (symbols == nullptr)
+    return std::u16string();
   int32_t count = 0;
   const icu::UnicodeString* names =
-      Symbols->getMonths(count, icu::DateFormatSymbols::FORMAT,
+      symbols->getMonths(count, icu::DateFormatSymbols::FORMAT,
                          abbreviated ? icu::DateFormatSymbols::ABBREVIATED : icu::DateFormatSymbols::WIDE);
   return month - 1 < count ? FromIcu(names[month - 1]) : std::u16string();
 }
 
 std::u16string TNativeLocale::Format(platform::TDateTimeFormat format) {
   const auto index = static_cast<std::size_t>(format);
-  return index < Pictures.size() ? Pictures[index] : std::u16string();
+  const TFormats& formats = Formats();
+  return index < formats.Pictures.size() ? formats.Pictures[index] : std::u16string();
 }
 
 }  // namespace tolvane::native

@@ -15,10 +15,11 @@ namespace tolvane::native {
 
 // ILocale on ICU. There is one locale for the whole process, so the user and system scopes are alike.
 // Formats are ICU's default short and full date patterns and short and medium time patterns, in picture
-// syntax.
+// syntax. The collators and the date data are made on first use: together they are megabytes of ICU data
+// that a run which neither sorts nor writes dates never touches.
 class TNativeLocale final : public platform::ILocale {
  public:
-  // An ICU locale id such as "da_DK"; throws std::runtime_error when ICU cannot provide its data.
+  // An ICU locale id such as "da_DK".
   explicit TNativeLocale(const std::string& localeId);
 
   int Compare(std::u16string_view a, std::u16string_view b, bool ignoreCase,
@@ -35,24 +36,34 @@ class TNativeLocale final : public platform::ILocale {
   std::u16string DayName(int dayOfWeek, bool abbreviated) override;
   std::u16string MonthName(int month, bool abbreviated) override;
   std::u16string Format(platform::TDateTimeFormat format) override;
-  std::u16string DateSeparator() override { return DateSep; }
-  std::u16string TimeSeparator() override { return TimeSep; }
-  std::u16string AmDesignator() override { return Am; }
-  std::u16string PmDesignator() override { return Pm; }
+  std::u16string DateSeparator() override { return Formats().DateSep; }
+  std::u16string TimeSeparator() override { return Formats().TimeSep; }
+  std::u16string AmDesignator() override { return Formats().Am; }
+  std::u16string PmDesignator() override { return Formats().Pm; }
   int CountryCode() override { return Country; }
 
  private:
-  void LoadFormats();
+  struct TFormats {
+    std::array<std::u16string, 4> Pictures;  // by TDateTimeFormat
+    std::u16string DateSep;
+    std::u16string TimeSep;
+    std::u16string Am;
+    std::u16string Pm;
+  };
+
+  // Null when ICU cannot make one; comparisons then fall back to code units.
+  const icu::Collator* Collator(bool ignoreCase);
+  // Null when ICU cannot provide the symbols; names are then empty.
+  const icu::DateFormatSymbols* Symbols();
+  const TFormats& Formats();
 
   icu::Locale IcuLocale;
   std::unique_ptr<icu::Collator> CaseSensitive;
   std::unique_ptr<icu::Collator> CaseInsensitive;
-  std::unique_ptr<icu::DateFormatSymbols> Symbols;
-  std::array<std::u16string, 4> Pictures;  // by TDateTimeFormat
-  std::u16string DateSep;
-  std::u16string TimeSep;
-  std::u16string Am;
-  std::u16string Pm;
+  bool CollatorsTried[2] = {false, false};
+  std::unique_ptr<icu::DateFormatSymbols> SymbolTable;
+  bool SymbolsTried = false;
+  std::optional<TFormats> LoadedFormats;
   int Country = 1;
 };
 
