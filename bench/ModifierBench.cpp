@@ -100,7 +100,7 @@ void RunTool(benchmark::State& state, const std::string& command) {
 }
 
 // The whole job the way a script does it: the text as read from the clipboard into lines, the function, the
-// lines back into text.
+// lines back into the text a save hands over.
 void RunFunction(benchmark::State& state, std::int32_t id, std::u16string_view parameters) {
   native::TNativeLocale locale("en_US");
   native::TNativeCodePages codePages;
@@ -111,7 +111,7 @@ void RunFunction(benchmark::State& state, std::int32_t id, std::u16string_view p
     clip.SetLinesFromText(read);
     if (!clip.ExecuteFunction(id, parameters))
       state.SkipWithError("the function did not run");
-    benchmark::DoNotOptimize(clip.JoinedText());
+    benchmark::DoNotOptimize(clip.SharedJoinedText());
   }
 }
 
