@@ -36,20 +36,26 @@ void ReplaceInPlace(std::u16string& text, std::u16string_view from, std::u16stri
   text.resize(written + text.size() - done);
 }
 
+// Hands `append` the text in pieces with every occurrence from `found` on replaced.
+template <class TAppend>
+void AppendReplaced(std::u16string_view source, std::u16string_view from, std::u16string_view to,
+                    std::size_t found, TAppend append) {
+  std::size_t done = 0;
+  for (; found != std::u16string_view::npos; found = FindText(source, from, done)) {
+    append(source.substr(done, found - done));
+    append(to);
+    done = found + from.size();
+  }
+  append(source.substr(done));
+}
+
 // A longer one needs a new block, made once at its final size.
 std::u16string Replaced(std::u16string_view source, std::u16string_view from, std::u16string_view to,
                         std::size_t found) {
   const std::size_t count = CountFrom(source, from, found);
   std::u16string result;
   result.reserve(source.size() - count * from.size() + count * to.size());
-  std::size_t done = 0;
-  while (found != std::u16string_view::npos) {
-    result.append(source.substr(done, found - done));
-    result.append(to);
-    done = found + from.size();
-    found = FindText(source, from, done);
-  }
-  result.append(source.substr(done));
+  AppendReplaced(source, from, to, found, [&](std::u16string_view part) { result.append(part); });
   return result;
 }
 
@@ -73,14 +79,8 @@ void ReplaceInLines(TClipLines& lines, std::u16string_view from, std::u16string_
       }))
     return;
   lines.Rewrite([&](std::u16string_view text, TLineSink& sink) {
-    std::size_t done = 0;
-    for (std::size_t found = FindText(text, from); found != std::u16string_view::npos;
-         found = FindText(text, from, done)) {
-      sink.Append(text.substr(done, found - done));
-      sink.Append(to);
-      done = found + from.size();
-    }
-    sink.Append(text.substr(done));
+    AppendReplaced(text, from, to, FindText(text, from),
+                   [&](std::u16string_view part) { sink.Append(part); });
   });
 }
 
