@@ -122,6 +122,16 @@ std::u16string MacroFromEditor(std::u16string_view text, bool newLineHome) {
   return macro;
 }
 
+bool ClearClipboardForKeyboardMode(platform::IClipboard& clipboard, platform::ITime& time) {
+  for (int attempt = 1;; ++attempt) {
+    if (clipboard.Clear())
+      return true;
+    if (attempt == ClearClipboardAttempts)
+      return false;
+    time.WaitProcessingMessages(ClearClipboardRetryMs);
+  }
+}
+
 void TKeyboardMode::Reset() {
   CtrlHeld = ShiftHeld = AltHeld = false;
 }

@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Clipboard.h"
+#include "platform/Time.h"
+
 namespace tolvane::execution {
 
 inline constexpr int SleepCode = 0xFF;
@@ -66,5 +69,12 @@ class TKeyboardMode {
   bool ShiftHeld = false;
   bool AltHeld = false;
 };
+
+// Turning keyboard mode on empties the clipboard, so that a copy made meanwhile is not pasted by mistake.
+// Another program may hold the clipboard open for a moment, so it gets a few tries with the messages handled
+// in between; false when it could not be emptied.
+inline constexpr int ClearClipboardAttempts = 5;
+inline constexpr std::uint32_t ClearClipboardRetryMs = 50;
+bool ClearClipboardForKeyboardMode(platform::IClipboard& clipboard, platform::ITime& time);
 
 }  // namespace tolvane::execution

@@ -222,7 +222,7 @@ void TFrmEdit::KeyButtonClicked(std::size_t index) {
 void TFrmEdit::KeyboardModeClicked() {
   Keyboard.Reset();
   if (Hosted->KeyboardMode.Checked())
-    (void)Context.Services.Clipboard.Clear();  // a copy made meanwhile must not be pasted by mistake
+    (void)execution::ClearClipboardForKeyboardMode(Context.Services.Clipboard, Context.Services.Time);
   Hosted->Editor.Focus();
 }
 

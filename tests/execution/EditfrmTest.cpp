@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "execution/Macroparser.h"
+#include "platform/recording/Recordingclipboard.h"
+#include "platform/recording/Recordingtime.h"
 
 namespace tolvane::execution {
 namespace {
@@ -60,6 +62,26 @@ TEST(MacroComposerTest, KeyboardModeWritesModifiersOnceAndNamedKeysAlways) {
   EXPECT_EQ(mode.KeyUp(0x2C), (R{u"\\2C\\2u", true}));
   mode.Reset();
   EXPECT_FALSE(mode.Ctrl());
+}
+
+TEST(MacroComposerTest, KeyboardModeEmptiesAClipboardHeldOpenForAMoment) {
+  recording::TRecorder recorder;
+  recording::TRecordingTime time{recorder};
+  recording::TRecordingClipboard clipboard{recorder};
+  ASSERT_TRUE(clipboard.SetText(u"copied before"));
+  recorder.Clear();
+  clipboard.FailNextOpens(ClearClipboardAttempts - 1, {5, u"Access is denied."});
+  EXPECT_TRUE(ClearClipboardForKeyboardMode(clipboard, time));
+  EXPECT_EQ(clipboard.Text(), std::nullopt);
+  EXPECT_EQ(recorder.Trace(), "sleep 50\nsleep 50\nsleep 50\nsleep 50\nclipboard-clear\n");
+
+  // Held open for longer: the text stays and the caller learns it, after the last try without a wait.
+  ASSERT_TRUE(clipboard.SetText(u"copied before"));
+  recorder.Clear();
+  clipboard.FailNextOpens(ClearClipboardAttempts, {5, u"Access is denied."});
+  EXPECT_FALSE(ClearClipboardForKeyboardMode(clipboard, time));
+  EXPECT_EQ(clipboard.Text(), u"copied before");
+  EXPECT_EQ(recorder.Trace(), "sleep 50\nsleep 50\nsleep 50\nsleep 50\n");
 }
 
 }  // namespace
