@@ -163,14 +163,6 @@ class TRemoteDrop {
   void* Memory = nullptr;
 };
 
-HWND CaptureOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) == FALSE)
-    return nullptr;
-  return info.hwndCapture;
-}
-
 class TEditorTest : public TTolvaneTest {
  protected:
   // Starts the program on the menu with the editor open and in front, its tree focused.
@@ -579,10 +571,12 @@ TEST_F(TEditorTest, MacroComposerButtonsTogglesAndKeyboardModeWriteTheCodes) {
 
   // Keyboard mode empties the clipboard; a held Shift is written once, the letter under it down and up.
   ASSERT_TRUE(SetClipboard(L"copied before"));
-  ASSERT_TRUE(MoveMouse(Centre(::GetDlgItem(dialog, composer::KeyboardMode))));
+  const HWND keyboardMode = ::GetDlgItem(dialog, composer::KeyboardMode);
+  ASSERT_TRUE(MoveMouse(Centre(keyboardMode)));
   ASSERT_TRUE(Click());
   EXPECT_TRUE(WaitUntil([&] { return !ClipboardText().has_value(); }))
-      << Narrow(ClipboardText().value_or(L""));
+      << Narrow(ClipboardText().value_or(L"")) << ", keyboard mode "
+      << (::SendMessageW(keyboardMode, BM_GETCHECK, 0, 0) == BST_CHECKED ? "on" : "off");
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == editor; }));
   {
     THeldKey shift(VK_SHIFT);

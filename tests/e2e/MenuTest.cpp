@@ -446,9 +446,17 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
   };
   const auto pickCell = [&](int row, int cell, bool ctrl) {
     const HWND picker = openPicker(row);
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    const POINT aim = iconOf(row);
     ASSERT_NE(picker, nullptr) << "no icon picker for row " << row << " " << MenusOf(Window)
                                << ", pickers opened " << Probe(Window, TProbe::PickersOpened) << ", in front "
-                               << ForegroundOf(Tolvane->Id());
+                               << ForegroundOf(Tolvane->Id()) << ", pointer at " << cursor.x << ","
+                               << cursor.y << " over " << Narrow(WindowClass(::WindowFromPoint(cursor)))
+                               << " aimed at " << aim.x << "," << aim.y << ", context window "
+                               << (FindProcessWindow(Tolvane->Id(), L"TFormPopUp") != nullptr ? "open"
+                                                                                              : "none")
+                               << ", capture " << Narrow(WindowClass(CaptureOf(Window)));
     // Wine may set its key state afresh from the X server's when the focus comes in, and a Ctrl pressed
     // through SendInput is not down there: the key is pressed only once the picker has the front.
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == picker; }))
@@ -461,7 +469,10 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
     ASSERT_TRUE(WaitUntil([&] { return FindProcessWindow(Tolvane->Id(), L"TFormImgSel") == nullptr; }))
         << "the picker stayed open";
   };
-  ASSERT_NO_FATAL_FAILURE(pickCell(0, 3, false));
+  // The cells chosen lie over no window of the program once the picker is gone: Wine learns from the X server
+  // late what is under the pointer when a window goes, and over the bar that late news would open the first
+  // entry's popup in place of this one after the pointer has moved on.
+  ASSERT_NO_FATAL_FAILURE(pickCell(0, 51, false));
   ASSERT_TRUE(WaitUntil([&] { return Probe(Window, TProbe::MenuModified) == 1; }));
   // Ctrl applies the icon chosen last, not the one under the pointer.
   ASSERT_NO_FATAL_FAILURE(pickCell(2, 20, true));
@@ -497,8 +508,8 @@ TEST_F(TMenuTest, PreviewIconPickerAndContextWindowServeThePopupItems) {
 
   CloseAndExpectCleanExit(*Tolvane, Window);
   const std::string saved = ReadFile(MenuFile);
-  EXPECT_EQ(SavedImage(saved, "Greeting"), "3") << saved;
-  EXPECT_EQ(SavedImage(saved, "Farewell"), "3") << saved;
+  EXPECT_EQ(SavedImage(saved, "Greeting"), "51") << saved;
+  EXPECT_EQ(SavedImage(saved, "Farewell"), "51") << saved;
   EXPECT_EQ(saved.find("<Name>More</Name>"), std::string::npos) << saved;
 }
 

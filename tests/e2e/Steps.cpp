@@ -107,6 +107,14 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
+HWND CaptureOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) == FALSE)
+    return nullptr;
+  return info.hwndCapture;
+}
+
 bool MoveMouse(POINT to) {
   const int width = ::GetSystemMetrics(SM_CXSCREEN);
   const int height = ::GetSystemMetrics(SM_CYSCREEN);

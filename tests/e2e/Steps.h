@@ -46,6 +46,8 @@ HWND FindDescendant(HWND parent, const wchar_t* className);
 std::wstring ControlText(HWND control);
 // The window with the keyboard focus in the thread that owns the window.
 HWND FocusOf(HWND window);
+// The window that has captured the mouse in that thread, or null.
+HWND CaptureOf(HWND window);
 
 // The real pointer and keys, through the system's input queue.
 bool MoveMouse(POINT to);
