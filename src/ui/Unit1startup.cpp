@@ -105,6 +105,8 @@ void TForm1::FirstShow() {
   const TWaitCursor wait;
   ReadWorkArea();
   ReadStartSettings();
+  // Set before the window is first shown: set later, it would hide and show the bar again.
+  ApplyTaskbarButton(Context.Settings.ShowOnTaskbar);
 
   CloseButton = std::make_unique<TGlyBut>(Hwnd, kCloseButtonId, TGlyph::Close, Context.Services.SystemColors);
   CloseButton->OnClick = [this] { ::PostMessageW(Hwnd, WM_CLOSE, 0, 0); };

@@ -54,6 +54,10 @@ class TMainWindowTest : public TTolvaneTest {
 
 TEST_F(TMainWindowTest, StartsDockedWithItsMenuAndSwitchesToTheEditorAndBack) {
   TChildProcess tolvane = Start(CopyDemo(L"Demo.TvXml"));
+  const HWND shown = WaitForProcessWindow(tolvane, L"TForm1", kStartTimeoutMs);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_NE(::GetWindowLongPtrW(shown, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0)
+      << "the bar showed without its taskbar button, so it is hidden and shown again to get it";
   const HWND window = ReadyWindow(tolvane);
   ASSERT_NE(window, nullptr) << "MenuReady never came";
 
