@@ -99,20 +99,25 @@ std::wstring ControlText(HWND control) {
   return text;
 }
 
-HWND FocusOf(HWND window) {
+namespace {
+
+// What the thread that owns the window knows about its input state; all null when it cannot be asked.
+GUITHREADINFO GuiThreadOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
   if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) == FALSE)
-    return nullptr;
-  return info.hwndFocus;
+    return GUITHREADINFO{};
+  return info;
+}
+
+}  // namespace
+
+HWND FocusOf(HWND window) {
+  return GuiThreadOf(window).hwndFocus;
 }
 
 HWND CaptureOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) == FALSE)
-    return nullptr;
-  return info.hwndCapture;
+  return GuiThreadOf(window).hwndCapture;
 }
 
 bool MoveMouse(POINT to) {
