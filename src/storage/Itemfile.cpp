@@ -86,7 +86,36 @@ void TMenuFile::InstallRoot(std::unique_ptr<TItem> root) {
   RootItem = std::move(root);
 }
 
+void TMenuFile::PrepareLoad(std::u16string_view fileName) {
+  Prepared.reset();
+  try {
+    TPreparedLoad prepared{std::u16string(fileName), NewRootItem(), {}, {}};
+    if (ReadMenuDocument(fileName, *prepared.Root, prepared.Version, prepared.Stamp).empty())
+      Prepared = std::move(prepared);
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+}
+
+bool TMenuFile::TakePrepared(std::u16string_view fileName) {
+  std::optional<TPreparedLoad> prepared = std::exchange(Prepared, std::nullopt);
+  if (!prepared || !SameFilePath(fileName, prepared->Path))
+    return false;
+  // A file written since it was read, or while it was read (its stamp then keeps no time), is read again.
+  const std::optional<platform::TFileInfo> info = Services.Files.Info(fileName);
+  if (!info || *info != prepared->Stamp.Info)
+    return false;
+  MenuFileVersion = std::move(prepared->Version);
+  InstallRoot(std::move(prepared->Root));
+  StampedPath = fileName;
+  Stamp = prepared->Stamp;
+  return true;
+}
+
 std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append) {
+  if (!append && TakePrepared(fileName))
+    return {};
+  Prepared.reset();
   // The new tree is read completely before it replaces anything, so a failure keeps the current menu.
   std::unique_ptr<TItem> loaded = NewRootItem();
   std::u16string version;

@@ -50,6 +50,10 @@ class TMenuFile {
   // Empty on success, else the words to show. A missing file loads as an empty menu. Append adds the
   // file's items behind the current ones and keeps the root's own fields.
   [[nodiscard]] std::u16string LoadMenuFile(std::u16string_view fileName, bool append);
+  // Reads the file ahead of the LoadMenuFile that will replace the menu with it, so that load only takes the
+  // tree over while the file is as it was read. Says nothing: a file that cannot be read now is read
+  // again, and its failure reported, by that load.
+  void PrepareLoad(std::u16string_view fileName);
   // LoadMenuFile as the open, append and start-up commands use it: reports a failure in a message box,
   // creates a missing file, and notes whether the file can be written (or, after an append, that the menu
   // changed).
@@ -96,11 +100,21 @@ class TMenuFile {
   // Reports a failed save; true when the result says saved.
   bool ReportSave(const TQxXmlFile& document, int result);
   void InstallRoot(std::unique_ptr<TItem> root);
+  // The prepared tree of the file when the file system still reports the file as it was read; taken once.
+  [[nodiscard]] bool TakePrepared(std::u16string_view fileName);
   void ShowMessage(std::u16string_view caption, std::u16string text, platform::TMsgKind kind);
 
   TMenuFileServices Services;
   std::u16string StampedPath;       // the file the menu was last loaded from
   std::optional<TDiskStamp> Stamp;  // that file as last read or written; nullopt while it was missing
+
+  struct TPreparedLoad {
+    std::u16string Path;
+    std::unique_ptr<TItem> Root;
+    std::u16string Version;
+    TDiskStamp Stamp;
+  };
+  std::optional<TPreparedLoad> Prepared;  // see PrepareLoad
 };
 
 }  // namespace tolvane::storage

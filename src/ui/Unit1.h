@@ -196,6 +196,7 @@ class TForm1 final : public TWindow {
   static constexpr UINT_PTR TiTopWindow = 3;
   static constexpr UINT_PTR TimerTrayIcon = 4;
   static constexpr UINT_PTR MenuFileWatchTimer = 5;
+  static constexpr UINT_PTR MenuPrepareTimer = 6;
 
   TAppContext& Context;
   HWND AppWindow;

@@ -120,6 +120,8 @@ void TForm1::FirstShow() {
                                      uimodel::ShownBarTop(WorkArea.Top, settings.EdgeSize), BarHeight()));
   ApplyMenuAppearance();
   ::SetTimer(Hwnd, LoadTimer, kLoadTickMs, nullptr);
+  // Timer messages come after painting: the bar shows first, and the first tick's wait reads the menu.
+  ::SetTimer(Hwnd, MenuPrepareTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void TForm1::ReadStartSettings() {
@@ -155,6 +157,11 @@ void TForm1::TimerTick(UINT_PTR timer) {
       break;
     case MenuFileWatchTimer:
       GuardedCall(Hwnd, [this] { MenuFileWatchTick(); });
+      break;
+    case MenuPrepareTimer:
+      ::KillTimer(Hwnd, MenuPrepareTimer);
+      if (LoadTicks == 0)
+        GuardedCall(Hwnd, [this] { Context.Menu.PrepareLoad(Context.Settings.ActiveFile); });
       break;
     default:
       break;

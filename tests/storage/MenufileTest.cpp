@@ -218,6 +218,53 @@ TEST_F(MenuFileTest, OpeningReportsFailuresInAMessageBox) {
                                   TMsgKind::Error}}));
 }
 
+TEST_F(MenuFileTest, APreparedLoadIsTakenOverOnlyWhileTheFileIsAsItWasRead) {
+  BuildWorkMenu();
+  TItem* program = Menu.ProgramItem;
+  Doubles.Files.AddFile(Path, WorkFile);
+  Menu.PrepareLoad(Path);
+  const std::size_t reads = Doubles.Files.Calls(TFileOperation::Read);
+  ASSERT_TRUE(Menu.OpenMenuFile(u"c:/menus/work.tvxml", false));
+  EXPECT_EQ(Doubles.Files.Calls(TFileOperation::Read), reads);
+  EXPECT_EQ(TopNames(), (std::vector<std::u16string>{u"Tolvane", u"Texts"}));
+  EXPECT_EQ(Menu.ProgramItem, program);
+  EXPECT_EQ(Menu.MenuFileVersion, u"1.0.0.0");
+  EXPECT_EQ(Menu.DiskChange(Path), TDiskChange::Unchanged);
+
+  // Taken once: the next load reads the file again.
+  ASSERT_EQ(Menu.LoadMenuFile(Path, false), u"");
+  EXPECT_EQ(Doubles.Files.Calls(TFileOperation::Read), reads + 1);
+
+  // Written after it was prepared: the load shows what the file holds now.
+  Menu.PrepareLoad(Path);
+  Doubles.Files.AddFile(Path,
+                        "<TolvaneDataFile><Item Type='2' Img='0'><Name>New</Name></Item></TolvaneDataFile>");
+  ASSERT_EQ(Menu.LoadMenuFile(Path, false), u"");
+  EXPECT_EQ(TopNames(), (std::vector<std::u16string>{u"Tolvane", u"New"}));
+  EXPECT_EQ(Menu.MenuFileVersion, u"");
+
+  // Another file, or an append, does not take it; nor does a later load once another load came between.
+  Doubles.Files.AddFile(u"C:\\Other.TvXml", WorkFile);
+  Menu.PrepareLoad(u"C:\\Other.TvXml");
+  ASSERT_EQ(Menu.LoadMenuFile(Path, true), u"");
+  EXPECT_EQ(TopNames(), (std::vector<std::u16string>{u"Tolvane", u"New", u"New"}));
+  ASSERT_EQ(Menu.LoadMenuFile(u"C:\\Other.TvXml", false), u"");
+  EXPECT_EQ(TopNames(), (std::vector<std::u16string>{u"Tolvane", u"Texts"}));
+  EXPECT_EQ(Doubles.Files.Calls(TFileOperation::Read), reads + 6);
+}
+
+TEST_F(MenuFileTest, AFileThatCannotBePreparedIsReportedByTheLoad) {
+  BuildWorkMenu();
+  Doubles.Files.AddFile(u"C:\\bad.TvXml", "<Menu/>");
+  Menu.PrepareLoad(u"C:\\bad.TvXml");
+  Menu.PrepareLoad(u"C:\\Missing.TvXml");
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_EQ(TopNames(), (std::vector<std::u16string>{u"Tolvane", u"Texts"}));
+  EXPECT_FALSE(Menu.OpenMenuFile(u"C:\\bad.TvXml", false));
+  EXPECT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(TopNames(), (std::vector<std::u16string>{u"Tolvane", u"Texts"}));
+}
+
 TEST_F(MenuFileTest, AMissingFileLoadsEmptyAndIsCreated) {
   BuildWorkMenu();
   Doubles.Program.SetFileVersion(Doubles.Program.ExecutablePath(), u"2.3.4.5");
