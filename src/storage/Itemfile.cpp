@@ -88,13 +88,9 @@ void TMenuFile::InstallRoot(std::unique_ptr<TItem> root) {
 
 void TMenuFile::PrepareLoad(std::u16string_view fileName) {
   Prepared.reset();
-  try {
-    TPreparedLoad prepared{std::u16string(fileName), NewRootItem(), {}, {}};
-    if (ReadMenuDocument(fileName, *prepared.Root, prepared.Version, prepared.Stamp).empty())
-      Prepared = std::move(prepared);
-  } catch (const std::bad_alloc&) {
-  } catch (const std::length_error&) {
-  }
+  TPreparedLoad prepared{std::u16string(fileName), NewRootItem(), {}, {}};
+  if (ReadMenuTree(fileName, *prepared.Root, prepared.Version, prepared.Stamp).empty())
+    Prepared = std::move(prepared);
 }
 
 bool TMenuFile::TakePrepared(std::u16string_view fileName) {
@@ -121,16 +117,9 @@ std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append
   std::u16string version;
   std::optional<TDiskStamp> stamp;
   if (Services.Files.FileExists(fileName)) {
-    // A file too large for memory unwinds with the half-read tree, which frees what it took.
-    try {
-      std::u16string error = ReadMenuDocument(fileName, *loaded, version, stamp.emplace());
-      if (!error.empty())
-        return error;
-    } catch (const std::bad_alloc&) {
-      return std::u16string(NotEnoughMemory);
-    } catch (const std::length_error&) {
-      return std::u16string(NotEnoughMemory);
-    }
+    std::u16string error = ReadMenuTree(fileName, *loaded, version, stamp.emplace());
+    if (!error.empty())
+      return error;
   }
   MenuFileVersion = std::move(version);
   if (append && RootItem) {
@@ -142,6 +131,19 @@ std::u16string TMenuFile::LoadMenuFile(std::u16string_view fileName, bool append
     Stamp = stamp;
   }
   return {};
+}
+
+std::u16string TMenuFile::ReadMenuTree(std::u16string_view fileName, TItem& root, std::u16string& version,
+                                       TDiskStamp& stamp) const {
+  // A file too large for memory unwinds with the document and its builders; the caller drops the half-read
+  // tree.
+  try {
+    return ReadMenuDocument(fileName, root, version, stamp);
+  } catch (const std::bad_alloc&) {
+    return std::u16string(NotEnoughMemory);
+  } catch (const std::length_error&) {
+    return std::u16string(NotEnoughMemory);
+  }
 }
 
 std::u16string TMenuFile::ReadMenuDocument(std::u16string_view fileName, TItem& root, std::u16string& version,

@@ -87,6 +87,9 @@ class TMenuFile {
   std::u16string MenuFileVersion;  // "ver" of the last loaded or appended file
 
  private:
+  // ReadMenuDocument, with running out of memory as one more failure to show.
+  [[nodiscard]] std::u16string ReadMenuTree(std::u16string_view fileName, TItem& root,
+                                            std::u16string& version, TDiskStamp& stamp) const;
   // Reads the file's items below root and its version; empty on success, else the words to show. stamp
   // receives what was read.
   [[nodiscard]] std::u16string ReadMenuDocument(std::u16string_view fileName, TItem& root,
