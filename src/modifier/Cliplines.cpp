@@ -8,26 +8,73 @@
 
 namespace tolvane::modifier {
 
-TClipLines LinesFromText(platform::TSharedText source) {
-  if (!source)
-    return {};
-  const std::u16string_view text = *source;
-  TClipLines::TStorage lines;
-  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\r')) + 1);
+namespace {
+
+// Calls visit(text, hasBreak) for each line of the text in order. A CR ends a line and takes only a
+// directly following LF with it; any other character starts the next line.
+template <class TVisit>
+void ForEachLine(std::u16string_view text, TVisit visit) {
   std::size_t position = 0;
   while (position < text.size()) {
     const std::size_t cr = FindUnit(text, u'\r', position);
     if (cr == std::u16string_view::npos) {
-      lines.emplace_back(TLineText::Viewing(text.substr(position)), false);
-      break;
+      visit(text.substr(position), false);
+      return;
     }
-    lines.emplace_back(TLineText::Viewing(text.substr(position, cr - position)), true);
-    // Only the LF of a CR LF pair goes with the CR; any other character starts the next line.
+    visit(text.substr(position, cr - position), true);
     position = cr + 1;
     if (position < text.size() && text[position] == u'\n')
       ++position;
   }
-  return TClipLines(std::move(lines), std::move(source));
+}
+
+// Whether every CR is followed by an LF: the text is then its own lines joined.
+bool BreaksAreCrLf(std::u16string_view text) {
+  for (std::size_t cr = FindUnit(text, u'\r', 0); cr != std::u16string_view::npos;
+       cr = FindUnit(text, u'\r', cr + 2)) {
+    if (cr + 1 >= text.size() || text[cr + 1] != u'\n')
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TClipLines TClipLines::Reading(platform::TSharedText source) {
+  TClipLines lines;
+  if (source) {
+    lines.Uncut = !source->empty();
+    lines.Source = std::move(source);
+  }
+  return lines;
+}
+
+TClipLines::TStorage& TClipLines::Cut() const {
+  if (!Uncut)
+    return Items;
+  const std::u16string_view text = *Source;
+  TStorage lines;
+  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\r')) + 1);
+  ForEachLine(text, [&](std::u16string_view line, bool hasBreak) {
+    lines.emplace_back(TLineText::Viewing(line), hasBreak);
+  });
+  Items = std::move(lines);
+  Uncut = false;
+  return Items;
+}
+
+bool TClipLines::AnyText(const std::function<bool(std::u16string_view)>& test) const {
+  if (!Uncut)
+    return std::any_of(Items.begin(), Items.end(),
+                       [&](const TClipLine& line) { return test(line.Text.View()); });
+  bool found = false;
+  // The walk goes on past a find, but only tests until one.
+  ForEachLine(*Source, [&](std::u16string_view line, bool) { found = found || test(line); });
+  return found;
+}
+
+TClipLines LinesFromText(platform::TSharedText source) {
+  return TClipLines::Reading(std::move(source));
 }
 
 TClipLines LinesFromText(std::u16string_view text) {
@@ -52,6 +99,8 @@ std::u16string JoinedText(const TClipLines& lines) {
 platform::TSharedText TClipLines::SpelledSource() const {
   if (!Source)
     return nullptr;
+  if (Uncut)
+    return BreaksAreCrLf(*Source) ? Source : nullptr;
   const std::u16string_view source = *Source;
   std::size_t position = 0;
   for (const TClipLine& line : Items) {
@@ -78,12 +127,20 @@ void TLineSink::Copy(std::u16string_view part) {
   std::char_traits<char16_t>::copy(Block + Used, part.data(), std::min(part.size(), Capacity - Used));
 }
 
+void TLineSink::Note(std::u16string_view part) {
+  SawCr = FindUnit(part, u'\r', 0) != std::u16string_view::npos;
+}
+
 void TClipLines::Rewrite(const std::function<void(std::u16string_view, TLineSink&)>& rewrite) {
+  if (Uncut) {
+    RewriteUncut(rewrite);
+    return;
+  }
   TLineSink counter;
   for (const TClipLine& line : Items) {
     rewrite(line.Text.View(), counter);
     if (line.HasLineBreak)
-      counter.Append(u"\r\n");
+      counter.AppendBreak();
   }
   auto block = std::make_shared<std::u16string>(counter.Size(), u'\0');
   const std::u16string_view filled(*block);
@@ -94,8 +151,35 @@ void TClipLines::Rewrite(const std::function<void(std::u16string_view, TLineSink
     rewrite(line.Text.View(), sink);
     line.Text = TLineText::Viewing(filled.substr(start, std::min(sink.Size(), filled.size()) - start));
     if (line.HasLineBreak)
-      sink.Append(u"\r\n");
+      sink.AppendBreak();
   }
+  Source = std::move(block);
+}
+
+void TClipLines::RewriteUncut(const std::function<void(std::u16string_view, TLineSink&)>& rewrite) {
+  TLineSink counter(true);
+  bool lastKept = true;
+  ForEachLine(*Source, [&](std::u16string_view text, bool hasBreak) {
+    const std::size_t start = counter.Size();
+    rewrite(text, counter);
+    lastKept = hasBreak || counter.Size() > start;
+    if (hasBreak)
+      counter.AppendBreak();
+  });
+  // A CR inside a line, or a last line left empty, would not come back from cutting the block: the lines
+  // are cut from the old source first and rewritten one by one.
+  if (counter.SawCarriageReturn() || !lastKept) {
+    Cut();
+    Rewrite(rewrite);
+    return;
+  }
+  auto block = std::make_shared<std::u16string>(counter.Size(), u'\0');
+  TLineSink sink(block->data(), block->size());
+  ForEachLine(*Source, [&](std::u16string_view text, bool hasBreak) {
+    rewrite(text, sink);
+    if (hasBreak)
+      sink.AppendBreak();
+  });
   Source = std::move(block);
 }
 

@@ -98,13 +98,15 @@ void TClipLine::InsertAtColumn(int column, char16_t padding) {
 }
 
 TClipLine& TClipLines::Insert(int index, TClipLine line) {
-  const std::size_t at = std::min(static_cast<std::size_t>(std::max(index, 0)), Items.size());
-  return *Items.insert(Items.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+  TStorage& lines = Cut();
+  const std::size_t at = std::min(static_cast<std::size_t>(std::max(index, 0)), lines.size());
+  return *lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 void TClipLines::Delete(int index) {
-  if (index >= 0 && index < Count())
-    Items.erase(Items.begin() + index);
+  TStorage& lines = Cut();
+  if (index >= 0 && static_cast<std::size_t>(index) < lines.size())
+    lines.erase(lines.begin() + index);
 }
 
 void TClipLine::PadLeft(int length, char16_t padding) {

@@ -105,26 +105,41 @@ struct TClipLine {
 class TLineSink {
  public:
   TLineSink() = default;  // counts
+  // Counts, and notes whether any part but a break holds a CR.
+  explicit TLineSink(bool noteCarriageReturns) : NoteCarriageReturns(noteCarriageReturns) {}
   TLineSink(char16_t* block, std::size_t size) : Block(block), Capacity(size) {}
 
   void Append(std::u16string_view part) {
     if (Block != nullptr)
       Copy(part);
+    else if (NoteCarriageReturns && !SawCr)
+      Note(part);
     Used += part.size();
   }
+  // A line's CR LF, which is not a CR inside a line.
+  void AppendBreak() {
+    if (Block != nullptr)
+      Copy(u"\r\n");
+    Used += 2;
+  }
   std::size_t Size() const { return Used; }
+  bool SawCarriageReturn() const { return SawCr; }
 
  private:
   void Copy(std::u16string_view part);
+  void Note(std::u16string_view part);
   char16_t* Block = nullptr;
   std::size_t Capacity = 0;
   std::size_t Used = 0;
+  bool NoteCarriageReturns = false;
+  bool SawCr = false;
 };
 
 // The lines of the working text, stored by value, their texts viewing the text they were read from until
-// edited: a text of many short lines is then one block for the lines and the text it already was. Adding or
-// inserting a line may move the others, so a pointer or reference to a line holds only until the next change
-// to the list.
+// edited: a text of many short lines is then one block for the lines and the text it already was. A list read
+// from a text is cut into lines only when something first asks for a line: a script that edits the text as a
+// whole and saves it never holds a list of its lines. Adding or inserting a line may move the others, so a
+// pointer or reference to a line holds only until the next change to the list.
 class TClipLines {
  public:
   using TStorage = std::vector<TClipLine>;
@@ -134,21 +149,23 @@ class TClipLines {
   // Lines viewing `source`, which the list keeps for as long as it has lines.
   TClipLines(TStorage lines, platform::TSharedText source)
       : Items(std::move(lines)), Source(std::move(source)) {}
+  // The source cut at its breaks, the cutting left until a line is first asked for.
+  static TClipLines Reading(platform::TSharedText source);
 
-  int Count() const { return static_cast<int>(Items.size()); }
-  bool Empty() const { return Items.empty(); }
-  TClipLine* operator[](int index) { return &Items[static_cast<std::size_t>(index)]; }
-  const TClipLine* operator[](int index) const { return &Items[static_cast<std::size_t>(index)]; }
-  TClipLine* Last() { return Items.empty() ? nullptr : &Items.back(); }
-  const TClipLine* Last() const { return Items.empty() ? nullptr : &Items.back(); }
+  int Count() const { return static_cast<int>(Cut().size()); }
+  bool Empty() const { return Uncut ? Source->empty() : Items.empty(); }
+  TClipLine* operator[](int index) { return &Cut()[static_cast<std::size_t>(index)]; }
+  const TClipLine* operator[](int index) const { return &Cut()[static_cast<std::size_t>(index)]; }
+  TClipLine* Last() { return Cut().empty() ? nullptr : &Items.back(); }
+  const TClipLine* Last() const { return Cut().empty() ? nullptr : &Items.back(); }
 
-  TStorage::iterator begin() { return Items.begin(); }
-  TStorage::iterator end() { return Items.end(); }
-  TStorage::const_iterator begin() const { return Items.cbegin(); }
-  TStorage::const_iterator end() const { return Items.cend(); }
+  TStorage::iterator begin() { return Cut().begin(); }
+  TStorage::iterator end() { return Cut().end(); }
+  TStorage::const_iterator begin() const { return Cut().cbegin(); }
+  TStorage::const_iterator end() const { return Cut().cend(); }
 
-  void Reserve(std::size_t count) { Items.reserve(count); }
-  TClipLine& Add(TClipLine line) { return Items.emplace_back(std::move(line)); }
+  void Reserve(std::size_t count) { Cut().reserve(count); }
+  TClipLine& Add(TClipLine line) { return Cut().emplace_back(std::move(line)); }
   // Inserts before the given index; an index past the end appends, a negative one inserts at the front.
   TClipLine& Insert(int index, TClipLine line);
   // Nothing happens for an index out of range.
@@ -156,15 +173,17 @@ class TClipLines {
   void Clear() {
     Items.clear();
     Source.reset();
+    Uncut = false;
   }
   // Stable sort of the lines [first, last) by a "less" predicate on lines.
   template <class TLess>
   void Sort(int first, int last, TLess less) {
-    std::stable_sort(Items.begin() + first, Items.begin() + last, less);
+    TStorage& lines = Cut();
+    std::stable_sort(lines.begin() + first, lines.begin() + last, less);
   }
   // Empties the list and hands its lines to the caller. Their texts may view the list's source, which the
   // list keeps: they go back with Assign.
-  TStorage ReleaseAll() { return std::exchange(Items, TStorage{}); }
+  TStorage ReleaseAll() { return std::exchange(Cut(), TStorage{}); }
   // Whether the text lies in the text the lines view, not in a line's own copy.
   bool InSource(std::u16string_view text) const {
     if (!Source || text.empty())
@@ -174,7 +193,12 @@ class TClipLines {
            notAfter(text.data() + text.size(), Source->data() + Source->size());
   }
   // Replaces the lines, keeping the source that released lines may still view.
-  void Assign(TStorage lines) { Items = std::move(lines); }
+  void Assign(TStorage lines) {
+    Items = std::move(lines);
+    Uncut = false;
+  }
+  // Whether any line's text satisfies the test, asked without cutting a list not yet cut.
+  bool AnyText(const std::function<bool(std::u16string_view text)>& test) const;
 
   // The source when the lines, joined, are exactly it: each views its place there in order, with CR LF
   // after each line that has a break. Null otherwise. Saving the lines then hands over the source itself.
@@ -182,13 +206,20 @@ class TClipLines {
   // Rewrites every line into one new block laid out as the joined text, each line then viewing its place
   // there, and drops the old source and the lines' own strings: an edit of many lines costs one block, not
   // one per line, and the block is already the text a save hands over. `rewrite` appends a line's new text
-  // to the sink; it runs twice per line, to size the block and to fill it, and must append the same both
-  // times.
+  // to the sink; it runs at least twice per line, first to size the block and last to fill it, and must
+  // append the same each time. A list not yet cut stays so when the block, cut at its breaks, gives back the
+  // same lines.
   void Rewrite(const std::function<void(std::u16string_view text, TLineSink& sink)>& rewrite);
 
  private:
-  TStorage Items;
+  // The lines, cut from the source first when they are not yet.
+  TStorage& Cut() const;
+  void RewriteUncut(const std::function<void(std::u16string_view text, TLineSink& sink)>& rewrite);
+
+  // Mutable so that reading a line of a list not yet cut can cut it; the list is one thread's.
+  mutable TStorage Items;
   platform::TSharedText Source;
+  mutable bool Uncut = false;  // the lines are Source cut at its breaks, Items not yet made
 };
 
 // A CR ends a line and takes a directly following LF with it; a lone LF is an ordinary character. A text

@@ -74,8 +74,8 @@ void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_v
 }
 
 void ReplaceInLines(TClipLines& lines, std::u16string_view from, std::u16string_view to) {
-  if (from.empty() || std::none_of(lines.begin(), lines.end(), [&](const TClipLine& line) {
-        return FindText(line.Text.View(), from) != std::u16string_view::npos;
+  if (from.empty() || !lines.AnyText([&](std::u16string_view text) {
+        return FindText(text, from) != std::u16string_view::npos;
       }))
     return;
   lines.Rewrite([&](std::u16string_view text, TLineSink& sink) {

@@ -87,5 +87,43 @@ TEST(TextSearchTest, ReplacingInLinesMatchesReplacingInEachLine) {
   }
 }
 
+// A list read from a text but not yet cut must behave exactly as one already cut: the same lines, breaks and
+// saved text after a replacement, whether the new texts hold a CR, leave the last line empty or change
+// nothing, and whether the source breaks with CR LF, a lone CR or LF only.
+TEST(TextSearchTest, ReplacingBeforeTheLinesAreCutGivesWhatReplacingAfterGives) {
+  static const char16_t alphabet[] = {u'a', u'b', u'\r', u'\n'};
+  const auto randomText = [](std::mt19937& random, std::size_t maxLength) {
+    std::u16string text(random() % (maxLength + 1), u' ');
+    for (char16_t& c : text)
+      c = alphabet[random() % std::size(alphabet)];
+    return text;
+  };
+  std::mt19937 random(17);
+  for (int round = 0; round < 5000; ++round) {
+    const std::u16string text = randomText(random, 30);
+    const std::u16string from = u'a' + randomText(random, 1);
+    const std::u16string to = randomText(random, 3);
+    SCOPED_TRACE(Utf16ToUtf8(text) + " / " + Utf16ToUtf8(from) + " / " + Utf16ToUtf8(to));
+    TClipLines uncut = LinesFromText(text);
+    TClipLines cut = LinesFromText(text);
+    (void)cut.Count();
+    const platform::TSharedText spelledBefore = uncut.SpelledSource();
+    ASSERT_EQ(spelledBefore != nullptr, cut.SpelledSource() != nullptr);
+    ReplaceInLines(uncut, from, to);
+    ReplaceInLines(cut, from, to);
+    const platform::TSharedText uncutSpelled = uncut.SpelledSource();
+    const platform::TSharedText cutSpelled = cut.SpelledSource();
+    ASSERT_EQ(uncutSpelled != nullptr, cutSpelled != nullptr);
+    if (uncutSpelled) {
+      EXPECT_EQ(*uncutSpelled, *cutSpelled);
+    }
+    ASSERT_EQ(uncut.Count(), cut.Count());
+    for (int i = 0; i < cut.Count(); ++i) {
+      EXPECT_EQ(uncut[i]->Text.View(), cut[i]->Text.View()) << "line " << i;
+      EXPECT_EQ(uncut[i]->HasLineBreak, cut[i]->HasLineBreak) << "line " << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tolvane::modifier
