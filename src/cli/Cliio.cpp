@@ -1,6 +1,8 @@
 #include "cli/Cliio.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <ostream>
 
 #include "common/Unicode.h"
@@ -21,20 +23,52 @@ std::u16string PathArgument(const std::string& argument) {
   return Utf8ToUtf16(argument);
 }
 
+namespace {
+
+constexpr std::size_t InputPiece = std::size_t{1} << 20;
+
+void CannotRead(platform::IFiles& files, const std::string& path, std::string_view command,
+                TCliStreams streams) {
+  const platform::TSystemError error = files.LastError();
+  streams.Err << "tolvane-cli " << command << ": cannot read '" << path << "'";
+  if (!error.Message.empty())
+    streams.Err << ": " << Utf16ToUtf8(error.Message);
+  streams.Err << '\n';
+}
+
+}  // namespace
+
 std::optional<std::string> ReadInputFile(platform::IFiles& files, const std::string& path,
                                          std::string_view command, TCliStreams streams) {
   const std::u16string name = PathArgument(path);
   std::optional<std::string> bytes;
   if (!files.FolderExists(name))
     bytes = files.ReadAll(name);
-  if (!bytes) {
-    const platform::TSystemError error = files.LastError();
-    streams.Err << "tolvane-cli " << command << ": cannot read '" << path << "'";
-    if (!error.Message.empty())
-      streams.Err << ": " << Utf16ToUtf8(error.Message);
-    streams.Err << '\n';
-  }
+  if (!bytes)
+    CannotRead(files, path, command, streams);
   return bytes;
+}
+
+std::optional<std::u16string> ReadInputFileText(platform::IFiles& files, const std::string& path,
+                                                std::string_view command, TCliStreams streams) {
+  const std::u16string name = PathArgument(path);
+  TUtf8Decoder decoder;
+  if (const std::optional<platform::TFileInfo> info = files.Info(name))
+    decoder.Reserve(static_cast<std::size_t>(std::min<std::uint64_t>(info->Size, InputPiece * 4096)));
+  if (files.FolderExists(name) ||
+      !files.ReadPieces(name, [&](std::string_view piece) { decoder.Feed(piece); })) {
+    CannotRead(files, path, command, streams);
+    return std::nullopt;
+  }
+  return decoder.Finish();
+}
+
+std::u16string ReadStreamText(std::istream& in) {
+  TUtf8Decoder decoder;
+  const auto buffer = std::make_unique_for_overwrite<char[]>(InputPiece);
+  while (in.read(buffer.get(), static_cast<std::streamsize>(InputPiece)) || in.gcount() > 0)
+    decoder.Feed(std::string_view(buffer.get(), static_cast<std::size_t>(in.gcount())));
+  return decoder.Finish();
 }
 
 void WriteText(std::ostream& out, std::u16string_view text) {

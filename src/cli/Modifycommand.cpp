@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <chrono>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -179,11 +178,11 @@ std::vector<std::u16string> ScriptLines(std::string_view bytes) {
   return modifier::SplitScriptLines(Utf8ToUtf16(bytes));
 }
 
-std::optional<std::string> ReadInput(const TModifyOptions& options, platform::IFiles& files,
-                                     TCliStreams streams) {
+std::optional<std::u16string> ReadInput(const TModifyOptions& options, platform::IFiles& files,
+                                        TCliStreams streams) {
   if (options.InputPath)
-    return ReadInputFile(files, *options.InputPath, Command, streams);
-  return std::string(std::istreambuf_iterator<char>(streams.In), std::istreambuf_iterator<char>());
+    return ReadInputFileText(files, *options.InputPath, Command, streams);
+  return ReadStreamText(streams.In);
 }
 
 void CannotWrite(const std::string& path, platform::IFiles& files, TCliStreams streams) {
@@ -209,14 +208,14 @@ bool WriteTrace(platform::IFileWriter& writer, const std::string& trace, const s
 }
 
 // The private clipboard starts with the input; an empty input is an empty clipboard, holding no text. The
-// input's bytes are gone before the script runs. False after a read error.
+// input is decoded as it is read, so its bytes are never held beside its text. False after a read error.
 bool SeedClipboard(const TModifyOptions& options, platform::IFiles& files, TCliStreams streams,
                    recording::TRecordingClipboard& clipboard) {
-  const std::optional<std::string> input = ReadInput(options, files, streams);
+  std::optional<std::u16string> input = ReadInput(options, files, streams);
   if (!input)
     return false;
   if (!input->empty())
-    clipboard.ChangeExternally(Utf8ToUtf16(*input));
+    clipboard.ChangeExternally(std::move(*input));
   return true;
 }
 

@@ -184,19 +184,64 @@ std::size_t DecodeUtf8Into(char16_t* target, std::string_view bytes) {
   return Decode(target, bytes, false);
 }
 
-std::u16string Utf8ToUtf16(std::string_view bytes) {
+namespace {
+
+// Appends the decoded bytes to out.
+void AppendUtf16(std::u16string& out, std::string_view bytes) {
   // Decoded a piece at a time into a buffer that stays in the cache, then appended: a string sized up front
   // is zeroed first, one more pass over fresh memory as long as the text.
   constexpr std::size_t PieceBytes = 8192;
-  std::u16string out;
-  out.reserve(bytes.size());
   char16_t piece[PieceBytes + 4];  // a sequence begun in the piece may add up to 2 units past its end
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     const std::size_t stop = std::min(bytes.size(), pos + PieceBytes);
     out.append(piece, DecodeUntil(piece, bytes, pos, stop, false));
   }
+}
+
+bool IsContinuation(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  AppendUtf16(out, bytes);
   return out;
+}
+
+void TUtf8Decoder::Feed(std::string_view bytes) {
+  if (!Pending.empty()) {
+    // Only continuation bytes can finish the waiting sequence; a lead carries at most three.
+    std::size_t more = 0;
+    while (more < bytes.size() && more < 3 && IsContinuation(bytes[more]))
+      ++more;
+    Pending.append(bytes.substr(0, more));
+    bytes.remove_prefix(more);
+    if (bytes.empty() && more < 3)
+      return;
+    AppendUtf16(Text, Pending);
+    Pending.clear();
+  }
+  // No sequence runs across a byte that is not a continuation byte, so cutting before the last such byte
+  // decodes the rest exactly as a whole would be decoded. Only a lead among the last three can be unfinished.
+  std::size_t cut = bytes.size();
+  for (std::size_t back = 1; back <= std::min<std::size_t>(3, bytes.size()); ++back) {
+    if (!IsContinuation(bytes[bytes.size() - back])) {
+      cut = bytes.size() - back;
+      break;
+    }
+  }
+  AppendUtf16(Text, bytes.substr(0, cut));
+  Pending.assign(bytes.substr(cut));
+}
+
+std::u16string TUtf8Decoder::Finish() {
+  AppendUtf16(Text, Pending);
+  Pending.clear();
+  return std::move(Text);
 }
 
 std::optional<std::u16string> Utf8ToUtf16Strict(std::string_view bytes) {

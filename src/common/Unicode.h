@@ -30,6 +30,22 @@ TUtf8Sequence DecodeUtf8Sequence(std::string_view bytes, std::size_t pos);
 // more units than it has bytes); returns the number of units written.
 std::size_t DecodeUtf8Into(char16_t* target, std::string_view bytes);
 
+// Decodes UTF-8 that arrives in pieces exactly as Utf8ToUtf16 decodes it whole: a sequence cut by the end of
+// a piece waits for the next one. A large input is then never held as bytes beside its text.
+class TUtf8Decoder {
+ public:
+  // Room for a text of that many bytes, taken once instead of by growing.
+  void Reserve(std::size_t bytes) { Text.reserve(bytes); }
+  void Feed(std::string_view bytes);
+  // The text so far; a sequence the input left unfinished becomes U+FFFD.
+  std::u16string Finish();
+
+ private:
+  void Append(std::string_view bytes);
+  std::string Pending;  // a sequence begun at the end of the last piece
+  std::u16string Text;
+};
+
 // Shorthand for literals in code and tests: u8 text to UTF-16.
 inline std::u16string U16(std::string_view utf8) {
   return Utf8ToUtf16(utf8);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,6 +93,16 @@ class IFiles {
     if (!bytes)
       return nullptr;
     return std::make_unique<TCopiedContent>(std::move(*bytes));
+  }
+  // The file from start to end a piece at a time, each handed to `piece` in order; false when it cannot be
+  // opened or read (LastError says why), after the pieces read before the failure. A large file read this
+  // way is never held whole.
+  virtual bool ReadPieces(std::u16string_view path, const std::function<void(std::string_view)>& piece) {
+    const std::optional<std::string> bytes = ReadAll(path);
+    if (!bytes)
+      return false;
+    piece(*bytes);
+    return true;
   }
   // Creates or truncates the file; null on failure.
   virtual std::unique_ptr<IFileWriter> Create(std::u16string_view path) = 0;

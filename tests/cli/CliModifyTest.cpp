@@ -180,6 +180,25 @@ TEST(CliModify, ReadsTheInputFileInsteadOfStandardInput) {
   EXPECT_EQ(run.Out, "from file+");
 }
 
+// Input larger than one read is decoded as it arrives: characters cut by a read's end, from a file or from
+// standard input, come out whole, and a bad byte there is one U+FFFD as anywhere else.
+TEST(CliModify, InputReadInPiecesComesOutWhole) {
+  constexpr std::size_t Piece = std::size_t{1} << 20;
+  std::string input(3 * Piece, 'a');
+  input.replace(Piece - 2, 4, "\xF0\x9F\x98\x80");
+  input.replace(2 * Piece - 1, 3, "\xE2\x82\xAC");
+  input[3 * Piece - 1] = '\xC3';
+  const std::string expected = input.substr(0, input.size() - 1) + "\xEF\xBF\xBD";
+  TTempFolder folder;
+  const std::string script = folder.Write("s.txt", "SaveToClipboard()");
+  const TRun fromFile = RunArgs({"modify", script, "--input", folder.Write("in.txt", input)});
+  const TRun fromStdin = RunArgs({"modify", script}, input);
+  for (const TRun& run : {fromFile, fromStdin}) {
+    EXPECT_EQ(run.Status, ExitOk);
+    EXPECT_TRUE(run.Out == expected) << "output differs, " << run.Out.size() << " bytes";
+  }
+}
+
 TEST(CliModify, SleepsReallyWaitWithoutVirtualTime) {
   TTempFolder folder;
   const auto start = std::chrono::steady_clock::now();

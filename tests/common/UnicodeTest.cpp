@@ -86,6 +86,29 @@ TEST(Utf8ToUtf16, DecodesSequencesAtEveryPlaceAroundTheAsciiWords) {
   }
 }
 
+// Fed in pieces of any size, valid or broken UTF-8 decodes exactly as it does whole: sequences cut anywhere,
+// stray continuation bytes, leads without their continuation and truncated input at the end.
+TEST(Utf8Decoder, PiecesOfAnySizeDecodeAsTheWhole) {
+  static const char* const parts[] = {
+      "a",    "\xC3\xA4", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\x80",         "\xBF",
+      "\xC3", "\xE2\x82", "\xF0\x9F",     "\xF4\x90\x80\x80", "\xED\xA0\x80", "\xFF"};
+  std::mt19937 engine(4242);
+  for (int round = 0; round < 3000; ++round) {
+    std::string bytes;
+    const std::size_t count = engine() % 24;
+    for (std::size_t i = 0; i < count; ++i)
+      bytes += parts[engine() % std::size(parts)];
+    TUtf8Decoder decoder;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+      const std::size_t piece = std::min<std::size_t>(bytes.size() - pos, engine() % 6);
+      decoder.Feed(std::string_view(bytes).substr(pos, piece));
+      pos += piece;
+    }
+    ASSERT_EQ(decoder.Finish(), Utf8ToUtf16(bytes)) << testing::PrintToString(bytes);
+  }
+}
+
 TEST(Utf16ToUtf8, EncodesPairsAndReplacesUnpairedSurrogates) {
   EXPECT_EQ(Utf16ToUtf8(u"a\u00E6\u20AC\U0001F600"), "a\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80");
   EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD83D}), "\xEF\xBF\xBD");

@@ -1,5 +1,7 @@
-# cmake -DCLI=tolvane-cli -DSCRIPT=script.txt -DINPUT=input.txt -DLIMIT_KB=N [-DTOO_LARGE_INPUT=1] -P Checkmodify.cmake
-# Runs a script with more text than the process may hold. Either the script's second line asks for it: the run
+# cmake -DCLI=tolvane-cli -DSCRIPT=script.txt -DINPUT=input.txt -DLIMIT_KB=N [-DTOO_LARGE_INPUT=1] [-DFAILING_LINE=I]
+#       -P Checkmodify.cmake
+# Runs a script with more text than the process may hold. Either a line of the script (FAILING_LINE, counted
+# from 0; the second line by default) asks for it: the run
 # stops with its message, the clipboard stays as it was (standard output = the input) and the exit status is 1.
 # Or (TOO_LARGE_INPUT) the input itself is too large: a short message and exit status 2. Never a crash.
 execute_process(COMMAND sh -c "ulimit -v ${LIMIT_KB} && exec \"$0\" modify \"$1\" --input \"$2\" --virtual-time"
@@ -13,7 +15,10 @@ else()
   set(expected_status 1)
   file(READ ${INPUT} expected_output)
   file(STRINGS ${SCRIPT} script_lines)
-  list(GET script_lines 1 failing_line)
+  if(NOT DEFINED FAILING_LINE)
+    set(FAILING_LINE 1)
+  endif()
+  list(GET script_lines ${FAILING_LINE} failing_line)
   set(expected_errors "Function Error !: Not enough memory to run this line:\\r\\n${failing_line}\n")
 endif()
 if(NOT status STREQUAL expected_status OR NOT output STREQUAL expected_output OR NOT errors STREQUAL expected_errors)

@@ -122,6 +122,23 @@ TEST_F(NativeFilesTest, ReadsWholeFilesOfAnySizeAndPipes) {
   ASSERT_NE(content, nullptr);
   EXPECT_EQ(content->Bytes(), large);
 
+  // In pieces: a file over several pieces comes whole and in order, an empty one as no piece at all.
+  std::string pieced(2500000, '\0');
+  for (std::size_t i = 0; i < pieced.size(); ++i)
+    pieced[i] = static_cast<char>(i * 13 % 253);
+  ASSERT_TRUE(WriteFile(Path("pieced"), pieced));
+  for (const auto& [name, expected] :
+       {std::pair<const char*, const std::string*>{"pieced", &pieced}, {"empty", nullptr}}) {
+    std::string joined;
+    int pieces = 0;
+    EXPECT_TRUE(Files.ReadPieces(Path(name), [&](std::string_view piece) {
+      joined += piece;
+      ++pieces;
+    }));
+    EXPECT_EQ(joined, expected ? *expected : "");
+    EXPECT_EQ(pieces, expected ? 3 : 0) << name;
+  }
+
   const fs::path pipe = Root / "pipe";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   std::thread writer([&] {
@@ -179,6 +196,8 @@ TEST_F(NativeFilesTest, DeleteAndReadReportMissingFiles) {
   EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ENOENT));
   EXPECT_EQ(Files.ReadAll(Path("a")), std::nullopt);
   EXPECT_EQ(Files.ReadContent(Path("a")), nullptr);
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ENOENT));
+  EXPECT_FALSE(Files.ReadPieces(Path("a"), [](std::string_view) { ADD_FAILURE() << "a piece of nothing"; }));
   EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ENOENT));
   EXPECT_EQ(Files.Create(Path("no\\such\\folder\\a")), nullptr);
   ASSERT_TRUE(WriteFile(Path("blocker"), ""));

@@ -78,8 +78,30 @@ TEST_F(FilesTest, FailedReplaceLeavesTheTargetAlone) {
 TEST_F(FilesTest, ReadingAMissingFileReportsFileNotFound) {
   EXPECT_EQ(Files.ReadAll(Temp / u"missing.txt"), std::nullopt);
   EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+  EXPECT_FALSE(Files.ReadPieces(Temp / u"missing.txt", [](std::string_view) { ADD_FAILURE(); }));
+  EXPECT_EQ(Files.LastError().Code, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
   EXPECT_FALSE(Files.LastError().Message.empty());
   EXPECT_NE(Files.LastError().Message.back(), u'\n');
+}
+
+// A large input is read a piece at a time: the pieces come whole and in order, an empty file gives none.
+TEST_F(FilesTest, ReadsAFileInPiecesInOrder) {
+  std::string bytes(2500000, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<char>(i * 13 % 253);
+  WriteFile(Temp / u"pieced.bin", bytes);
+  WriteFile(Temp / u"nothing.bin", "");
+  for (const auto& [name, expected] :
+       {std::pair<const char16_t*, const std::string*>{u"pieced.bin", &bytes}, {u"nothing.bin", nullptr}}) {
+    std::string joined;
+    int pieces = 0;
+    EXPECT_TRUE(Files.ReadPieces(Temp / name, [&](std::string_view piece) {
+      joined += piece;
+      ++pieces;
+    })) << Files.LastError().Code;
+    EXPECT_EQ(joined, expected ? *expected : "");
+    EXPECT_EQ(pieces, expected ? 3 : 0);
+  }
 }
 
 // A menu file is read through a mapping: the bytes must be the file's, an empty file must read as empty

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "common/Unicode.h"
@@ -105,6 +106,24 @@ std::optional<std::string> TNativeFiles::ReadAll(std::u16string_view path) {
     return std::nullopt;
   }
   return bytes;
+}
+
+bool TNativeFiles::ReadPieces(std::u16string_view path, const std::function<void(std::string_view)>& piece) {
+  const TFd fd(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0)
+    return Fail(errno);
+  constexpr std::size_t PieceSize = std::size_t{1} << 20;
+  const auto buffer = std::make_unique_for_overwrite<char[]>(PieceSize);
+  for (;;) {
+    const ssize_t count = ::read(fd.Get(), buffer.get(), PieceSize);
+    if (count == 0)
+      return true;
+    if (count < 0 && errno == EINTR)
+      continue;
+    if (count < 0)
+      return Fail(errno);
+    piece(std::string_view(buffer.get(), static_cast<std::size_t>(count)));
+  }
 }
 
 std::unique_ptr<platform::IFileWriter> TNativeFiles::Create(std::u16string_view path) {

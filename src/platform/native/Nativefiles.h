@@ -15,6 +15,7 @@ class TNativeFiles final : public platform::IFiles {
   bool FolderExists(std::u16string_view path) override;
   std::optional<platform::TFileInfo> Info(std::u16string_view path) override;
   std::optional<std::string> ReadAll(std::u16string_view path) override;
+  bool ReadPieces(std::u16string_view path, const std::function<void(std::string_view)>& piece) override;
   std::unique_ptr<platform::IFileWriter> Create(std::u16string_view path) override;
   std::unique_ptr<platform::IFileWriter> OpenForOverwrite(std::u16string_view path) override;
   // In $TMPDIR, else /tmp.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
+#include <memory>
 #include <new>
 #include <string>
 
@@ -175,6 +176,24 @@ std::optional<std::string> TFiles::ReadAll(std::u16string_view path) {
     Fail(ERROR_NOT_ENOUGH_MEMORY);
   }
   return std::nullopt;
+}
+
+bool TFiles::ReadPieces(std::u16string_view path, const std::function<void(std::string_view)>& piece) {
+  const unique_file file(::CreateFileW(ToWindowsPath(path).c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file)
+    return Fail(::GetLastError());
+  constexpr DWORD PieceSize = 1U << 20;
+  const auto buffer = std::make_unique_for_overwrite<char[]>(PieceSize);
+  for (;;) {
+    DWORD read = 0;
+    if (!::ReadFile(file.get(), buffer.get(), PieceSize, &read, nullptr))
+      return Fail(::GetLastError());
+    if (read == 0)
+      return true;
+    piece(std::string_view(buffer.get(), read));
+  }
 }
 
 std::unique_ptr<platform::IFileContent> TFiles::ReadContent(std::u16string_view path) {

@@ -19,6 +19,7 @@ class TFiles final : public platform::IFiles {
   bool FolderExists(std::u16string_view path) override;
   std::optional<platform::TFileInfo> Info(std::u16string_view path) override;
   std::optional<std::string> ReadAll(std::u16string_view path) override;
+  bool ReadPieces(std::u16string_view path, const std::function<void(std::string_view)>& piece) override;
   // Mapped from a fixed local disk; read as ReadAll does elsewhere (a network share or a removable disk
   // that goes away while mapped would fault the reader instead of failing the read) and for an empty file.
   std::unique_ptr<platform::IFileContent> ReadContent(std::u16string_view path) override;
