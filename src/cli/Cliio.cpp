@@ -54,7 +54,7 @@ std::optional<std::u16string> ReadInputFileText(platform::IFiles& files, const s
   const std::u16string name = PathArgument(path);
   TUtf8Decoder decoder;
   if (const std::optional<platform::TFileInfo> info = files.Info(name))
-    decoder.Reserve(static_cast<std::size_t>(std::min<std::uint64_t>(info->Size, InputPiece * 4096)));
+    decoder.Reserve(static_cast<std::size_t>(std::min<std::uint64_t>(info->Size, SIZE_MAX)));
   if (files.FolderExists(name) ||
       !files.ReadPieces(name, [&](std::string_view piece) { decoder.Feed(piece); })) {
     CannotRead(files, path, command, streams);

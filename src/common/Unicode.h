@@ -41,7 +41,6 @@ class TUtf8Decoder {
   std::u16string Finish();
 
  private:
-  void Append(std::string_view bytes);
   std::string Pending;  // a sequence begun at the end of the last piece
   std::u16string Text;
 };

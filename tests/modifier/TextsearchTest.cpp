@@ -13,11 +13,13 @@ namespace {
 
 // Texts over a small alphabet, so that needles occur often, at every offset against the blocks the search
 // takes, and at the very end.
-std::u16string RandomText(std::mt19937& random, std::size_t maxLength) {
-  static const char16_t alphabet[] = {u'a', u'b', u'\r', u'\u00E4', u'\xFFFF'};
+constexpr std::u16string_view SearchAlphabet = u"ab\r\u00E4\xFFFF";
+
+std::u16string RandomText(std::mt19937& random, std::size_t maxLength,
+                          std::u16string_view alphabet = SearchAlphabet) {
   std::u16string text(random() % (maxLength + 1), u' ');
   for (char16_t& c : text)
-    c = alphabet[random() % std::size(alphabet)];
+    c = alphabet[random() % alphabet.size()];
   return text;
 }
 
@@ -91,18 +93,12 @@ TEST(TextSearchTest, ReplacingInLinesMatchesReplacingInEachLine) {
 // saved text after a replacement, whether the new texts hold a CR, leave the last line empty or change
 // nothing, and whether the source breaks with CR LF, a lone CR or LF only.
 TEST(TextSearchTest, ReplacingBeforeTheLinesAreCutGivesWhatReplacingAfterGives) {
-  static const char16_t alphabet[] = {u'a', u'b', u'\r', u'\n'};
-  const auto randomText = [](std::mt19937& random, std::size_t maxLength) {
-    std::u16string text(random() % (maxLength + 1), u' ');
-    for (char16_t& c : text)
-      c = alphabet[random() % std::size(alphabet)];
-    return text;
-  };
+  constexpr std::u16string_view alphabet = u"ab\r\n";
   std::mt19937 random(17);
   for (int round = 0; round < 5000; ++round) {
-    const std::u16string text = randomText(random, 30);
-    const std::u16string from = u'a' + randomText(random, 1);
-    const std::u16string to = randomText(random, 3);
+    const std::u16string text = RandomText(random, 30, alphabet);
+    const std::u16string from = u'a' + RandomText(random, 1, alphabet);
+    const std::u16string to = RandomText(random, 3, alphabet);
     SCOPED_TRACE(Utf16ToUtf8(text) + " / " + Utf16ToUtf8(from) + " / " + Utf16ToUtf8(to));
     TClipLines uncut = LinesFromText(text);
     TClipLines cut = LinesFromText(text);
